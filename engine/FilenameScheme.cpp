@@ -1,0 +1,2 @@
+#include "engine/FilenameScheme.h"
+// Implemented with the name computation.

@@ -1,0 +1,100 @@
+#include "engine/ResultModel.h"
+
+#include <QFile>
+
+#include "shared/General/Texts.h"
+
+ResultModel::ResultModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ResultModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : size();
+}
+
+int ResultModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ResultModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= size())
+        return {};
+    const ResultRow& r = m_rows.at(index.row());
+    switch (index.column()) {
+        case ExistingColumn:
+            return r.existing;
+        case NewColumn:
+            return r.newName;
+        case StatusColumn:
+            return r.status;
+        case FolderColumn:
+            return r.folder;
+        default:
+            return {};
+    }
+}
+
+QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+        case ExistingColumn:
+            return Text(Texts::kColumnExisting);
+        case NewColumn:
+            return Text(Texts::kColumnNew);
+        case StatusColumn:
+            return Text(Texts::kColumnStatus);
+        case FolderColumn:
+            return Text(Texts::kColumnFolder);
+        default:
+            return {};
+    }
+}
+
+void ResultModel::AddResultRow(const QString& caption, const QString& folder) {
+    ResultRow r;
+    r.existing = caption;
+    r.folder = folder;
+    r.existingBytes = QFile::encodeName(caption);
+    r.folderBytes = QFile::encodeName(folder);
+    QVector<ResultRow> one;
+    one.append(std::move(r));
+    appendRows(std::move(one));
+}
+
+void ResultModel::appendRows(QVector<ResultRow>&& rows) {
+    if (rows.isEmpty())
+        return;
+    const int first = size();
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    if (m_rows.isEmpty())
+        m_rows = std::move(rows);
+    else
+        m_rows.append(std::move(rows));
+    endInsertRows();
+}
+
+void ResultModel::clear() {
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    m_rows.squeeze();
+    endResetModel();
+}
+
+void ResultModel::setProposal(int i, const QString& newName, const QString& status) {
+    ResultRow& r = m_rows[i];
+    r.newName = newName;
+    r.status = status;
+    rowsChanged(i, i);
+}
+
+void ResultModel::setStatus(int i, const QString& status) {
+    m_rows[i].status = status;
+    rowsChanged(i, i);
+}
+
+void ResultModel::rowsChanged(int first, int last) {
+    if (first > last || first < 0)
+        return;
+    Q_EMIT dataChanged(index(first, NewColumn), index(last, StatusColumn), {Qt::DisplayRole});
+}

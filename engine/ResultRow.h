@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// One line of the results list. A file row has a non-empty folder; a folder
+// row (the heading the scan puts before each folder's files) has an empty
+// folder and a caption "[label]".
+//
+// The texts are what the user sees. Names on disk are byte strings that need
+// not be valid UTF-8, so a file row also keeps the exact bytes the listing
+// gave for its name and its folder; every file operation goes through those.
+// The folder texts and bytes are shared (implicitly) by all rows of a folder.
+struct ResultRow {
+    QString existing;  // "Existing Filename": the caption
+    QString newName;   // "New Filename": the proposal, empty when there is none
+    QString status;    // "Status": display text only, never read back
+    QString folder;    // "Folder": path of the folder holding the file
+    QByteArray existingBytes;
+    QByteArray folderBytes;
+
+    bool isFileRow() const { return !folder.isEmpty(); }
+    bool isFolderRow() const { return folder.isEmpty(); }
+    bool hasProposal() const { return !newName.isEmpty(); }
+};

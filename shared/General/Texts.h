@@ -1,0 +1,180 @@
+#pragma once
+
+// The one table of every text Norvane shows to the user. Each entry is marked
+// for Qt's translation tools (context "Norvane"); look texts up with Text().
+// Texts with "%1" placeholders are filled with QString::arg().
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace Texts {
+
+// Program and window
+inline constexpr const char* kProgramTitle = QT_TRANSLATE_NOOP("Norvane", "Norvane");
+inline constexpr const char* kTabInputFolders = QT_TRANSLATE_NOOP("Norvane", "InputFolders");
+inline constexpr const char* kTabRename = QT_TRANSLATE_NOOP("Norvane", "Rename");
+inline constexpr const char* kInputInstruction =
+    QT_TRANSLATE_NOOP("Norvane", "Add input directories (or drag it from explorer on this form)");
+inline constexpr const char* kAddFolder = QT_TRANSLATE_NOOP("Norvane", "Add...");
+inline constexpr const char* kDelete = QT_TRANSLATE_NOOP("Norvane", "Delete");
+inline constexpr const char* kRefresh = QT_TRANSLATE_NOOP("Norvane", "Refresh");
+inline constexpr const char* kRecursive = QT_TRANSLATE_NOOP("Norvane", "Recursive");
+inline constexpr const char* kOnlyTheseExtensions =
+    QT_TRANSLATE_NOOP("Norvane", "Only these extensions:");
+inline constexpr const char* kOnePerLine = QT_TRANSLATE_NOOP("Norvane", "(1 per line)");
+inline constexpr const char* kExistingSchemeGroup =
+    QT_TRANSLATE_NOOP("Norvane", "Existing filename scheme");
+inline constexpr const char* kNewSchemeGroup = QT_TRANSLATE_NOOP("Norvane", "New filename scheme");
+inline constexpr const char* kDivider = QT_TRANSLATE_NOOP("Norvane", "Divider:");
+inline constexpr const char* kDefault = QT_TRANSLATE_NOOP("Norvane", "Default");
+inline constexpr const char* kProcessAll = QT_TRANSLATE_NOOP("Norvane", "Process All");
+inline constexpr const char* kProcessSelected = QT_TRANSLATE_NOOP("Norvane", "Process Selected");
+inline constexpr const char* kExecuteAll = QT_TRANSLATE_NOOP("Norvane", "Execute All");
+inline constexpr const char* kExecuteSelected = QT_TRANSLATE_NOOP("Norvane", "Execute Selected");
+inline constexpr const char* kSearchReplace = QT_TRANSLATE_NOOP("Norvane", "Search && Replace");
+inline constexpr const char* kCancelRename = QT_TRANSLATE_NOOP("Norvane", "Cancel Rename");
+inline constexpr const char* kManualRenameGroup = QT_TRANSLATE_NOOP("Norvane", "Manual Rename");
+inline constexpr const char* kGo = QT_TRANSLATE_NOOP("Norvane", "Go!");
+inline constexpr const char* kRemoveUnderscores = QT_TRANSLATE_NOOP("Norvane", "Remove Underscores");
+inline constexpr const char* kExtensionLowercase =
+    QT_TRANSLATE_NOOP("Norvane", "Extension Lowercase");
+inline constexpr const char* kClipboardCopy = QT_TRANSLATE_NOOP("Norvane", "Clipboard Copy");
+inline constexpr const char* kSave = QT_TRANSLATE_NOOP("Norvane", "Save");
+inline constexpr const char* kFilesCount = QT_TRANSLATE_NOOP("Norvane", "%1 files.");
+
+// Tooltips
+inline constexpr const char* kTipProcessAll = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Use this button in order to apply the rename rules to all files. No files are really "
+    "renamed - this happens with the execute buttons");
+inline constexpr const char* kTipExecuteAll =
+    QT_TRANSLATE_NOOP("Norvane", "Really rename all files for which status is \"rename pending\"");
+inline constexpr const char* kTipProcessSelected = QT_TRANSLATE_NOOP(
+    "Norvane", "Apply the current Input and Output filename schemes to the selected files");
+inline constexpr const char* kTipExecuteSelected =
+    QT_TRANSLATE_NOOP("Norvane", "Really rename the selected files in status \"rename pending\"");
+inline constexpr const char* kTipCancelRename =
+    QT_TRANSLATE_NOOP("Norvane", "Remove any \"New Filename\" for the selected files");
+inline constexpr const char* kTipSearchReplace = QT_TRANSLATE_NOOP(
+    "Norvane", "Find a text in the file names and replace it with another one");
+inline constexpr const char* kTipManualRename = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Rename the selected file. Pressing Cursor Up/Down will go to the next file, ENTER will "
+    "enqueue the new filename and go to the next file");
+
+// Results list columns and context menu
+inline constexpr const char* kColumnExisting = QT_TRANSLATE_NOOP("Norvane", "Existing Filename");
+inline constexpr const char* kColumnNew = QT_TRANSLATE_NOOP("Norvane", "New Filename");
+inline constexpr const char* kColumnStatus = QT_TRANSLATE_NOOP("Norvane", "Status");
+inline constexpr const char* kColumnFolder = QT_TRANSLATE_NOOP("Norvane", "Folder");
+inline constexpr const char* kMenuProcess = QT_TRANSLATE_NOOP("Norvane", "&Process Rules");
+inline constexpr const char* kMenuExecute = QT_TRANSLATE_NOOP("Norvane", "&Execute");
+inline constexpr const char* kMenuCancel = QT_TRANSLATE_NOOP("Norvane", "&Cancel");
+inline constexpr const char* kMenuReplace = QT_TRANSLATE_NOOP("Norvane", "&Replace");
+
+// Field kinds, in index order
+inline constexpr const char* kFieldArtist = QT_TRANSLATE_NOOP("Norvane", "Artist");
+inline constexpr const char* kFieldAlbum = QT_TRANSLATE_NOOP("Norvane", "Album");
+inline constexpr const char* kFieldTrackNo = QT_TRANSLATE_NOOP("Norvane", "Track#");
+inline constexpr const char* kFieldTrackname = QT_TRANSLATE_NOOP("Norvane", "Trackname");
+inline constexpr const char* kFieldFolder = QT_TRANSLATE_NOOP("Norvane", "Folder");
+inline constexpr const char* kFieldParentFolder = QT_TRANSLATE_NOOP("Norvane", "ParentFolder");
+inline constexpr const char* kFieldNone = QT_TRANSLATE_NOOP("Norvane", "[none]");
+
+// Sizes
+inline constexpr const char* kSizeBytes = QT_TRANSLATE_NOOP("Norvane", "%1 bytes");
+inline constexpr const char* kSizeKB = QT_TRANSLATE_NOOP("Norvane", "%1 KB");
+inline constexpr const char* kSizeMB = QT_TRANSLATE_NOOP("Norvane", "%1 MB");
+inline constexpr const char* kSizeGB = QT_TRANSLATE_NOOP("Norvane", "%1 GB");
+inline constexpr const char* kSizeTB = QT_TRANSLATE_NOOP("Norvane", "%1 TB");
+
+// Row statuses
+inline constexpr const char* kStatusRenamePending = QT_TRANSLATE_NOOP("Norvane", "rename pending");
+inline constexpr const char* kStatusAlreadyInOutputFormat =
+    QT_TRANSLATE_NOOP("Norvane", "already in output format");
+inline constexpr const char* kStatusNoNewName = QT_TRANSLATE_NOOP("Norvane", "no new name scheme");
+inline constexpr const char* kErrDoesNotExist =
+    QT_TRANSLATE_NOOP("Norvane", "not input format: %1 does not exist");
+inline constexpr const char* kErrTooManyItems =
+    QT_TRANSLATE_NOOP("Norvane", "not input format: too many items.");
+inline constexpr const char* kErrEmptyField =
+    QT_TRANSLATE_NOOP("Norvane", "not input format: empty field %1.");
+inline constexpr const char* kErrNotTrackNumber =
+    QT_TRANSLATE_NOOP("Norvane", "not input format: \"%1\" is not a valid track number");
+inline constexpr const char* kErrNotFolderName =
+    QT_TRANSLATE_NOOP("Norvane", "not input format: \"%1\" is not folder name");
+inline constexpr const char* kErrNotParentFolderName =
+    QT_TRANSLATE_NOOP("Norvane", "not input format: \"%1\" is not parent folder name");
+inline constexpr const char* kStatusRenamed = QT_TRANSLATE_NOOP("Norvane", "renamed");
+inline constexpr const char* kStatusFileDoesNotExist =
+    QT_TRANSLATE_NOOP("Norvane", "error: file does not exist");
+inline constexpr const char* kStatusNewFileExists =
+    QT_TRANSLATE_NOOP("Norvane", "error: new file already exists");
+inline constexpr const char* kStatusRenameFailed =
+    QT_TRANSLATE_NOOP("Norvane", "error: rename failed");
+inline constexpr const char* kStatusRenameCancelled =
+    QT_TRANSLATE_NOOP("Norvane", "rename cancelled");
+inline constexpr const char* kStatusManualPending =
+    QT_TRANSLATE_NOOP("Norvane", "manual rename (pending)");
+inline constexpr const char* kStatusManualCancelled =
+    QT_TRANSLATE_NOOP("Norvane", "manual rename (cancelled)");
+inline constexpr const char* kStatusReplacedPending =
+    QT_TRANSLATE_NOOP("Norvane", "replaced (rename pending)");
+
+// Messages
+inline constexpr const char* kNoFilesToProcess =
+    QT_TRANSLATE_NOOP("Norvane", "No files to process !");
+inline constexpr const char* kNoSelectedFilesToProcess =
+    QT_TRANSLATE_NOOP("Norvane", "No selected files to process !");
+inline constexpr const char* kChooseDirectories =
+    QT_TRANSLATE_NOOP("Norvane", "Please choose directories with the files !");
+inline constexpr const char* kNotImplemented = QT_TRANSLATE_NOOP("Norvane", "Not implemented");
+inline constexpr const char* kSearchStringCaption = QT_TRANSLATE_NOOP("Norvane", "Search String");
+inline constexpr const char* kSearchStringPrompt =
+    QT_TRANSLATE_NOOP("Norvane", "Please enter the search string:");
+inline constexpr const char* kReplaceStringCaption =
+    QT_TRANSLATE_NOOP("Norvane", "Replace String");
+inline constexpr const char* kReplaceStringPrompt =
+    QT_TRANSLATE_NOOP("Norvane", "Please enter the replace string:");
+inline constexpr const char* kSearchNotFound =
+    QT_TRANSLATE_NOOP("Norvane", "Search string not found in any file");
+inline constexpr const char* kReplacedInFiles =
+    QT_TRANSLATE_NOOP("Norvane", "Replaced the search string in %1 files.");
+
+// Save dialog
+inline constexpr const char* kSaveDialogTitle = QT_TRANSLATE_NOOP("Norvane", "Choose Filename");
+inline constexpr const char* kSaveDefaultName = QT_TRANSLATE_NOOP("Norvane", "renamelog.txt");
+inline constexpr const char* kFilterHtml = QT_TRANSLATE_NOOP("Norvane", "HTML (*.html *.htm)");
+inline constexpr const char* kFilterText = QT_TRANSLATE_NOOP("Norvane", "Text (*.txt)");
+inline constexpr const char* kFilterAll = QT_TRANSLATE_NOOP("Norvane", "All (*)");
+
+// Drag and drop wrapper
+inline constexpr const char* kDropInvalidWindow =
+    QT_TRANSLATE_NOOP("Norvane", "Invalid window handle");
+inline constexpr const char* kDropOutOfMemory = QT_TRANSLATE_NOOP("Norvane", "Out of memory");
+inline constexpr const char* kDropCouldNotGetData =
+    QT_TRANSLATE_NOOP("Norvane", "Could not get Data. $");
+inline constexpr const char* kDropNotHGlobal =
+    QT_TRANSLATE_NOOP("Norvane", "Medium of data is not HGlobal.");
+inline constexpr const char* kDropUnableToLock =
+    QT_TRANSLATE_NOOP("Norvane", "Unable to lock Memory Object.");
+inline constexpr const char* kDropDragObjectNil =
+    QT_TRANSLATE_NOOP("Norvane", "DragObject is nil.");
+inline constexpr const char* kDropIndexOutOfBounds =
+    QT_TRANSLATE_NOOP("Norvane", "Index out of bounds (");
+inline constexpr const char* kDropCouldNotEnumerate =
+    QT_TRANSLATE_NOOP("Norvane", "Could not enumerate objects");
+inline constexpr const char* kDropFormatNotAvailable =
+    QT_TRANSLATE_NOOP("Norvane", "Format is not available.");
+inline constexpr const char* kDropOutOfMemoryCopy =
+    QT_TRANSLATE_NOOP("Norvane", "Out of Memory.");
+inline constexpr const char* kDropModeWhileDragging =
+    QT_TRANSLATE_NOOP("Norvane", "Can't change DragDropMode while dragging !");
+inline constexpr const char* kAssertionFailure = QT_TRANSLATE_NOOP("Norvane", "Assertion failure");
+
+}  // namespace Texts
+
+// The text of a table entry in the user's language.
+inline QString Text(const char* entry) {
+    return QCoreApplication::translate("Norvane", entry);
+}

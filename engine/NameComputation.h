@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/FilenameScheme.h"
+
+struct ResultRow;
+
+// The two options of the name computation.
+struct NameOptions {
+    bool removeUnderscores = true;
+    bool lowercaseExtension = true;
+};
+
+// What a computation writes into a row.
+struct NameResult {
+    QString newName;
+    QString status;
+};
+
+// The name rules shared with the manual rename: the name without extension is
+// the part before the last "." when that dot is the second character or later,
+// else the whole name; the extension runs from the last "." to the end.
+QString NameWithoutExtension(const QString& name);
+QString ExtensionOf(const QString& name);
+
+// Last and second-to-last component of a folder path ("/music/Best Of" gives
+// "Best Of" and "music"; "/music" gives "music" and ""; "/" gives "" and "").
+struct FolderNames {
+    QString folder;
+    QString parent;
+};
+FolderNames FolderAndParentName(const QString& folderPath);
+
+// Takes a name apart by the existing-name slots and builds the proposal by the
+// new-name slots. Never throws: every failure ends as the status.
+NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
+                          const SlotList& out, const NameOptions& options);
+// The same, written into the row's New Filename and Status.
+void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in,
+                    const SlotList& out, const NameOptions& options);

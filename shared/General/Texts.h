@@ -170,6 +170,8 @@ inline constexpr const char* kDropOutOfMemoryCopy =
     QT_TRANSLATE_NOOP("Norvane", "Out of Memory.");
 inline constexpr const char* kDropModeWhileDragging =
     QT_TRANSLATE_NOOP("Norvane", "Can't change DragDropMode while dragging !");
+inline constexpr const char* kUnexpectedError =
+    QT_TRANSLATE_NOOP("Norvane", "An unexpected error occurred.");
 inline constexpr const char* kAssertionFailure = QT_TRANSLATE_NOOP("Norvane", "Assertion failure");
 
 }  // namespace Texts

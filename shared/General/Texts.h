@@ -92,7 +92,9 @@ inline constexpr const char* kSizeTB = QT_TRANSLATE_NOOP("Norvane", "%1 TB");
 inline constexpr const char* kStatusRenamePending = QT_TRANSLATE_NOOP("Norvane", "rename pending");
 inline constexpr const char* kStatusAlreadyInOutputFormat =
     QT_TRANSLATE_NOOP("Norvane", "already in output format");
-inline constexpr const char* kStatusNoNewName = QT_TRANSLATE_NOOP("Norvane", "no new name scheme");
+// The new filename scheme gives an empty name (no field in it, or only empty fields).
+inline constexpr const char* kStatusNoNewName =
+    QT_TRANSLATE_NOOP("Norvane", "no new name: the new filename scheme gives an empty name");
 inline constexpr const char* kErrDoesNotExist =
     QT_TRANSLATE_NOOP("Norvane", "not input format: %1 does not exist");
 inline constexpr const char* kErrTooManyItems =

@@ -1,0 +1,50 @@
+#include "engine/ProcessRun.h"
+
+#include "engine/CommandError.h"
+#include "engine/ResultModel.h"
+#include "engine/RowSelection.h"
+#include "engine/RunScope.h"
+#include "engine/WindowServices.h"
+#include "shared/General/Texts.h"
+
+namespace {
+
+void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowServices& services,
+                   const RowSelection* selection) {
+    if (model.size() == 0)
+        throw CommandError(Text(Texts::kNoFilesToProcess));
+    if (selection && selection->count() == 0)
+        throw CommandError(Text(Texts::kNoSelectedFilesToProcess));
+
+    const SlotList in = ActiveSlots(settings.existingScheme);
+    const SlotList out = ActiveSlots(settings.newScheme);
+    const NameOptions options = settings.options;
+
+    RunScope run(model, services, selection ? selection->count() : model.size());
+    for (int i = 0; i < model.size(); ++i) {
+        if (selection && !selection->isSelected(i))
+            continue;
+        run.advance();
+        const ResultRow& row = model.row(i);
+        if (row.isFolderRow())
+            continue;
+        NameResult result =
+            ComputeNewName(row.existing, FolderAndParentName(row.folder), in, out, options);
+        // Only the two texts the run owns are written, whatever the computation does.
+        ResultRow& target = model.mutableRow(i);
+        target.newName = std::move(result.newName);
+        target.status = std::move(result.status);
+        run.touched(i);
+    }
+}
+
+}  // namespace
+
+void ProcessRows(ResultModel& model, const ProcessSettings& settings, WindowServices& services) {
+    ProcessRowsIn(model, settings, services, nullptr);
+}
+
+void ProcessRows(ResultModel& model, const ProcessSettings& settings, WindowServices& services,
+                 const RowSelection& selection) {
+    ProcessRowsIn(model, settings, services, &selection);
+}

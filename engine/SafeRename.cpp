@@ -1,0 +1,177 @@
+#include "engine/SafeRename.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRandomGenerator>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <memory>
+
+#ifndef RENAME_NOREPLACE
+#define RENAME_NOREPLACE (1 << 0)
+#endif
+
+namespace {
+
+constexpr char kSeparator = '/';
+constexpr int kTemporaryNameTries = 100;
+
+bool IsUsablePath(const QByteArray& path) {
+    return !path.isEmpty() && !path.contains('\0') && path.size() < PATH_MAX;
+}
+
+// The folder part and the last component of a path; the folder of "/a" is "/",
+// that of a bare name ".".
+QByteArray FolderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf(kSeparator);
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    if (slash == 0)
+        return QByteArray(1, kSeparator);
+    return path.left(slash);
+}
+
+QByteArray NameOf(const QByteArray& path) {
+    return path.mid(path.lastIndexOf(kSeparator) + 1);
+}
+
+int RenameNoReplaceCall(const QByteArray& oldPath, const QByteArray& newPath) {
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 28))
+    const int result =
+        ::renameat2(AT_FDCWD, oldPath.constData(), AT_FDCWD, newPath.constData(), RENAME_NOREPLACE);
+#elif defined(SYS_renameat2)
+    const int result = static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, oldPath.constData(),
+                                                  AT_FDCWD, newPath.constData(), RENAME_NOREPLACE));
+#else
+    errno = ENOSYS;
+    const int result = -1;
+#endif
+    return result == 0 ? 0 : errno;
+}
+
+// Creates the new name exclusively, so that nobody else holds it, and renames
+// onto that empty reservation. A bare rename onto a name that is not ours
+// could replace somebody's file.
+int RenameOntoReservation(const QByteArray& oldPath, const QByteArray& newPath) {
+    const int fd =
+        ::open(newPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    struct stat reserved {};
+    const bool known = ::fstat(fd, &reserved) == 0;
+    ::close(fd);
+    if (::rename(oldPath.constData(), newPath.constData()) == 0)
+        return 0;
+    const int error = errno;
+    // Remove the reservation only while it is still the empty file we made.
+    struct stat now {};
+    if (known && ::lstat(newPath.constData(), &now) == 0 && now.st_dev == reserved.st_dev &&
+        now.st_ino == reserved.st_ino && S_ISREG(now.st_mode) && now.st_size == 0)
+        ::unlink(newPath.constData());
+    return error;
+}
+
+int RenameNoReplace(const QByteArray& oldPath, const QByteArray& newPath, RenameMethod method) {
+    if (method == RenameMethod::Automatic) {
+        const int error = RenameNoReplaceCall(oldPath, newPath);
+        // EINVAL, ENOSYS and EPERM mean the flag itself was refused (exFAT
+        // through FUSE, old kernels, container filters).
+        if (error != EINVAL && error != ENOSYS && error != EPERM)
+            return error;
+    }
+    return RenameOntoReservation(oldPath, newPath);
+}
+
+bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
+    if (a == b)
+        return false;
+    const QLocale locale = QLocale::system();
+    return locale.toLower(QFile::decodeName(a)) == locale.toLower(QFile::decodeName(b));
+}
+
+// Whether the folder listing holds an entry spelled exactly as name. Inode
+// numbers cannot tell this: exFAT through FUSE gives each spelling its own.
+// A folder that cannot be listed counts as holding it, so nothing is risked.
+bool ListingHolds(const QByteArray& folder, const QByteArray& name) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), &::closedir);
+    if (!dir)
+        return true;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (name == entry->d_name)
+            return true;
+    }
+    return false;
+}
+
+QByteArray TemporaryPath(const QByteArray& folder) {
+    const quint64 token = QRandomGenerator::global()->generate64();
+    return JoinPath(folder, ".norvane-" + QByteArray::number(token, 16) + ".tmp");
+}
+
+// A case-only change where the file system ignores case: the new spelling
+// already names the file itself, so it moves aside first.
+int RenameThroughTemporary(const QByteArray& oldPath, const QByteArray& newPath,
+                           RenameMethod method) {
+    const QByteArray folder = FolderOf(oldPath);
+    QByteArray temporary;
+    int error = EEXIST;
+    for (int i = 0; i < kTemporaryNameTries && error == EEXIST; ++i) {
+        temporary = TemporaryPath(folder);
+        error = RenameNoReplace(oldPath, temporary, method);
+    }
+    if (error != 0)
+        return error;
+    error = RenameNoReplace(temporary, newPath, method);
+    if (error != 0)
+        RenameNoReplace(temporary, oldPath, method);
+    return error;
+}
+
+}  // namespace
+
+QByteArray JoinPath(const QByteArray& folder, const QByteArray& name) {
+    if (folder.isEmpty())
+        return name;
+    if (folder.endsWith(kSeparator))
+        return folder + name;
+    return folder + kSeparator + name;
+}
+
+std::optional<QByteArray> EncodeNewName(const QString& newName) {
+    if (newName.isEmpty() || newName.contains(QChar(0)))
+        return std::nullopt;
+    QByteArray encoded = QFile::encodeName(newName);
+    if (QFile::decodeName(encoded) != newName)
+        return std::nullopt;
+    const QList<QByteArray> components = encoded.split(kSeparator);
+    const QByteArray& last = components.last();
+    if (last.isEmpty() || last == "." || last == "..")
+        return std::nullopt;
+    for (const QByteArray& component : components) {
+        if (component.size() > NAME_MAX)
+            return std::nullopt;
+    }
+    return encoded;
+}
+
+int SafeRename(const QByteArray& oldPath, const QByteArray& newPath, RenameMethod method) {
+    if (!IsUsablePath(oldPath) || !IsUsablePath(newPath))
+        return oldPath.size() >= PATH_MAX || newPath.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
+    const int error = RenameNoReplace(oldPath, newPath, method);
+    if (error != EEXIST)
+        return error;
+    const QByteArray folder = FolderOf(newPath);
+    if (folder != FolderOf(oldPath) || !DiffersOnlyInCase(NameOf(oldPath), NameOf(newPath)))
+        return error;
+    if (ListingHolds(folder, NameOf(newPath)))
+        return error;
+    return RenameThroughTemporary(oldPath, newPath, method);
+}

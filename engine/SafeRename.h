@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Joins a folder and a name without doubling the separator ("/" + "a.mp3" is
+// "/a.mp3"). Both are the exact bytes on disk.
+QByteArray JoinPath(const QByteArray& folder, const QByteArray& name);
+
+// The bytes on disk of a New Filename, or nothing when the name cannot be a
+// file's name: empty, holding a NUL character, not encodable, a component
+// longer than the file system allows, or a last component that is empty,
+// "." or "..". A "/" in the name points into a subfolder and is kept.
+std::optional<QByteArray> EncodeNewName(const QString& newName);
+
+// How the rename reaches the disk. Automatic is what the program uses; the
+// other forces the path taken where the file system lacks a no-replace rename.
+enum class RenameMethod { Automatic, ReserveNewName };
+
+// Renames the entry at oldPath to newPath and never replaces an existing
+// entry, whatever the file system:
+// 1. renameat2 with RENAME_NOREPLACE;
+// 2. where the file system refuses that flag, the new name is reserved by
+//    creating it exclusively, and the file is renamed onto that reservation of
+//    our own (which is removed again when the rename fails);
+// 3. when the new name is taken and differs from the old one only in letter
+//    case, and the folder listing holds no entry spelled exactly as the new
+//    name, the file system ignores case and the taken name is the file itself:
+//    the rename goes through a unique temporary name in the same folder, and
+//    the old name is put back when the second step fails.
+// Returns 0 on success, else the errno that describes the failure; on failure
+// the file keeps its old name.
+int SafeRename(const QByteArray& oldPath, const QByteArray& newPath,
+               RenameMethod method = RenameMethod::Automatic);

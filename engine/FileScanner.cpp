@@ -1,0 +1,213 @@
+#include "engine/FileScanner.h"
+
+#include <QFile>
+#include <QLocale>
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "engine/FolderListing.h"
+#include "engine/NameSorter.h"
+#include "engine/ResultModel.h"
+#include "engine/WindowServices.h"
+
+namespace {
+
+// Puts the window back the way the scan found it, in a fixed order: redraw,
+// progress text, cursor, labels. Runs also when the scan throws; then a
+// failing step does not stop the later ones, nor replace the scan's own error.
+class ScanCleanup {
+public:
+    explicit ScanCleanup(WindowServices& services) : m_services(services) {}
+    ScanCleanup(const ScanCleanup&) = delete;
+    ScanCleanup& operator=(const ScanCleanup&) = delete;
+    ~ScanCleanup() {
+        if (!m_done)
+            run();
+    }
+
+    void beginBusy() {
+        m_services.beginBusy();
+        m_busy = true;
+    }
+    void suspendRedraw() {
+        m_services.suspendResultsRedraw();
+        m_suspended = true;
+    }
+    // The end of a scan that went well: the first failing step is the scan's error.
+    void finish() {
+        m_done = true;
+        if (std::exception_ptr failure = run())
+            std::rethrow_exception(failure);
+    }
+
+private:
+    std::exception_ptr run() {
+        std::exception_ptr first;
+        auto step = [&](auto&& call) {
+            try {
+                call();
+            } catch (...) {
+                if (!first)
+                    first = std::current_exception();
+            }
+        };
+        if (m_suspended)
+            step([&] { m_services.resumeResultsRedraw(); });
+        step([&] { m_services.showProgressText(QString()); });
+        if (m_busy)
+            step([&] { m_services.endBusy(); });
+        step([&] { m_services.updateFileCountLabels(); });
+        m_suspended = m_busy = false;
+        return first;
+    }
+
+    WindowServices& m_services;
+    bool m_done = false;
+    bool m_busy = false;
+    bool m_suspended = false;
+};
+
+// The extension of a name as the filter sees it: from the last "." on, dot
+// included, lower case; empty when there is no ".". A "." byte is always a
+// character of its own, so the tail decodes as it would within the whole name.
+QString FilterExtension(const char* name, qsizetype length, const QLocale& locale) {
+    const void* dot = memrchr(name, '.', static_cast<size_t>(length));
+    if (dot == nullptr)
+        return QString();
+    const char* start = static_cast<const char*>(dot);
+    const QByteArray tail = QByteArray::fromRawData(start, name + length - start);
+    return locale.toLower(QFile::decodeName(tail));
+}
+
+}  // namespace
+
+// What stays the same during the walk of one input folder.
+struct FileScanner::Walk {
+    QString base;
+    QByteArray baseBytes;
+    ScanOptions options;
+    QStringList filter;
+    QLocale locale;
+    NameSorter sorter;
+    // The folders being walked from the input folder down to the current one.
+    std::vector<FolderId> branch;
+};
+
+FileScanner::FileScanner(ResultModel& model, WindowServices& services)
+    : m_model(model), m_services(services) {}
+
+void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, int last,
+                                   const ScanOptions& options) {
+    // The window handles its events during the scan; a copy keeps the
+    // positions valid even if the caller's list changes meanwhile.
+    const QStringList folders = inputFolders;
+    ScanCleanup cleanup(m_services);
+    const bool full = first < 0 || last < 0;
+    if (full) {
+        first = 0;
+        last = static_cast<int>(folders.size()) - 1;
+        m_fileCount = 0;
+        m_totalSize = 0;
+    }
+    // Positions past the end of the list name no folder.
+    last = std::min(last, static_cast<int>(folders.size()) - 1);
+
+    const QLocale locale = QLocale::system();
+    QStringList filter;
+    if (options.extensionFilter) {
+        // The user sees the lines in lower case after the scan; they are the filter.
+        filter = m_services.extensionLines();
+        for (QString& line : filter)
+            line = locale.toLower(line);
+        m_services.setExtensionLines(filter);
+    }
+    cleanup.beginBusy();
+    cleanup.suspendRedraw();
+    if (full)
+        m_model.clear();
+
+    for (int p = first; p <= last; ++p) {
+        Walk walk{folders.at(p), {}, options, filter, locale, NameSorter(locale), {}};
+        // One trailing "/" goes, but the root stays "/".
+        if (walk.base.size() > 1 && walk.base.endsWith(u'/'))
+            walk.base.chop(1);
+        walk.baseBytes = QFile::encodeName(walk.base);
+        ScanFolder(walk, QString(), QByteArray());
+    }
+    cleanup.finish();
+}
+
+void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes) {
+    const bool isBase = relative.isNull();
+    const QString path = isBase ? walk.base : JoinPath(walk.base, relative);
+    const QByteArray pathBytes = isBase ? walk.baseBytes : JoinPath(walk.baseBytes, relativeBytes);
+    m_services.showProgressText(path);
+    m_services.processPendingMessages();
+
+    QStringList fileNames;
+    QList<QByteArray> fileBytes;
+    qint64 size = 0;
+    QStringList folderNames;
+    QList<QByteArray> folderBytes;
+    FolderId id;
+    {
+        // Closed before the subfolders are walked, so that deep trees do not
+        // hold a listing open per level.
+        FolderListing listing(pathBytes);
+        id = listing.id();
+        // A link back to a folder of the current branch would never end.
+        if (listing.isOpen() &&
+            std::find(walk.branch.begin(), walk.branch.end(), id) != walk.branch.end())
+            return;
+        FolderEntry entry;
+        while (listing.next(entry)) {
+            if (entry.isFolder) {
+                if (walk.options.recursive) {
+                    folderBytes.append(QByteArray(entry.name, entry.length));
+                    folderNames.append(QFile::decodeName(folderBytes.last()));
+                }
+                continue;
+            }
+            if (walk.options.extensionFilter &&
+                !walk.filter.contains(FilterExtension(entry.name, entry.length, walk.locale)))
+                continue;
+            fileBytes.append(QByteArray(entry.name, entry.length));
+            fileNames.append(QFile::decodeName(fileBytes.last()));
+            size += listing.sizeOf(entry.name);
+        }
+    }
+
+    QVector<ResultRow> rows;
+    rows.reserve(1 + fileNames.size());
+    ResultRow folderRow;
+    const QString& label = isBase ? walk.base : relative;
+    folderRow.existing = u'[' + label + u']';
+    folderRow.existingBytes = '[' + (isBase ? walk.baseBytes : relativeBytes) + ']';
+    rows.append(std::move(folderRow));
+    for (qsizetype i : walk.sorter.sortedOrder(fileNames)) {
+        ResultRow row;
+        row.existing = fileNames.at(i);
+        row.existingBytes = fileBytes.at(i);
+        // Shared by all rows of the folder.
+        row.folder = path;
+        row.folderBytes = pathBytes;
+        rows.append(std::move(row));
+    }
+    m_model.appendRows(std::move(rows));
+    m_fileCount += static_cast<int>(fileNames.size());
+    m_totalSize += size;
+
+    if (folderNames.isEmpty())
+        return;
+    walk.branch.push_back(id);
+    for (qsizetype i : walk.sorter.sortedOrder(folderNames)) {
+        if (isBase)
+            ScanFolder(walk, folderNames.at(i), folderBytes.at(i));
+        else
+            ScanFolder(walk, JoinPath(relative, folderNames.at(i)),
+                       JoinPath(relativeBytes, folderBytes.at(i)));
+    }
+    walk.branch.pop_back();
+}

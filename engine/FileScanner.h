@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QStringList>
+
+class ResultModel;
+class WindowServices;
+
+// What the scan reads from the window's controls when it starts.
+struct ScanOptions {
+    bool recursive = true;        // "Recursive"
+    bool extensionFilter = true;  // "Only these extensions:", its lines from the services
+};
+
+// Lists the files of the input folders as result rows: per folder a folder row
+// "[label]", then its files sorted by name, then its subfolders (depth first).
+// Keeps the file count and total size since the last full rescan.
+class FileScanner {
+public:
+    FileScanner(ResultModel& model, WindowServices& services);
+
+    int FileCount() const { return m_fileCount; }
+    qint64 TotalSize() const { return m_totalSize; }
+
+    // Scans the input folders at positions first to last (0-based, both
+    // included) and appends their rows. A negative first or last is a full
+    // rescan: every row goes, the totals restart, and all folders are scanned.
+    // Redraw, progress text, cursor and labels are restored also when it throws.
+    void ScanInputFolders(const QStringList& inputFolders, int first, int last,
+                          const ScanOptions& options);
+
+private:
+    struct Walk;
+    void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes);
+
+    ResultModel& m_model;
+    WindowServices& m_services;
+    int m_fileCount = 0;
+    qint64 m_totalSize = 0;
+};

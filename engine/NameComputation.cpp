@@ -1,0 +1,256 @@
+#include "engine/NameComputation.h"
+
+#include <QLocale>
+#include <QVarLengthArray>
+#include <exception>
+#include <limits>
+
+#include "engine/ResultRow.h"
+#include "shared/General/Texts.h"
+
+namespace {
+
+// Position of the dot that starts the extension, or -1 when the name has none.
+qsizetype ExtensionDot(QStringView name) {
+    return name.lastIndexOf(u'.');
+}
+
+QStringView NameWithoutExtensionView(QStringView name) {
+    const qsizetype dot = ExtensionDot(name);
+    // A dot in first place starts no extension for the name part: ".mp3" stays whole.
+    return dot >= 1 ? name.left(dot) : name;
+}
+
+QStringView ExtensionView(QStringView name) {
+    const qsizetype dot = ExtensionDot(name);
+    return dot >= 0 ? name.mid(dot) : QStringView();
+}
+
+// Blanks and control characters (codes 0 to 32) are cut from both ends of a field.
+QStringView TrimControls(QStringView field) {
+    qsizetype begin = 0;
+    qsizetype end = field.size();
+    while (begin < end && field[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && field[end - 1].unicode() <= 32)
+        --end;
+    return field.mid(begin, end - begin);
+}
+
+int HexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+// A track number is a whole 32-bit signed integer of 0 or more: an optional
+// sign, then decimal digits, or hexadecimal digits after "$", "x" or "0x".
+bool IsTrackNumber(QStringView text) {
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == u'0' &&
+               (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == text.size())
+        return false;
+    constexpr qint64 kMax = std::numeric_limits<qint32>::max();
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const int digit = HexDigit(text[i].unicode());
+        if (digit < 0 || digit >= base)
+            return false;
+        value = value * base + digit;
+        if (value > kMax)
+            return false;
+    }
+    // "-0" is zero; any other negative number is below 0.
+    return !negative || value == 0;
+}
+
+bool EqualIgnoringCase(QStringView a, QStringView b, const QLocale& locale) {
+    return locale.toLower(a.toString()) == locale.toLower(b.toString());
+}
+
+// Why a name does not fit the existing-name scheme: a text entry and what fills its "%1".
+struct FormatError {
+    const char* entry = nullptr;
+    QString argument;
+
+    QString message() const {
+        const QString text = Text(entry);
+        return text.contains(QLatin1String("%1")) ? text.arg(argument) : text;
+    }
+};
+
+// Steps 4 to 7: takes the cleaned base apart by `in` and builds the new name by
+// `out`. Returns false and fills `error` when the name does not fit.
+bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& names,
+                    const SlotList& in, const SlotList& out, QString& composed,
+                    FormatError& error) {
+    const QLocale locale = QLocale::system();
+    QVarLengthArray<QStringView, kSlotCount> values(out.size());
+    QStringView rest = base;
+    for (qsizetype s = 0; s < in.size(); ++s) {
+        const ActiveSlot& slot = in[s];
+        const QString& divider = slot.rightDivider;
+        const int kind = static_cast<int>(slot.kind);
+        QStringView field;
+        if (s + 1 < in.size()) {
+            // A divider at the very start of the rest leaves an empty field: it counts as missing.
+            const qsizetype at = divider.isEmpty() ? -1 : rest.indexOf(divider);
+            if (at < 1) {
+                error = {Texts::kErrDoesNotExist, FieldKindText(kind)};
+                return false;
+            }
+            field = rest.left(at);
+            rest = rest.mid(at + divider.size());
+        } else {
+            // The last field is the whole rest. Slot 5 has no divider on its
+            // right, and an empty divider occurs nowhere, so neither tests for
+            // too many items.
+            if (!divider.isEmpty() && rest.contains(divider)) {
+                error = {Texts::kErrTooManyItems, QString()};
+                return false;
+            }
+            field = rest;
+        }
+        field = TrimControls(field);
+        if (field.isEmpty()) {
+            error = {Texts::kErrEmptyField, FieldKindText(kind)};
+            return false;
+        }
+        switch (slot.kind) {
+            case FieldKind::TrackNo:
+                if (!IsTrackNumber(field)) {
+                    error = {Texts::kErrNotTrackNumber, field.toString()};
+                    return false;
+                }
+                break;
+            case FieldKind::Folder:
+                if (!EqualIgnoringCase(field, names.folder, locale)) {
+                    error = {Texts::kErrNotFolderName, field.toString()};
+                    return false;
+                }
+                break;
+            case FieldKind::ParentFolder:
+                if (!EqualIgnoringCase(field, names.parent, locale)) {
+                    error = {Texts::kErrNotParentFolderName, field.toString()};
+                    return false;
+                }
+                break;
+            default:
+                break;
+        }
+        // Later fields overwrite what earlier ones set, so a Folder slot keeps
+        // the field as written only when Folder is the last existing-name slot.
+        for (qsizetype t = 0; t < out.size(); ++t) {
+            if (out[t].kind == slot.kind)
+                values[t] = field;
+            else if (out[t].kind == FieldKind::Folder)
+                values[t] = names.folder;
+            else if (out[t].kind == FieldKind::ParentFolder)
+                values[t] = names.parent;
+        }
+    }
+
+    qsizetype length = ext.size();
+    for (qsizetype t = 0; t < out.size(); ++t)
+        length += values[t].size() + (t + 1 < out.size() ? out[t].rightDivider.size() : 0);
+    composed.reserve(length);
+    for (qsizetype t = 0; t < out.size(); ++t) {
+        composed += values[t];
+        composed += t + 1 < out.size() ? out[t].rightDivider : ext;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString NameWithoutExtension(const QString& name) {
+    return NameWithoutExtensionView(name).toString();
+}
+
+QString ExtensionOf(const QString& name) {
+    return ExtensionView(name).toString();
+}
+
+FolderNames FolderAndParentName(const QString& folderPath) {
+    const QStringView path(folderPath);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    FolderNames names;
+    names.folder = path.mid(slash + 1).toString();
+    // What remains without the folder name and the "/" before it.
+    const QStringView remaining = slash > 0 ? path.left(slash) : QStringView();
+    names.parent = remaining.mid(remaining.lastIndexOf(u'/') + 1).toString();
+    return names;
+}
+
+NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
+                          const SlotList& out, const NameOptions& options) {
+    NameResult result;
+    QString cleanedBase;
+    QStringView base = NameWithoutExtensionView(name);
+    const QStringView ownExt = ExtensionView(name);
+    QString ext = ownExt.toString();
+    bool cleaned = false;
+    bool extChanged = false;
+    try {
+        if (options.lowercaseExtension) {
+            ext = QLocale::system().toLower(ext);
+            extChanged = ext != ownExt;
+        }
+        if (options.removeUnderscores && base.contains(u'_')) {
+            cleanedBase = base.toString();
+            cleanedBase.replace(u'_', u' ');
+            base = cleanedBase;
+            cleaned = true;
+        }
+        QString composed;
+        FormatError error;
+        if (!ComposeNewName(base, ext, names, in, out, composed, error)) {
+            result.status = error.message();
+        } else if (composed.isEmpty()) {
+            // An empty name is no proposal: the row would read "rename pending"
+            // while nothing could be renamed.
+            result.status = Text(Texts::kStatusNoNewName);
+            return result;
+        } else if (composed != name) {
+            result.newName = std::move(composed);
+            result.status = Text(Texts::kStatusRenamePending);
+            return result;
+        } else {
+            result.status = Text(Texts::kStatusAlreadyInOutputFormat);
+            return result;
+        }
+    } catch (const std::exception& e) {
+        result.status = QString::fromLocal8Bit(e.what());
+    }
+    // A name that does not fit still gets its underscores and extension case cleaned.
+    if (cleaned || extChanged) {
+        result.newName.reserve(base.size() + ext.size());
+        result.newName += base;
+        result.newName += ext;
+    }
+    return result;
+}
+
+void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in,
+                    const SlotList& out, const NameOptions& options) {
+    NameResult result = ComputeNewName(row.existing, names, in, out, options);
+    row.newName = std::move(result.newName);
+    row.status = std::move(result.status);
+}

@@ -176,6 +176,20 @@ inline constexpr const char* kUnexpectedError =
     QT_TRANSLATE_NOOP("Norvane", "An unexpected error occurred.");
 inline constexpr const char* kAssertionFailure = QT_TRANSLATE_NOOP("Norvane", "Assertion failure");
 
+// Settings store (carried by its errors, which the settings load and save swallow)
+inline constexpr const char* kSettingsWrongKind =
+    QT_TRANSLATE_NOOP("Norvane", "The settings value \"%1\" is not of the kind asked for.");
+inline constexpr const char* kSettingsNoSection =
+    QT_TRANSLATE_NOOP("Norvane", "The settings key has no section \"%1\".");
+inline constexpr const char* kSettingsCannotRead =
+    QT_TRANSLATE_NOOP("Norvane", "Cannot read the settings file %1.");
+inline constexpr const char* kSettingsCannotWrite =
+    QT_TRANSLATE_NOOP("Norvane", "Cannot write the settings file %1.");
+inline constexpr const char* kSettingsInUse =
+    QT_TRANSLATE_NOOP("Norvane", "The settings file %1 is in use.");
+inline constexpr const char* kSettingsMissingControl =
+    QT_TRANSLATE_NOOP("Norvane", "The settings have no control for \"%1\".");
+
 }  // namespace Texts
 
 // The text of a table entry in the user's language.

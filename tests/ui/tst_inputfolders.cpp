@@ -1,0 +1,245 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/ResultModel.h"
+#include "tests/ui/WindowFixture.h"
+
+using namespace WindowFixture;
+
+class TestInputFolders : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { m_form.reset(); }
+    void normalisedPaths_data();
+    void normalisedPaths();
+    void duplicatesRefusedInAnyCase();
+    void dropAddsFoldersOnce_data();
+    void dropAddsFoldersOnce();
+    void dropOfNothingAddablePostsNothing();
+    void newEntryAtTheTopAppendsOnlyItsRows();
+    void scatteredDropScansEachOnce();
+    void overlappingFoldersListedTwice();
+    void deleteWithAndWithoutSelection();
+    void commandsDuringAScanAreRefused();
+    void closeDuringAScanWaitsForItsEnd();
+
+private:
+    QListWidget* folders() const { return control<QListWidget>(*m_form, "LBInput"); }
+    QStringList captions() const;
+
+    QTemporaryDir m_dir;
+    RecordingPrompter m_prompter;
+    std::unique_ptr<TForm1> m_form;
+};
+
+void TestInputFolders::init() {
+    forgetSettings();
+    m_prompter = RecordingPrompter();
+    m_form = std::make_unique<TForm1>(&m_prompter);
+    m_form->show();
+}
+
+QStringList TestInputFolders::captions() const {
+    QStringList result;
+    for (const ResultRow& row : m_form->results().rows())
+        result.append(row.isFolderRow() ? row.existing : row.folder.section('/', -1) + "/" + row.existing);
+    return result;
+}
+
+void TestInputFolders::normalisedPaths_data() {
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("listed");
+    QTest::newRow("root stays root") << "/" << "/";
+    QTest::newRow("one trailing separator") << "<dir>/Music/" << "<dir>/Music";
+    QTest::newRow("a file gives its folder") << "<dir>/Music/a.mp3" << "<dir>/Music";
+    QTest::newRow("plain folder") << "<dir>/Music" << "<dir>/Music";
+}
+
+void TestInputFolders::normalisedPaths() {
+    QFETCH(QString, given);
+    QFETCH(QString, listed);
+    makeFile(m_dir.path(), "Music/a.mp3");
+    given.replace("<dir>", m_dir.path());
+    listed.replace("<dir>", m_dir.path());
+    QCOMPARE(NormalizeInputPath(given), listed);
+    QVERIFY(AddInputFolder(folders(), given));
+    QCOMPARE(folders()->item(0)->text(), listed);
+}
+
+void TestInputFolders::duplicatesRefusedInAnyCase() {
+    makeFile(m_dir.path(), "Music/a.mp3");
+    makeFile(m_dir.path(), "MUSIC/b.mp3");
+    const QString music = m_dir.path() + "/Music";
+    m_form->LBInputFileDrop(m_form.get(), {music});
+    QTRY_COMPARE(m_form->FileCount(), 1);
+    // The same folder with a trailing separator, and another spelling of its
+    // name, are duplicates: nothing is added, nothing scanned.
+    m_form->LBInputFileDrop(m_form.get(), {music + "/", m_dir.path() + "/MUSIC", music + "/a.mp3"});
+    QCoreApplication::processEvents();
+    QCOMPARE(folders()->count(), 1);
+    QCOMPARE(m_form->results().size(), 2);
+    QCOMPARE(m_form->FileCount(), 1);
+    QVERIFY(!AddInputFolder(folders(), m_dir.path() + "/music/"));
+    QVERIFY(!AddInputFolder(folders(), m_dir.path() + "/nowhere"));
+    QVERIFY(m_prompter.informations.isEmpty());
+}
+
+void TestInputFolders::dropAddsFoldersOnce_data() {
+    QTest::addColumn<QStringList>("dropped");
+    QTest::newRow("a single file") << QStringList{"A/1.mp3"};
+    QTest::newRow("several files of one folder") << QStringList{"A/1.mp3", "A/2.mp3", "A/3.txt"};
+    QTest::newRow("a folder and a file inside it") << QStringList{"A", "A/2.mp3"};
+}
+
+void TestInputFolders::dropAddsFoldersOnce() {
+    QFETCH(QStringList, dropped);
+    for (const char* name : {"A/1.mp3", "A/2.mp3", "A/3.txt"})
+        makeFile(m_dir.path(), name);
+    for (QString& name : dropped)
+        name = m_dir.path() + "/" + name;
+    m_form->LBInputFileDrop(m_form.get(), dropped);
+    QCOMPARE(folders()->count(), 1);
+    QCOMPARE(folders()->item(0)->text(), m_dir.path() + "/A");
+    // The scan waits for the posted request.
+    QCOMPARE(m_form->results().size(), 0);
+    QTRY_COMPARE(m_form->results().size(), 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_form->results().size(), 3);
+    QCOMPARE(control<QLabel>(*m_form, "LFileCount")->text(), QString("2 files."));
+}
+
+void TestInputFolders::dropOfNothingAddablePostsNothing() {
+    makeFile(m_dir.path(), "A/1.mp3");
+    QVERIFY(AddInputFolder(folders(), m_dir.path() + "/A"));
+    m_form->LBInputFileDrop(m_form.get(), {m_dir.path() + "/A", m_dir.path() + "/missing",
+                                           "https://example.org/x.mp3", QString()});
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(folders()->count(), 1);
+    QCOMPARE(m_form->results().size(), 0);
+}
+
+void TestInputFolders::newEntryAtTheTopAppendsOnlyItsRows() {
+    makeFile(m_dir.path(), "b/2.mp3");
+    makeFile(m_dir.path(), "a/1.mp3");
+    m_form->LBInputFileDrop(m_form.get(), {m_dir.path() + "/b"});
+    QTRY_COMPARE(m_form->results().size(), 2);
+    m_form->LBInputFileDrop(m_form.get(), {m_dir.path() + "/a"});
+    QCOMPARE(folders()->item(0)->text(), m_dir.path() + "/a");
+    QTRY_COMPARE(m_form->results().size(), 4);
+    QCOMPARE(captions(), (QStringList{"[" + m_dir.path() + "/b]", "b/2.mp3",
+                                      "[" + m_dir.path() + "/a]", "a/1.mp3"}));
+    QCOMPARE(m_form->FileCount(), 2);
+    // Refresh rebuilds in list order.
+    m_form->BRefreshClick();
+    QCOMPARE(captions(), (QStringList{"[" + m_dir.path() + "/a]", "a/1.mp3",
+                                      "[" + m_dir.path() + "/b]", "b/2.mp3"}));
+    QCOMPARE(m_form->FileCount(), 2);
+}
+
+void TestInputFolders::scatteredDropScansEachOnce() {
+    for (const char* name : {"b/b.mp3", "d/d.mp3", "f/f.mp3", "a/a.mp3", "c/c.mp3", "e/e.mp3"})
+        makeFile(m_dir.path(), name);
+    for (const char* name : {"b", "d", "f"})
+        QVERIFY(AddInputFolder(folders(), m_dir.path() + "/" + name));
+    m_form->BRefreshClick();
+    QCOMPARE(m_form->FileCount(), 3);
+    m_form->LBInputFileDrop(m_form.get(),
+                            {m_dir.path() + "/e", m_dir.path() + "/a/a.mp3", m_dir.path() + "/c"});
+    QCOMPARE(folders()->count(), 6);
+    QTRY_COMPARE(m_form->FileCount(), 6);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_form->FileCount(), 6);
+    QStringList files;
+    for (const ResultRow& row : m_form->results().rows()) {
+        if (row.isFileRow())
+            files.append(row.existing);
+    }
+    QCOMPARE(files, (QStringList{"b.mp3", "d.mp3", "f.mp3", "a.mp3", "c.mp3", "e.mp3"}));
+}
+
+void TestInputFolders::overlappingFoldersListedTwice() {
+    makeFile(m_dir.path(), "top/1.mp3", "12345");
+    makeFile(m_dir.path(), "top/sub/2.mp3", "123");
+    m_form->LBInputFileDrop(m_form.get(), {m_dir.path() + "/top", m_dir.path() + "/top/sub"});
+    QCOMPARE(folders()->count(), 2);
+    QTRY_COMPARE(m_form->FileCount(), 3);
+    QCOMPARE(m_form->TotalSize(), 11);
+    QCOMPARE(control<QLabel>(*m_form, "LFileSize")->text(), QString("11 bytes"));
+}
+
+void TestInputFolders::deleteWithAndWithoutSelection() {
+    makeFile(m_dir.path(), "a/1.mp3");
+    makeFile(m_dir.path(), "b/2.mp3");
+    for (const char* name : {"a", "b"})
+        QVERIFY(AddInputFolder(folders(), m_dir.path() + "/" + name));
+    m_form->BRefreshClick();
+    m_form->results().setProposal(1, "x.mp3", "rename pending");
+    QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
+    QCOMPARE(folders()->count(), 2);
+    QCOMPARE(m_form->results().row(1).newName, QString("x.mp3"));
+    folders()->item(0)->setSelected(true);
+    QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
+    QCOMPARE(folders()->count(), 1);
+    QCOMPARE(captions(), (QStringList{"[" + m_dir.path() + "/b]", "b/2.mp3"}));
+    QCOMPARE(m_form->FileCount(), 1);
+    folders()->item(0)->setSelected(true);
+    QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
+    QCOMPARE(m_form->results().size(), 0);
+    QCOMPARE(control<QLabel>(*m_form, "LFileCount")->text(), QString("0 files."));
+}
+
+// A scan hands control to the window once per folder: Delete, Refresh and the
+// run buttons clicked then must leave the rows and totals whole.
+void TestInputFolders::commandsDuringAScanAreRefused() {
+    for (int i = 0; i < 60; ++i)
+        makeFile(m_dir.path(), QString("tree/f%1/s%2/t.mp3").arg(i, 2, 10, QChar('0')).arg(i));
+    makeFile(m_dir.path(), "other/o.mp3");
+    QVERIFY(AddInputFolder(folders(), m_dir.path() + "/tree"));
+    QVERIFY(AddInputFolder(folders(), m_dir.path() + "/other"));
+    int clicks = 0;
+    QTimer clicker;
+    connect(&clicker, &QTimer::timeout, this, [&] {
+        if (!m_form->isScanning())
+            return;
+        ++clicks;
+        folders()->item(0)->setSelected(true);
+        control<QPushButton>(*m_form, "BDelete")->click();
+        control<QPushButton>(*m_form, "BRefresh")->click();
+        control<QPushButton>(*m_form, "BProcessAll")->click();
+        control<QPushButton>(*m_form, "BExecuteAll")->click();
+    });
+    clicker.start(0);
+    m_form->BRefreshClick();
+    clicker.stop();
+    QVERIFY(clicks > 0);
+    QCOMPARE(folders()->count(), 2);
+    QCOMPARE(m_form->FileCount(), 61);
+    QCOMPARE(m_form->results().size(), 1 + 60 * 2 + 60 * 2 + 2);
+    QVERIFY(m_prompter.criticals.isEmpty());
+    for (const ResultRow& row : m_form->results().rows())
+        QVERIFY(row.status.isEmpty());
+}
+
+void TestInputFolders::closeDuringAScanWaitsForItsEnd() {
+    for (int i = 0; i < 30; ++i)
+        makeFile(m_dir.path(), QString("tree/f%1/t.mp3").arg(i));
+    QVERIFY(AddInputFolder(folders(), m_dir.path() + "/tree"));
+    bool visibleAfterClose = false;
+    QTimer::singleShot(0, this, [&] {
+        m_form->close();
+        visibleAfterClose = m_form->isVisible();
+    });
+    m_form->BRefreshClick();
+    QVERIFY(visibleAfterClose);
+    QCOMPARE(m_form->FileCount(), 30);
+    QTRY_VERIFY(!m_form->isVisible());
+}
+
+QTEST_MAIN(TestInputFolders)
+#include "tst_inputfolders.moc"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QTabWidget;
+
+// Lets a tab widget's page change be refused before it happens, so that a
+// refused page is never shown. It sees the changes a user can make: a click
+// on a tab, the arrow keys on the tab bar, Ctrl+Tab and Ctrl+PageUp/PageDown
+// from inside the pages, and the mouse wheel over the tab bar.
+class PageGuard : public QObject {
+    Q_OBJECT
+public:
+    // canChange(from, to) returns false to refuse the change.
+    PageGuard(QTabWidget* tabs, std::function<bool(int, int)> canChange);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int targetOfTabBarEvent(QEvent* event) const;
+    int targetOfPageKey(QEvent* event) const;
+    int neighbour(int step, bool wrap) const;
+
+    QTabWidget* m_tabs;
+    std::function<bool(int, int)> m_canChange;
+};

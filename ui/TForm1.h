@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "engine/WindowServices.h"
+#include "settings/SettingsControls.h"
+#include "ui/SchemeControls.h"
+
+namespace Ui {
+class TForm1;
+}
+class FileScanner;
+class Prompter;
+class QMenu;
+class ResultModel;
+class TFileDragDrop;
+class TPathDialog;
+struct ProcessSettings;
+
+// The program's one window. It wires its controls to the commands; the
+// commands themselves live in the engine and in their own files.
+class TForm1 : public QMainWindow, public WindowServices {
+    Q_OBJECT
+public:
+    // The window uses prompter for every message and dialog (a plain Prompter
+    // when none is given) and does not own it.
+    explicit TForm1(Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    ResultModel& results() const { return *m_results; }
+    int FileCount() const;
+    qint64 TotalSize() const;
+    SettingsControls settingsControls() const;
+    bool isScanning() const { return m_scanDepth > 0; }
+
+    // Start, close and destroy.
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
+
+    // True when the page shown may be left for page `to`.
+    bool PageControl1Changing(int to);
+
+    void FilenameSchemeClick();
+    void UpdateSchemePreviews();
+    void BInDefaultClick();
+    void BOutDefaultClick();
+
+    void BProcessAllClick();
+    void BProcessSelectedClick();
+    void BExecuteAllClick();
+    void BExecuteSelectedClick();
+    void BCopyClick();
+    void BSaveClick();
+
+    // The input folder list.
+    void ScanInputFolders(int first, int last);
+    void BDirClick();
+    void LBInputFileDrop(QObject* Sender, const QStringList& Filenames);
+    void WMScanFolders(int first, int last, const QString& path = {});
+    void BDeleteClick();
+    void BRefreshClick();
+
+    // The results list commands.
+    void LVResultsChange();
+    void ClearManualRename();
+    void BManualRenameClick();
+    // Acts on the movement keys of the manual rename edit; true when it did.
+    bool EManualRenameKeyDown(int key);
+    void MoveManualRename(int step);
+    void BCancelRenameClick();
+    void BSearchReplaceClick();
+    void PopupMenu1Popup();
+    void Process1Click();
+    void Execute1Click();
+    void Cancel1Click();
+    void Replace1Click();
+    int manualRenameRow() const { return ManualRenameItem; }
+
+    // WindowServices
+    void showProgressText(const QString& text) override;
+    void processPendingMessages() override;
+    void beginBusy() override;
+    void endBusy() override;
+    void suspendResultsRedraw() override;
+    void resumeResultsRedraw() override;
+    QStringList extensionLines() override;
+    void setExtensionLines(const QStringList& lines) override;
+    void updateFileCountLabels() override;
+    void showProgressBar() override;
+    void setProgressPosition(int position) override;
+    void hideProgressBar() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void customEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyTexts();
+    void setUpResultsList();
+    void connectControls();
+    // Runs a command under the window's top-level error handler: whatever it
+    // throws is shown in an error box and the window stays usable.
+    void guarded(const std::function<void()>& command);
+    // Connects a signal to a member handler run under guarded().
+    template <typename Sender, typename Signal>
+    void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void scanEnded();
+    void clearManualRenameState();
+    QList<int> selectedRows() const;
+    void showResultsMenu(const QPoint& position);
+    void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
+    ProcessSettings processSettings() const;
+    void processRows(bool selectedOnly);
+    void executeRows(bool selectedOnly);
+
+    std::unique_ptr<Ui::TForm1> m_ui;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    Prompter* m_prompter;
+    ResultModel* m_results;
+    std::unique_ptr<FileScanner> m_scanner;
+    SchemeControls m_inScheme;
+    SchemeControls m_outScheme;
+    QMenu* PopupMenu1 = nullptr;
+    TPathDialog* PathDialog1 = nullptr;
+    TFileDragDrop* m_fileDrop = nullptr;
+    int m_scanDepth = 0;
+    int m_busyDepth = 0;
+    bool m_closePending = false;
+    bool m_destroyed = false;
+
+    // Manual rename and Search & Replace state.
+    int ManualRenameItem = -1;
+    QString SearchText;
+    QString ReplaceText;
+};

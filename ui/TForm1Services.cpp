@@ -1,0 +1,70 @@
+// How the window serves the scan and the runs: progress label and bar, busy
+// cursor, pending events, suspended redraw, extension lines, count labels.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "engine/FileScanner.h"
+#include "engine/SizeText.h"
+#include "shared/General/Texts.h"
+#include "ui/TForm1.h"
+#include "ui_TForm1.h"
+
+void TForm1::showProgressText(const QString& text) {
+    m_ui->LProgress->setText(text);
+}
+
+void TForm1::processPendingMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TForm1::beginBusy() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++m_busyDepth;
+}
+
+void TForm1::endBusy() {
+    if (m_busyDepth == 0)
+        return;
+    --m_busyDepth;
+    QApplication::restoreOverrideCursor();
+}
+
+void TForm1::suspendResultsRedraw() {
+    m_ui->LVResults->setUpdatesEnabled(false);
+}
+
+void TForm1::resumeResultsRedraw() {
+    m_ui->LVResults->setUpdatesEnabled(true);
+}
+
+QStringList TForm1::extensionLines() {
+    const QString text = m_ui->MIncludeExts->toPlainText();
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}
+
+void TForm1::setExtensionLines(const QStringList& lines) {
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (text != m_ui->MIncludeExts->toPlainText())
+        m_ui->MIncludeExts->setPlainText(text);
+}
+
+void TForm1::updateFileCountLabels() {
+    m_ui->LFileCount->setText(Text(Texts::kFilesCount).arg(FileCount()));
+    m_ui->LFileSize->setText(SizeToText(TotalSize()));
+}
+
+void TForm1::showProgressBar() {
+    m_ui->PBProgress->setValue(0);
+    m_ui->PBProgress->show();
+}
+
+void TForm1::setProgressPosition(int position) {
+    // Positions past the end show a full bar.
+    m_ui->PBProgress->setValue(std::min(position, m_ui->PBProgress->maximum()));
+}
+
+void TForm1::hideProgressBar() {
+    m_ui->PBProgress->hide();
+}

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "engine/FileExistence.h"
+#include "engine/FolderListing.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"

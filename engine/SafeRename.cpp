@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/FolderListing.h"
+
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
 #endif
@@ -136,14 +138,6 @@ int RenameThroughTemporary(const QByteArray& oldPath, const QByteArray& newPath,
 }
 
 }  // namespace
-
-QByteArray JoinPath(const QByteArray& folder, const QByteArray& name) {
-    if (folder.isEmpty())
-        return name;
-    if (folder.endsWith(kSeparator))
-        return folder + name;
-    return folder + kSeparator + name;
-}
 
 std::optional<QByteArray> EncodeNewName(const QString& newName) {
     if (newName.isEmpty() || newName.contains(QChar(0)))

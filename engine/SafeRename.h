@@ -4,10 +4,6 @@
 #include <QString>
 #include <optional>
 
-// Joins a folder and a name without doubling the separator ("/" + "a.mp3" is
-// "/a.mp3"). Both are the exact bytes on disk.
-QByteArray JoinPath(const QByteArray& folder, const QByteArray& name);
-
 // The bytes on disk of a New Filename, or nothing when the name cannot be a
 // file's name: empty, holding a NUL character, not encodable, a component
 // longer than the file system allows, or a last component that is empty,

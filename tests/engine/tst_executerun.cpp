@@ -1,0 +1,298 @@
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DiskFixture.h"
+#include "engine/ExecuteRun.h"
+#include "engine/ResultModel.h"
+
+namespace {
+
+const QString kRenamed = "renamed";
+const QString kMissing = "error: file does not exist";
+const QString kExists = "error: new file already exists";
+const QString kFailed = "error: rename failed";
+
+// A temporary folder and a results list whose rows point into it.
+struct Fixture {
+    QTemporaryDir dir;
+    QByteArray root = QFile::encodeName(dir.path());
+    ResultModel model;
+
+    void addFile(const QByteArray& name, const QString& newName, const QString& status = {}) {
+        model.appendRows({FileRow(root, name, newName, status)});
+    }
+    void addFolderRow() { model.appendRows({FolderRow(dir.path())}); }
+    QString status(int row) const { return model.row(row).status; }
+};
+
+}  // namespace
+
+class TestExecuteRun : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void decisions_data();
+    void decisions();
+    void runChangesOnlyStatusInOneBatch();
+    void rowsOfOneRun_data();
+    void rowsOfOneRun();
+    void sameRowExecutedTwice();
+    void selectedRowsOnly();
+    void nothingToExecute_data();
+    void nothingToExecute();
+    void progressPositions_data();
+    void progressPositions();
+    void cleanUpWhenRunFails();
+    void nonUtf8NameRenamed();
+};
+
+// One row against what is on disk: the four statuses and what they leave.
+void TestExecuteRun::decisions_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("after");
+
+    const QStringList a{"a.mp3:A"};
+    QTest::newRow("free new name") << a << "b.mp3" << kRenamed << QStringList{"b.mp3:A"};
+    QTest::newRow("both missing") << QStringList{"x.mp3:X"} << "b.mp3" << kMissing
+                                  << QStringList{"x.mp3:X"};
+    QTest::newRow("new name taken") << QStringList{"a.mp3:A", "b.mp3:B"} << "b.mp3" << kExists
+                                    << QStringList{"a.mp3:A", "b.mp3:B"};
+    QTest::newRow("new name taken in other case") << QStringList{"a.mp3:A", "B.MP3:B"} << "b.mp3"
+                                                  << kRenamed << QStringList{"B.MP3:B", "b.mp3:A"};
+    QTest::newRow("old gone, new there")
+        << QStringList{"b.mp3:B"} << "b.mp3" << kFailed << QStringList{"b.mp3:B"};
+    QTest::newRow("case only") << a << "A.MP3" << kRenamed << QStringList{"A.MP3:A"};
+    QTest::newRow("case only, hard-linked pair") << QStringList{"a.mp3:A", "A.mp3=a.mp3"} << "A.mp3"
+                                                 << kFailed << QStringList{"A.mp3:A", "a.mp3:A"};
+    QTest::newRow("folder at new path") << QStringList{"a.mp3:A", "b.mp3/"} << "b.mp3" << kFailed
+                                        << QStringList{"a.mp3:A", "b.mp3/"};
+    QTest::newRow("dangling link at new path") << QStringList{"a.mp3:A", "b.mp3->gone"} << "b.mp3"
+                                               << kExists << QStringList{"a.mp3:A", "b.mp3->gone"};
+    QTest::newRow("folder at old path")
+        << QStringList{"a.mp3/"} << "b.mp3" << kMissing << QStringList{"a.mp3/"};
+    QTest::newRow("into existing subfolder") << QStringList{"a.mp3:A", "Live/"} << "Live/a.mp3"
+                                             << kRenamed << QStringList{"Live/", "Live/a.mp3:A"};
+    QTest::newRow("into missing subfolder") << a << "Live/a.mp3" << kFailed << a;
+    QTest::newRow("name with NUL") << a << QString::fromUtf8("b\0.mp3", 6) << kFailed << a;
+    QTest::newRow("name with NUL, old missing")
+        << QStringList{} << QString::fromUtf8("b\0.mp3", 6) << kMissing << QStringList{};
+    QTest::newRow("name too long") << a << QString(300, 'n') + ".mp3" << kFailed << a;
+    QTest::newRow("name not encodable") << a << QString(QChar(0xdc00)) + ".mp3" << kFailed << a;
+    QTest::newRow("dot dot") << a << ".." << kFailed << a;
+    QTest::newRow("ends in dot") << QStringList{"a.mp3:A", "Live/"} << "Live/." << kFailed
+                                 << QStringList{"a.mp3:A", "Live/"};
+    QTest::newRow("same name") << a << "a.mp3" << kFailed << a;
+}
+
+void TestExecuteRun::decisions() {
+    QFETCH(QStringList, before);
+    QFETCH(QString, newName);
+    QFETCH(QString, status);
+    QFETCH(QStringList, after);
+    after.sort();
+
+    Fixture f;
+    QVERIFY(f.dir.isValid());
+    QVERIFY(disk::Build(f.root, before));
+    f.addFile("a.mp3", newName, "rename pending");
+    RecordingServices services;
+    ExecuteRows(f.model, services);
+    QCOMPARE(f.status(0), status);
+    QCOMPARE(disk::Describe(f.root), after);
+}
+
+void TestExecuteRun::runChangesOnlyStatusInOneBatch() {
+    Fixture f;
+    QVERIFY(disk::Build(f.root, {"a.mp3:A", "b.mp3:B", "c.mp3:C"}));
+    f.addFolderRow();
+    f.addFile("a.mp3", "x.mp3", "rename pending");
+    f.addFile("b.mp3", {}, "already in output format");
+    f.addFile("c.mp3", "y.mp3", "not input format: too many items.");  // the status is not read
+    f.addFolderRow();
+    const QVector<ResultRow> before = f.model.rows();
+
+    QSignalSpy changed(&f.model, &QAbstractItemModel::dataChanged);
+    RecordingServices services;
+    ExecuteRows(f.model, services);
+
+    QCOMPARE(disk::Describe(f.root), QStringList({"b.mp3:B", "x.mp3:A", "y.mp3:C"}));
+    const QStringList statuses{"", kRenamed, "already in output format", kRenamed, ""};
+    for (int i = 0; i < f.model.size(); ++i) {
+        const ResultRow& row = f.model.row(i);
+        QCOMPARE(row.status, statuses[i]);
+        QCOMPARE(row.existing, before[i].existing);
+        QCOMPARE(row.newName, before[i].newName);
+        QCOMPARE(row.folder, before[i].folder);
+        QCOMPARE(row.existingBytes, before[i].existingBytes);
+    }
+    // One announcement from the first to the last row the run wrote.
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed[0][0].value<QModelIndex>().row(), 1);
+    QCOMPARE(changed[0][1].value<QModelIndex>().row(), 3);
+}
+
+// Several rows of one run meet the disk as the earlier rows left it.
+void TestExecuteRun::rowsOfOneRun_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("proposals");  // "existing>new", one row each
+    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("two rows to one name")
+        << QStringList{"a.mp3:A", "b.mp3:B"} << QStringList{"a.mp3>c.mp3", "b.mp3>c.mp3"}
+        << QStringList{kRenamed, kExists} << QStringList{"b.mp3:B", "c.mp3:A"};
+    QTest::newRow("swap") << QStringList{"a.mp3:A", "b.mp3:B"}
+                          << QStringList{"a.mp3>b.mp3", "b.mp3>a.mp3"}
+                          << QStringList{kExists, kExists} << QStringList{"a.mp3:A", "b.mp3:B"};
+    QTest::newRow("chain in list order")
+        << QStringList{"a.mp3:A", "b.mp3:B"} << QStringList{"b.mp3>c.mp3", "a.mp3>b.mp3"}
+        << QStringList{kRenamed, kRenamed} << QStringList{"b.mp3:A", "c.mp3:B"};
+    QTest::newRow("chain against list order")
+        << QStringList{"a.mp3:A", "b.mp3:B"} << QStringList{"a.mp3>b.mp3", "b.mp3>c.mp3"}
+        << QStringList{kExists, kRenamed} << QStringList{"a.mp3:A", "c.mp3:B"};
+    QTest::newRow("one file listed twice")
+        << QStringList{"a.mp3:A"} << QStringList{"a.mp3>b.mp3", "a.mp3>b.mp3"}
+        << QStringList{kRenamed, kFailed} << QStringList{"b.mp3:A"};
+    QTest::newRow("both files missing")
+        << QStringList{} << QStringList{"a.mp3>c.mp3", "b.mp3>d.mp3"}
+        << QStringList{kMissing, kMissing} << QStringList{};
+    QTest::newRow("case swap with a hard-linked pair")
+        << QStringList{"a.mp3:A", "A.mp3=a.mp3"} << QStringList{"a.mp3>A.mp3", "A.mp3>a.mp3"}
+        << QStringList{kFailed, kFailed} << QStringList{"A.mp3:A", "a.mp3:A"};
+}
+
+void TestExecuteRun::rowsOfOneRun() {
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, proposals);
+    QFETCH(QStringList, statuses);
+    QFETCH(QStringList, after);
+    after.sort();
+
+    Fixture f;
+    QVERIFY(disk::Build(f.root, before));
+    for (const QString& proposal : proposals) {
+        const QStringList parts = proposal.split('>');
+        f.addFile(QFile::encodeName(parts[0]), parts[1]);
+    }
+    RecordingServices services;
+    ExecuteRows(f.model, services);
+    for (int i = 0; i < statuses.size(); ++i)
+        QCOMPARE(f.status(i), statuses[i]);
+    QCOMPARE(disk::Describe(f.root), after);
+}
+
+void TestExecuteRun::sameRowExecutedTwice() {
+    Fixture f;
+    QVERIFY(disk::Build(f.root, {"a.mp3:A"}));
+    f.addFile("a.mp3", "b.mp3");
+    RecordingServices services;
+    ExecuteRows(f.model, services);
+    QCOMPARE(f.status(0), kRenamed);
+    ExecuteRows(f.model, services);
+    QCOMPARE(f.status(0), kFailed);
+    QCOMPARE(f.model.row(0).newName, QString("b.mp3"));
+    QCOMPARE(disk::Describe(f.root), QStringList{"b.mp3:A"});
+}
+
+void TestExecuteRun::selectedRowsOnly() {
+    Fixture f;
+    QVERIFY(disk::Build(f.root, {"a.mp3:A", "b.mp3:B", "c.mp3:C"}));
+    f.addFolderRow();
+    f.addFile("a.mp3", "x.mp3");
+    f.addFile("b.mp3", "y.mp3");
+    f.addFile("c.mp3", "z.mp3");
+    RecordingServices services;
+    ExecuteRows(f.model, services, SetSelection({0, 2}));
+    QCOMPARE(disk::Describe(f.root), QStringList({"a.mp3:A", "c.mp3:C", "y.mp3:B"}));
+    QCOMPARE(f.status(1), QString());
+    QCOMPARE(f.status(2), kRenamed);
+    QCOMPARE(f.status(3), QString());
+    // Two rows selected, the folder row among them: the bar counts both.
+    QCOMPARE(services.positions, QList<int>({0, 500, 1000}));
+}
+
+void TestExecuteRun::nothingToExecute_data() {
+    QTest::addColumn<bool>("withRows");
+    QTest::addColumn<bool>("selectedOnly");
+    QTest::newRow("all, empty list") << false << false;
+    QTest::newRow("selected, empty list") << false << true;
+    QTest::newRow("selected, nothing selected") << true << true;
+}
+
+void TestExecuteRun::nothingToExecute() {
+    QFETCH(bool, withRows);
+    QFETCH(bool, selectedOnly);
+    Fixture f;
+    QVERIFY(disk::Build(f.root, {"a.mp3:A"}));
+    if (withRows)
+        f.addFile("a.mp3", "b.mp3", "rename pending");
+    QSignalSpy changed(&f.model, &QAbstractItemModel::dataChanged);
+    RecordingServices services;
+    if (selectedOnly)
+        ExecuteRows(f.model, services, SetSelection({}));
+    else
+        ExecuteRows(f.model, services);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(disk::Describe(f.root), QStringList{"a.mp3:A"});
+    if (withRows)
+        QCOMPARE(f.status(0), QString("rename pending"));
+    QCOMPARE(services.log, QStringList({"busy", "position 0", "show", "idle", "events", "hide"}));
+}
+
+void TestExecuteRun::progressPositions_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QList<int>>("positions");
+    QTest::newRow("four rows") << 4 << QList<int>{0, 166, 333, 500, 666};
+    QTest::newRow("one row") << 1 << QList<int>{0, 500};
+    QTest::newRow("two rows") << 2 << QList<int>{0, 500, 1000};
+}
+
+void TestExecuteRun::progressPositions() {
+    QFETCH(int, rows);
+    QFETCH(QList<int>, positions);
+    Fixture f;
+    f.addFolderRow();
+    for (int i = 1; i < rows; ++i)
+        f.addFile(QByteArray::number(i) + ".mp3", "new.mp3");
+    RecordingServices services;
+    ExecuteRows(f.model, services);
+    QCOMPARE(services.positions, positions);
+    QCOMPARE(services.log.first(), QString("busy"));
+    QCOMPARE(services.log.mid(services.log.size() - 3), QStringList({"idle", "events", "hide"}));
+}
+
+// An error in the middle of a run ends it; the clean-up still runs, and rows
+// already handled keep their status and are announced.
+void TestExecuteRun::cleanUpWhenRunFails() {
+    Fixture f;
+    QVERIFY(disk::Build(f.root, {"a.mp3:A", "b.mp3:B"}));
+    f.addFile("a.mp3", "x.mp3");
+    f.addFile("b.mp3", "y.mp3");
+    QSignalSpy changed(&f.model, &QAbstractItemModel::dataChanged);
+    RecordingServices services;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             ExecuteRows(f.model, services, SetSelection({0, 1}, 1)));
+    QCOMPARE(f.status(0), kRenamed);
+    QCOMPARE(f.status(1), QString());
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(disk::Describe(f.root), QStringList({"b.mp3:B", "x.mp3:A"}));
+    QCOMPARE(services.log,
+             QStringList({"busy", "position 0", "show", "position 500", "idle", "events", "hide"}));
+}
+
+void TestExecuteRun::nonUtf8NameRenamed() {
+    Fixture f;
+    const QByteArray latin1 = "Sigur R\xf3s - Hopp\xedpolla.mp3";
+    QVERIFY(disk::WriteFile(disk::Join(f.root, latin1), "tune"));
+    f.addFile(latin1, QString::fromUtf8("Sigur Rós - Hoppípolla.mp3"));
+    RecordingServices services;
+    ExecuteRows(f.model, services);
+    QCOMPARE(f.status(0), kRenamed);
+    QCOMPARE(disk::Describe(f.root),
+             QStringList{QString::fromUtf8("Sigur Rós - Hoppípolla.mp3:tune")});
+}
+
+QTEST_GUILESS_MAIN(TestExecuteRun)
+#include "tst_executerun.moc"

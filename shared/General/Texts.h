@@ -190,6 +190,9 @@ inline constexpr const char* kSettingsInUse =
 inline constexpr const char* kSettingsMissingControl =
     QT_TRANSLATE_NOOP("Norvane", "The settings have no control for \"%1\".");
 
+// Folder chooser
+inline constexpr const char* kBrowseForFolder = QT_TRANSLATE_NOOP("Norvane", "Browse For Folder");
+
 }  // namespace Texts
 
 // The text of a table entry in the user's language.

@@ -193,6 +193,107 @@ inline constexpr const char* kSettingsMissingControl =
 // Folder chooser
 inline constexpr const char* kBrowseForFolder = QT_TRANSLATE_NOOP("Norvane", "Browse For Folder");
 
+// Command-line program norvane-cli
+inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Usage: norvane-cli [OPTIONS] FOLDER...\n"
+    "\n"
+    "Renames music files by their names, as the Norvane window does. Lists the\n"
+    "files in each FOLDER (a file stands for its folder), takes every name apart\n"
+    "by the existing filename scheme and proposes a new name built by the new\n"
+    "filename scheme. Nothing is renamed on disk unless --execute is given.\n"
+    "\n"
+    "Options:\n"
+    "  -i, --in SCHEME          existing filename scheme (how the names are built now)\n"
+    "  -o, --out SCHEME         new filename scheme (how the names shall be built)\n"
+    "  -e, --ext EXT            only files with this extension, dot included: -e .mp3\n"
+    "                           (repeat for more; replaces the saved extension list)\n"
+    "  -a, --all-files          every file, whatever its extension\n"
+    "      --no-recursive       do not descend into subfolders\n"
+    "      --keep-underscores   keep \"_\" in names (\"Remove Underscores\" off)\n"
+    "      --keep-extension-case  keep the extension's letter case\n"
+    "                           (\"Extension Lowercase\" off)\n"
+    "  -x, --execute            rename the files on disk\n"
+    "  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)\n"
+    "                           or json\n"
+    "      --defaults           ignore the settings saved by the Norvane window\n"
+    "  -h, --help               show this help\n"
+    "      --version            show the version\n"
+    "\n"
+    "A SCHEME is written as the window's preview shows it, without the extension:\n"
+    "up to five fields with the divider texts between them, such as\n"
+    "  \"Artist - Album - Track# - Trackname\"   or   \"Track#. Trackname\"\n"
+    "Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in\n"
+    "any letter case. Folder and ParentFolder are the names of the file's folder\n"
+    "and of the folder above it. A scheme starts with a field; text after its last\n"
+    "field is the divider the name computation looks for there (\" - \" when none).\n"
+    "\n"
+    "What is not given comes from the settings the Norvane window saved (they are\n"
+    "only read), or with --defaults or when nothing is saved from the defaults:\n"
+    "  --in \"Artist - Album - Track# - Trackname\"\n"
+    "  --out \"Folder - ParentFolder - Track# - Trackname\" --ext .mp3,\n"
+    "  subfolders included, underscores made spaces, extensions lower-cased.\n"
+    "\n"
+    "Output: one line for every row of the results list, in its order, with the\n"
+    "columns Existing Filename, New Filename, Status and Folder; each folder has\n"
+    "a row \"[folder]\" of its own with empty other columns. tsv has no header line\n"
+    "and writes tab, line feed, carriage return and backslash in a field as \\t,\n"
+    "\\n, \\r and \\\\. json is an array of objects with the keys \"existing\",\n"
+    "\"new\", \"status\" and \"folder\"; a name that is not valid UTF-8 shows with\n"
+    "replacement characters and carries its exact bytes, in base64, in\n"
+    "\"existing_bytes\" or \"folder_bytes\".\n"
+    "\n"
+    "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
+    "\"error: ...\" status or the run failed, 2 for a usage error.\n"
+    "\n"
+    "Examples:\n"
+    "  See what would happen to an album whose files are named \"07 - Title.mp3\":\n"
+    "    norvane-cli -i \"Track# - Trackname\" -o \"Track#. Trackname\" ~/Music/Album\n"
+    "  Rename a whole library, then show the rows that failed:\n"
+    "    norvane-cli -x -f tsv ~/Music > renames.tsv; grep -P '\\terror: ' renames.tsv\n");
+inline constexpr const char* kCliVersion = QT_TRANSLATE_NOOP("Norvane", "norvane-cli %1");
+inline constexpr const char* kCliMessage = QT_TRANSLATE_NOOP("Norvane", "norvane-cli: %1");
+inline constexpr const char* kCliTryHelp =
+    QT_TRANSLATE_NOOP("Norvane", "Try \"norvane-cli --help\" for more information.");
+inline constexpr const char* kCliUnknownOption =
+    QT_TRANSLATE_NOOP("Norvane", "unknown option \"%1\"");
+inline constexpr const char* kCliMissingValue =
+    QT_TRANSLATE_NOOP("Norvane", "the option \"%1\" needs a value");
+inline constexpr const char* kCliNoValueAllowed =
+    QT_TRANSLATE_NOOP("Norvane", "the option \"%1\" takes no value");
+inline constexpr const char* kCliBadFormat =
+    QT_TRANSLATE_NOOP("Norvane", "unknown output format \"%1\" (use table, tsv or json)");
+inline constexpr const char* kCliExtWithAllFiles =
+    QT_TRANSLATE_NOOP("Norvane", "--ext and --all-files cannot be used together");
+inline constexpr const char* kCliNoFolder = QT_TRANSLATE_NOOP("Norvane", "no folder given");
+inline constexpr const char* kCliNoFolderExists =
+    QT_TRANSLATE_NOOP("Norvane", "none of the folders given exists");
+inline constexpr const char* kCliFolderSkipped =
+    QT_TRANSLATE_NOOP("Norvane", "skipped \"%1\": no such file or folder");
+inline constexpr const char* kCliFolderNotUtf8 = QT_TRANSLATE_NOOP(
+    "Norvane", "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
+               "give a folder above it");
+inline constexpr const char* kCliExtensionNoDot = QT_TRANSLATE_NOOP(
+    "Norvane", "warning: the extension \"%1\" does not start with \".\" and takes no file");
+inline constexpr const char* kCliSchemeOfOption = QT_TRANSLATE_NOOP("Norvane", "%1: %2");
+inline constexpr const char* kCliSchemeNoField = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "the scheme \"%1\" names no field (Artist, Album, Track#, Trackname, Folder, "
+    "ParentFolder or [none])");
+inline constexpr const char* kCliSchemeTextBefore =
+    QT_TRANSLATE_NOOP("Norvane", "the scheme \"%1\" must start with a field, not with \"%2\"");
+inline constexpr const char* kCliSchemeTooManyFields =
+    QT_TRANSLATE_NOOP("Norvane", "the scheme \"%1\" has more than five fields");
+inline constexpr const char* kCliSchemeTextAfterFifth = QT_TRANSLATE_NOOP(
+    "Norvane", "the scheme \"%1\" has text after its fifth field, where no divider can go: \"%2\"");
+inline constexpr const char* kCliProgressScanning = QT_TRANSLATE_NOOP("Norvane", "Scanning %1");
+inline constexpr const char* kCliProgressProcessing =
+    QT_TRANSLATE_NOOP("Norvane", "Processing: %1%");
+inline constexpr const char* kCliProgressExecuting =
+    QT_TRANSLATE_NOOP("Norvane", "Renaming: %1%");
+inline constexpr const char* kCliWriteFailed =
+    QT_TRANSLATE_NOOP("Norvane", "cannot write the output: %1");
+
 }  // namespace Texts
 
 // The text of a table entry in the user's language.

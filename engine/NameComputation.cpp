@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -102,7 +103,9 @@ bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& nam
                     const SlotList& in, const SlotList& out, QString& composed,
                     FormatError& error) {
     const QLocale locale = QLocale::system();
+    // Views are primitive to QVarLengthArray, which leaves them uninitialised.
     QVarLengthArray<QStringView, kSlotCount> values(out.size());
+    std::fill(values.begin(), values.end(), QStringView());
     QStringView rest = base;
     for (qsizetype s = 0; s < in.size(); ++s) {
         const ActiveSlot& slot = in[s];

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <utility>
+
+#include "settings/RegistryFile.h"
+
+// The per-user settings key as an ini-style store, made for one load or one
+// save. The key \Software\<company>\<product>\<name> is the file
+// <company>/<product>/<name>.reg below the generic configuration folder.
+//
+// Reads see the file as it was when the store was opened. Writes are kept and
+// saved together by updateFile() (or, failing that, when the store is freed):
+// one atomic save under a lock, on top of the file as it is then, so values
+// the program does not own and the saves of other copies survive. Problems
+// with the file itself are never reported on opening: an unreadable or
+// uncreatable file reads as an empty key.
+class TRegistryIniFile {
+public:
+    explicit TRegistryIniFile(const QString& keyPath);
+    ~TRegistryIniFile();
+    TRegistryIniFile(const TRegistryIniFile&) = delete;
+    TRegistryIniFile& operator=(const TRegistryIniFile&) = delete;
+
+    QString keyPath() const { return m_keyPath; }
+    QString fileName() const { return m_fileName; }
+
+    // Typed reads: a value that does not exist gives the default; a value of
+    // a kind the read cannot take throws ERegistryException. The section must
+    // be empty, which means the key itself.
+    QString readString(const QString& section, const QString& name,
+                       const QString& defaultValue) const;
+    int readInteger(const QString& section, const QString& name, int defaultValue) const;
+    bool readBool(const QString& section, const QString& name, bool defaultValue) const;
+    bool valueExists(const QString& section, const QString& name) const;
+
+    void writeString(const QString& section, const QString& name, const QString& value);
+    // Stays a string when the value is one already.
+    void writeInteger(const QString& section, const QString& name, int value);
+    // Written as the string "0" or "1".
+    void writeBool(const QString& section, const QString& name, bool value);
+
+    // Saves the writes made since the last save; throws ERegistryException
+    // when the file cannot be read, locked or written, leaving it as it was.
+    void updateFile();
+
+    // Files larger than this are read only up to their last whole line below it.
+    static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+
+private:
+    void checkSection(const QString& section) const;
+    void write(const QString& name, const RegistryValue& value);
+    // Reads the file as it is on disk now; nothing when it exists but cannot be read.
+    std::optional<RegistryFile> readFromDisk() const;
+    void save(bool createOnly);
+
+    QString m_keyPath;
+    QString m_keyName;  // the key path without its leading "\", as in the section line
+    QString m_fileName;
+    RegistryFile m_content;
+    QVector<std::pair<QString, RegistryValue>> m_pending;
+};

@@ -201,7 +201,7 @@ void TestNameComputation::computeNewName_data() {
     QTest::newRow("already in output format") << "Best Of - Music - 07 - x.mp3" << bestOf << defOut
                                               << defOut << true << true << "" << kAlready;
     QTest::newRow("case-only difference is a change, folder name as on disk")
-        << "best of - MUSIC - 07 - x.mp3" << bestOf << defOut << defOut << true << true
+        << "best of - music - 07 - x.mp3" << bestOf << defOut << defOut << true << true
         << "Best Of - Music - 07 - x.mp3" << kPending;
     QTest::newRow("folder field as written when Folder is the last slot")
         << "x - best of.mp3" << bestOf << Scheme({N, F, X, X, X}) << Scheme({F, N, X, X, X}) << true

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -89,6 +90,38 @@ inline QStringList Describe(const QByteArray& root, const QByteArray& prefix = {
     lines.sort();
     return lines;
 }
+
+// Removes a folder and everything in it, names that are not valid UTF-8
+// included (QDir skips those, and would leave the folder behind).
+inline bool RemoveTree(const QByteArray& path) {
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        return ::unlink(path.constData()) == 0;
+    bool ok = true;
+    for (const QByteArray& name : ListNames(path))
+        ok = RemoveTree(Join(path, name)) && ok;
+    return ::rmdir(path.constData()) == 0 && ok;
+}
+
+// A temporary folder that is removed with all it holds.
+class TemporaryFolder {
+public:
+    TemporaryFolder() { m_dir.setAutoRemove(false); }
+    ~TemporaryFolder() {
+        if (m_dir.isValid())
+            RemoveTree(path());
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    bool isValid() const { return m_dir.isValid(); }
+    QByteArray path() const { return QFile::encodeName(m_dir.path()); }
+
+private:
+    QTemporaryDir m_dir;
+};
 
 // Makes entries below root, each in the form Describe gives, plus
 // "name=other" for a second hard link to the file other. Returns false when

@@ -1,5 +1,4 @@
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "DiskFixture.h"
@@ -15,14 +14,14 @@ const QString kFailed = "error: rename failed";
 
 // A temporary folder and a results list whose rows point into it.
 struct Fixture {
-    QTemporaryDir dir;
-    QByteArray root = QFile::encodeName(dir.path());
+    disk::TemporaryFolder dir;
+    QByteArray root = dir.path();
     ResultModel model;
 
     void addFile(const QByteArray& name, const QString& newName, const QString& status = {}) {
         model.appendRows({FileRow(root, name, newName, status)});
     }
-    void addFolderRow() { model.appendRows({FolderRow(dir.path())}); }
+    void addFolderRow() { model.appendRows({FolderRow(QFile::decodeName(dir.path()))}); }
     QString status(int row) const { return model.row(row).status; }
 };
 

@@ -1,5 +1,4 @@
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "DiskFixture.h"
@@ -19,12 +18,12 @@ ProcessSettings DefaultSettings() {
 // A results list over a real folder ".../Music/Best Of", so that the run can
 // be seen to leave the files alone.
 struct Fixture {
-    QTemporaryDir dir;
+    disk::TemporaryFolder dir;
     QByteArray folder;
     ResultModel model;
 
     Fixture() {
-        const QByteArray root = QFile::encodeName(dir.path());
+        const QByteArray root = dir.path();
         folder = root + "/Music/Best Of";
         disk::Build(root, {"Music/", "Music/Best Of/"});
     }

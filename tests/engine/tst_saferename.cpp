@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -114,9 +113,9 @@ void TestSafeRename::renameOnDisk() {
     QFETCH(bool, succeeds);
     QFETCH(QStringList, after);
 
-    QTemporaryDir dir;
+    disk::TemporaryFolder dir;
     QVERIFY(dir.isValid());
-    const QByteArray root = QFile::encodeName(dir.path());
+    const QByteArray root = dir.path();
     QVERIFY(disk::Build(root, before));
 
     const int error = SafeRename(disk::Join(root, QFile::encodeName(oldName)),
@@ -127,9 +126,9 @@ void TestSafeRename::renameOnDisk() {
 }
 
 void TestSafeRename::refusesPathsWithNul() {
-    QTemporaryDir dir;
+    disk::TemporaryFolder dir;
     QVERIFY(dir.isValid());
-    const QByteArray root = QFile::encodeName(dir.path());
+    const QByteArray root = dir.path();
     QVERIFY(disk::Build(root, {"a.mp3:A", "b:B"}));
     // The C call would stop at the NUL and rename onto "b" without the flag check.
     const QByteArray withNul = disk::Join(root, QByteArray("b\0.mp3", 6));
@@ -139,9 +138,9 @@ void TestSafeRename::refusesPathsWithNul() {
 }
 
 void TestSafeRename::nonUtf8NameGetsCleanName() {
-    QTemporaryDir dir;
+    disk::TemporaryFolder dir;
     QVERIFY(dir.isValid());
-    const QByteArray root = QFile::encodeName(dir.path());
+    const QByteArray root = dir.path();
     const QByteArray latin1 = "Caf\xe9 del Mar.mp3";
     QVERIFY(disk::WriteFile(disk::Join(root, latin1), "tune"));
     QVERIFY(FileExistsAt(disk::Join(root, latin1)));
@@ -169,9 +168,9 @@ void TestSafeRename::fileExistence() {
     QFETCH(QStringList, entries);
     QFETCH(QString, name);
     QFETCH(bool, exists);
-    QTemporaryDir dir;
+    disk::TemporaryFolder dir;
     QVERIFY(dir.isValid());
-    const QByteArray root = QFile::encodeName(dir.path());
+    const QByteArray root = dir.path();
     QVERIFY(disk::Build(root, entries));
     QCOMPARE(FileExistsAt(disk::Join(root, QFile::encodeName(name))), exists);
 }

@@ -241,6 +241,8 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         }
     } catch (const std::exception& e) {
         result.status = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        result.status = Text(Texts::kUnexpectedError);
     }
     // A name that does not fit still gets its underscores and extension case cleaned.
     if (cleaned || extChanged) {

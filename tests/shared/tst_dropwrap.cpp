@@ -5,27 +5,14 @@
 #include <memory>
 
 #include "DragEvents.h"
-#include "shared/DropWrap/DropConversions.h"
 #include "shared/DropWrap/TMyOLEDragDropInterface.h"
 
 using namespace DragEvents;
 
 Q_DECLARE_METATYPE(TMyDropEffect)
-Q_DECLARE_METATYPE(TMyAllowedDropEffects)
-Q_DECLARE_METATYPE(TShiftState)
 Q_DECLARE_METATYPE(TDragDropMode)
 
 namespace {
-
-// The message of the wrapper's error raised by call; empty when none was raised.
-QString ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const EMyOLEDragDropInterfaceException& error) {
-        return error.message();
-    }
-    return QString();
-}
 
 std::unique_ptr<QMimeData> StringData(const QByteArray& bytes) {
     auto data = std::make_unique<QMimeData>();
@@ -58,13 +45,6 @@ struct Fixture {
 class TestDropWrap : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void suggestDropEffect_data();
-    void suggestDropEffect();
-    void effectMasks_data();
-    void effectMasks();
-    void keyStateToShift_data();
-    void keyStateToShift();
-
     void registrationOnClientWidget();
     void registrationMovesAndRevokes();
     void destroyedControlOrWrapperRevokes();
@@ -77,85 +57,10 @@ private Q_SLOTS:
     void userModeEventArguments();
     void draggingEffectFromHandler();
     void listReusedForSameDataObject();
-    void dataListOperations();
-    void dataListFetchFailures();
     void handlerErrorsNeverEscape();
     void handlerChangesControlDuringDispatch();
     void handlerFreesWrapperDuringDrop();
 };
-
-void TestDropWrap::suggestDropEffect_data() {
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<TMyAllowedDropEffects>("accepted");
-    QTest::addColumn<int>("expected");
-    const TMyAllowedDropEffects all{deCopy, deMove, deLink};
-    QTest::newRow("no key") << Qt::KeyboardModifiers() << all << kEffectMove;
-    QTest::newRow("shift alone") << Qt::KeyboardModifiers(Qt::ShiftModifier) << all << kEffectMove;
-    QTest::newRow("alt alone") << Qt::KeyboardModifiers(Qt::AltModifier) << all << kEffectMove;
-    QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier) << all << kEffectCopy;
-    QTest::newRow("ctrl shift") << (Qt::ControlModifier | Qt::ShiftModifier) << all << kEffectLink;
-    QTest::newRow("ctrl, no copy") << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                   << TMyAllowedDropEffects{deMove, deLink} << kEffectMove;
-    QTest::newRow("ctrl shift, no link") << (Qt::ControlModifier | Qt::ShiftModifier)
-                                         << TMyAllowedDropEffects{deCopy, deMove} << kEffectCopy;
-    QTest::newRow("no key, no move")
-        << Qt::KeyboardModifiers() << TMyAllowedDropEffects{deCopy} << kEffectNone;
-    QTest::newRow("ctrl, nothing")
-        << Qt::KeyboardModifiers(Qt::ControlModifier) << TMyAllowedDropEffects{} << kEffectNone;
-}
-
-void TestDropWrap::suggestDropEffect() {
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(TMyAllowedDropEffects, accepted);
-    QFETCH(int, expected);
-    QCOMPARE(SuggestDropEffect(KeyStateOf(modifiers, Qt::LeftButton), accepted), expected);
-}
-
-void TestDropWrap::effectMasks_data() {
-    QTest::addColumn<int>("mask");
-    QTest::addColumn<TMyDropEffect>("effect");
-    QTest::addColumn<TMyAllowedDropEffects>("set");
-    QTest::addColumn<int>("effectMask");
-    QTest::newRow("none") << 0 << deNone << TMyAllowedDropEffects{deNone} << 0;
-    QTest::newRow("copy") << 1 << deCopy << TMyAllowedDropEffects{deNone, deCopy} << 1;
-    QTest::newRow("move") << 2 << deMove << TMyAllowedDropEffects{deNone, deMove} << 2;
-    QTest::newRow("link") << 4 << deLink << TMyAllowedDropEffects{deNone, deLink} << 4;
-    QTest::newRow("move link") << 6 << deMove << TMyAllowedDropEffects{deNone, deMove, deLink} << 2;
-    QTest::newRow("all") << 7 << deCopy << TMyAllowedDropEffects{deNone, deCopy, deMove, deLink}
-                         << 1;
-}
-
-void TestDropWrap::effectMasks() {
-    QFETCH(int, mask);
-    QFETCH(TMyDropEffect, effect);
-    QFETCH(TMyAllowedDropEffects, set);
-    QFETCH(int, effectMask);
-    QCOMPARE(MaskToDropEffect(mask), effect);
-    QVERIFY(DropEffectsToSet(mask) == set);
-    QCOMPARE(DropEffectToMask(effect), effectMask);
-}
-
-void TestDropWrap::keyStateToShift_data() {
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<Qt::MouseButtons>("buttons");
-    QTest::addColumn<TShiftState>("expected");
-    QTest::newRow("nothing") << Qt::KeyboardModifiers() << Qt::MouseButtons() << TShiftState();
-    QTest::newRow("left") << Qt::KeyboardModifiers() << Qt::MouseButtons(Qt::LeftButton)
-                          << TShiftState(ssLeft);
-    QTest::newRow("right middle") << Qt::KeyboardModifiers() << (Qt::RightButton | Qt::MiddleButton)
-                                  << (ssRight | ssMiddle);
-    QTest::newRow("ctrl shift") << (Qt::ControlModifier | Qt::ShiftModifier)
-                                << Qt::MouseButtons(Qt::LeftButton) << (ssCtrl | ssShift | ssLeft);
-    QTest::newRow("alt untranslated")
-        << (Qt::AltModifier | Qt::MetaModifier) << Qt::MouseButtons() << TShiftState();
-}
-
-void TestDropWrap::keyStateToShift() {
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(Qt::MouseButtons, buttons);
-    QFETCH(TShiftState, expected);
-    QCOMPARE(KeyStateToShift(KeyStateOf(modifiers, buttons)), expected);
-}
 
 void TestDropWrap::registrationOnClientWidget() {
     QWidget plain;
@@ -435,62 +340,6 @@ void TestDropWrap::listReusedForSameDataObject() {
     // Every drop ends the list.
     QVERIFY(Drop(f.client(), {&second}).accepted);
     QCOMPARE(f.wrapper.DropTarget()->currentList(), nullptr);
-}
-
-void TestDropWrap::dataListOperations() {
-    QCOMPARE(ErrorOf([] { TMyDropDataList list(nullptr); }), QString("DragObject is nil."));
-
-    QMimeData data;
-    data.setData("text/uri-list", "file:///music\r\n");
-    data.setData("application/x-empty", QByteArray());
-    TMyDropDataList list(&data);
-    QCOMPARE(list.Count(), 2);
-    QCOMPARE(list.Items(list.IndexOfFormat("text/uri-list")).Format(), QString("text/uri-list"));
-    QCOMPARE(list.Items(0).Index(), -1);
-    QCOMPARE(list.IndexOfFormat("text/plain"), -1);
-    QCOMPARE(list.IndexOfFormat("text/uri-list", 0), -1);
-    QCOMPARE(ErrorOf([&] { list.Items(-1); }), QString("Index out of bounds (-1)"));
-    QCOMPARE(ErrorOf([&] { list.Items(2); }), QString("Index out of bounds (2)"));
-
-    QByteArray copy = list.GetDataCopy("text/uri-list");
-    QCOMPARE(copy, QByteArray("file:///music\r\n"));
-    // The copy is the handler's own: the drag's data stays as it was.
-    copy[0] = 'X';
-    QCOMPARE(data.data("text/uri-list"), QByteArray("file:///music\r\n"));
-    TMyDropData& item = list.Items(list.IndexOfFormat("text/uri-list"));
-    QVERIFY(item.IsLocked());
-    list.UnlockAll();
-    QVERIFY(!item.IsLocked());
-    QVERIFY(item.IsFetched());
-    QCOMPARE(item.DataSize(), qsizetype(15));
-
-    QCOMPARE(ErrorOf([&] { list.GetDataCopy("text/plain"); }), QString("Format is not available."));
-    QCOMPARE(ErrorOf([&] { list.GetDataCopy("application/x-empty"); }), QString("Out of Memory."));
-
-    list.ReleaseAll();
-    QCOMPARE(list.Count(), 0);
-}
-
-void TestDropWrap::dataListFetchFailures() {
-    auto data = std::make_unique<QMimeData>();
-    data->setData("text/uri-list", "file:///a\r\n");
-    data->setText("gone soon");
-    TMyDropDataList list(data.get());
-    QCOMPARE(list.Count(), 2);
-    data->removeFormat("text/plain");
-    QCOMPARE(ErrorOf([&] { list.GetDataCopy("text/plain"); }),
-             QString("Could not get Data. $80040064"));
-    data.reset();
-    QCOMPARE(list.DataObject(), nullptr);
-    QCOMPARE(ErrorOf([&] { list.GetDataCopy("text/uri-list"); }),
-             QString("Could not get Data. $80004005"));
-
-    // A list whose drag went away before it was built cannot enumerate.
-    auto lost = std::make_unique<QMimeData>();
-    TMyDropDataList unbuilt(lost.get());
-    lost.reset();
-    QCOMPARE(ErrorOf([&] { unbuilt.Count(); }), QString("Could not enumerate objects"));
-    QCOMPARE(unbuilt.Count(), 0);
 }
 
 void TestDropWrap::handlerErrorsNeverEscape() {

@@ -1,0 +1,177 @@
+#include "cli/CliOptions.h"
+
+#include <QFile>
+
+#include "cli/SchemeText.h"
+#include "cli/UsageError.h"
+#include "shared/General/Texts.h"
+
+namespace {
+
+enum class Option {
+    In,
+    Out,
+    Ext,
+    AllFiles,
+    NoRecursive,
+    KeepUnderscores,
+    KeepExtensionCase,
+    Execute,
+    Format,
+    Defaults,
+    Help,
+    Version,
+};
+
+struct OptionSpec {
+    Option option;
+    char shortName;  // 0 for none
+    const char* longName;
+    bool takesValue;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {Option::In, 'i', "in", true},
+    {Option::Out, 'o', "out", true},
+    {Option::Ext, 'e', "ext", true},
+    {Option::AllFiles, 'a', "all-files", false},
+    {Option::NoRecursive, 0, "no-recursive", false},
+    {Option::KeepUnderscores, 0, "keep-underscores", false},
+    {Option::KeepExtensionCase, 0, "keep-extension-case", false},
+    {Option::Execute, 'x', "execute", false},
+    {Option::Format, 'f', "format", true},
+    {Option::Defaults, 0, "defaults", false},
+    {Option::Help, 'h', "help", false},
+    {Option::Version, 0, "version", false},
+};
+
+const OptionSpec* FindLong(const QString& name) {
+    for (const OptionSpec& spec : kOptions) {
+        if (name == QLatin1String(spec.longName))
+            return &spec;
+    }
+    return nullptr;
+}
+
+const OptionSpec* FindShort(QChar name) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.shortName != 0 && name == QLatin1Char(spec.shortName))
+            return &spec;
+    }
+    return nullptr;
+}
+
+// A scheme error names the option it came with, since there are two schemes.
+FilenameScheme SchemeOf(const QString& optionText, const QString& value) {
+    try {
+        return ParseSchemeText(value);
+    } catch (const UsageError& error) {
+        throw UsageError(Text(Texts::kCliSchemeOfOption).arg(optionText, error.message()));
+    }
+}
+
+void Apply(CliOptions& options, const OptionSpec& spec, const QString& optionText,
+           const QString& value) {
+    switch (spec.option) {
+        case Option::In:
+            options.inScheme = SchemeOf(optionText, value);
+            break;
+        case Option::Out:
+            options.outScheme = SchemeOf(optionText, value);
+            break;
+        case Option::Ext:
+            options.extensionLines.append(value);
+            break;
+        case Option::AllFiles:
+            options.allFiles = true;
+            break;
+        case Option::NoRecursive:
+            options.noRecursive = true;
+            break;
+        case Option::KeepUnderscores:
+            options.keepUnderscores = true;
+            break;
+        case Option::KeepExtensionCase:
+            options.keepExtensionCase = true;
+            break;
+        case Option::Execute:
+            options.execute = true;
+            break;
+        case Option::Format: {
+            const std::optional<OutputFormat> format = ParseOutputFormat(value);
+            if (!format)
+                throw UsageError(Text(Texts::kCliBadFormat).arg(value));
+            options.format = format;
+            break;
+        }
+        case Option::Defaults:
+            options.defaults = true;
+            break;
+        case Option::Help:
+            options.help = true;
+            break;
+        case Option::Version:
+            options.version = true;
+            break;
+    }
+}
+
+}  // namespace
+
+CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
+    CliOptions options;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QByteArray& raw = arguments.at(i);
+        // A lone "-" is not an option; it is taken as a folder name like any other.
+        if (optionsEnded || !raw.startsWith('-') || raw == "-") {
+            options.folders.append(raw);
+            continue;
+        }
+        if (raw == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const QString argument = QFile::decodeName(raw);
+        const OptionSpec* spec = nullptr;
+        QString optionText;
+        std::optional<QString> attached;
+        if (argument.startsWith(QLatin1String("--"))) {
+            const qsizetype equals = argument.indexOf(QLatin1Char('='));
+            optionText = equals < 0 ? argument : argument.left(equals);
+            if (equals >= 0)
+                attached = argument.mid(equals + 1);
+            spec = FindLong(optionText.mid(2));
+        } else {
+            optionText = argument.left(2);
+            if (argument.size() > 2)
+                attached = argument.mid(2);
+            spec = FindShort(argument.at(1));
+        }
+        if (!spec)
+            throw UsageError(Text(Texts::kCliUnknownOption).arg(optionText));
+        QString value;
+        if (spec->takesValue) {
+            if (attached) {
+                value = *attached;
+            } else if (i + 1 < arguments.size()) {
+                value = QFile::decodeName(arguments.at(++i));
+            } else {
+                throw UsageError(Text(Texts::kCliMissingValue).arg(optionText));
+            }
+        } else if (attached) {
+            // Short options are not bundled: "-xa" is not "-x -a".
+            if (!argument.startsWith(QLatin1String("--")))
+                throw UsageError(Text(Texts::kCliUnknownOption).arg(argument));
+            throw UsageError(Text(Texts::kCliNoValueAllowed).arg(optionText));
+        }
+        Apply(options, *spec, optionText, value);
+    }
+    if (options.help || options.version)
+        return options;
+    if (!options.extensionLines.isEmpty() && options.allFiles)
+        throw UsageError(Text(Texts::kCliExtWithAllFiles));
+    if (options.folders.isEmpty())
+        throw UsageError(Text(Texts::kCliNoFolder));
+    return options;
+}

@@ -1,0 +1,146 @@
+#include "cli/CliProgram.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+#include "cli/CliOptions.h"
+#include "cli/CliServices.h"
+#include "cli/CliSettings.h"
+#include "cli/InputFolderSet.h"
+#include "cli/OutputFormat.h"
+#include "cli/UsageError.h"
+#include "engine/CommandError.h"
+#include "engine/ExecuteRun.h"
+#include "engine/FileScanner.h"
+#include "engine/ProcessRun.h"
+#include "engine/ResultModel.h"
+#include "shared/General/Texts.h"
+
+namespace {
+
+void PrintError(const QString& message) {
+    const QByteArray line = (Text(Texts::kCliMessage).arg(message) + u'\n').toLocal8Bit();
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
+}
+
+void PrintOut(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+int UsageFailure(const QString& message) {
+    PrintError(message);
+    const QByteArray hint = (Text(Texts::kCliTryHelp) + u'\n').toLocal8Bit();
+    std::fwrite(hint.constData(), 1, static_cast<size_t>(hint.size()), stderr);
+    return kExitUsage;
+}
+
+// The folders of the command line, with a word about each one left out.
+// Folders already listed are skipped without a word, as the window does.
+QStringList InputFolders(const QList<QByteArray>& arguments) {
+    InputFolderSet set;
+    for (const QByteArray& argument : arguments) {
+        const QString shown = QFile::decodeName(argument);
+        switch (set.add(argument)) {
+            case InputFolderSet::Outcome::Missing:
+                PrintError(Text(Texts::kCliFolderSkipped).arg(shown));
+                break;
+            case InputFolderSet::Outcome::NotUtf8:
+                PrintError(Text(Texts::kCliFolderNotUtf8).arg(shown));
+                break;
+            case InputFolderSet::Outcome::Added:
+            case InputFolderSet::Outcome::AlreadyListed:
+                break;
+        }
+    }
+    return set.folders();
+}
+
+// An extension line is compared whole, dot included: "mp3" takes nothing.
+void WarnAboutExtensionLines(const CliSettings& settings) {
+    if (!settings.scan.extensionFilter)
+        return;
+    for (const QString& line : settings.extensionLines) {
+        if (!line.isEmpty() && !line.startsWith(u'.'))
+            PrintError(Text(Texts::kCliExtensionNoDot).arg(line));
+    }
+}
+
+bool AnyExecuteError(const ResultModel& model) {
+    const QSet<QString> errors = {Text(Texts::kStatusFileDoesNotExist),
+                                  Text(Texts::kStatusNewFileExists),
+                                  Text(Texts::kStatusRenameFailed)};
+    for (const ResultRow& row : model.rows()) {
+        if (row.isFileRow() && errors.contains(row.status))
+            return true;
+    }
+    return false;
+}
+
+int Run(const CliOptions& options) {
+    CliSettings settings = DefaultCliSettings();
+    if (!options.defaults)
+        ReadSavedSettings(settings);
+    ApplyOptions(settings, options);
+
+    const QStringList folders = InputFolders(options.folders);
+    if (folders.isEmpty())
+        return UsageFailure(Text(Texts::kCliNoFolderExists));
+    WarnAboutExtensionLines(settings);
+
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
+    ResultModel model;
+    CliServices services(settings.extensionLines, ::isatty(STDERR_FILENO) != 0);
+    FileScanner scanner(model, services);
+
+    services.beginStep(CliServices::Step::Scan);
+    scanner.ScanInputFolders(folders, -1, -1, settings.scan);
+    services.beginStep(CliServices::Step::Process);
+    ProcessRows(model, settings.process, services);
+    if (options.execute) {
+        services.beginStep(CliServices::Step::Execute);
+        ExecuteRows(model, services);
+    }
+    services.endStep();
+
+    if (!WriteRows(stdout, model.rows(), format)) {
+        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return kExitFailed;
+    }
+    return options.execute && AnyExecuteError(model) ? kExitFailed : kExitOk;
+}
+
+}  // namespace
+
+int RunCli(const QList<QByteArray>& arguments) {
+    try {
+        const CliOptions options = ParseCommandLine(arguments);
+        if (options.help) {
+            PrintOut(Text(Texts::kCliHelp));
+            return kExitOk;
+        }
+        if (options.version) {
+            PrintOut(Text(Texts::kCliVersion).arg(QStringLiteral(NORVANE_VERSION)) + u'\n');
+            return kExitOk;
+        }
+        return Run(options);
+    } catch (const UsageError& error) {
+        return UsageFailure(error.message());
+    } catch (const CommandError& error) {
+        PrintError(error.message());
+    } catch (const std::exception& error) {
+        PrintError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        PrintError(Text(Texts::kUnexpectedError));
+    }
+    return kExitFailed;
+}

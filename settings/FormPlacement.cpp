@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "settings/TRegistryIniFile.h"
@@ -37,6 +38,27 @@ int addClamped(int a, int b) {
                                   std::numeric_limits<int>::max()));
 }
 
+// The bounds the last restore gave a window, kept on the window itself.
+const char* const kAppliedProperty = "norvaneRestoredPlacement";
+
+// The platform may nudge a window it is asked to place (keeping its frame on
+// the screen, say). A window found within its frame's width of where the
+// restore put it, at the same size, has not been moved: storing the restored
+// bounds keeps them the same run after run.
+QRect unmovedBounds(const QWidget* window, const QRect& bounds) {
+    const QRect applied = window->property(kAppliedProperty).toRect();
+    if (!applied.isValid() || applied.size() != bounds.size())
+        return bounds;
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const int slackX = std::max(inner.left() - frame.left(), frame.right() - inner.right());
+    const int slackY = std::max(inner.top() - frame.top(), frame.bottom() - inner.bottom());
+    if (std::abs(bounds.x() - applied.x()) <= slackX &&
+        std::abs(bounds.y() - applied.y()) <= slackY)
+        return applied;
+    return bounds;
+}
+
 // The window that owns a dialog-like window, if any; a main window has none.
 const QWidget* ownerOf(const QWidget* window) {
     if (!window->isWindow() || !window->parentWidget())
@@ -55,6 +77,7 @@ void SaveFormPlacement(QWidget* window, TRegistryIniFile& store, const QString& 
         QRect bounds = window->normalGeometry();
         if (!bounds.isValid())
             bounds = window->geometry();
+        bounds = unmovedBounds(window, bounds);
         if (options & plPosition) {
             store.writeInteger(section, prefix + QStringLiteral("Top"), bounds.y() - area.y());
             store.writeInteger(section, prefix + QStringLiteral("Left"), bounds.x() - area.x());
@@ -107,6 +130,7 @@ void RestoreFormPlacement(QWidget* window, TRegistryIniFile& store, const QStrin
         }
         KeepOnWorkArea(left, top, width, height, options.testFlag(plSize));
         window->setGeometry(left, top, width, height);
+        window->setProperty(kAppliedProperty, QRect(left, top, width, height));
 
         if (options & plMaximized) {
             const int state =

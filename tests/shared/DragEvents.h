@@ -8,12 +8,30 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QMap>
 #include <QMimeData>
 #include <QWidget>
 
 namespace DragEvents {
 
 inline constexpr Qt::DropActions kAllActions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+// Data as a drag from another program brings it: the bytes exactly as sent.
+// (QMimeData::setData rewrites a text/uri-list through QUrl.)
+class RawMimeData : public QMimeData {
+public:
+    void setRaw(const QString& format, const QByteArray& bytes) { m_raw.insert(format, bytes); }
+    QStringList formats() const override { return m_raw.keys(); }
+    bool hasFormat(const QString& format) const override { return m_raw.contains(format); }
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType) const override {
+        return m_raw.contains(format) ? QVariant(m_raw.value(format)) : QVariant();
+    }
+
+private:
+    QMap<QString, QByteArray> m_raw;
+};
 
 struct Answer {
     bool accepted = false;

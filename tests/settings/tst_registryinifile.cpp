@@ -422,8 +422,11 @@ private Q_SLOTS:
                 }
             });
         }
+        // Once a save has been seen, every read finds one complete save.
         int mixed = 0;
+        int incomplete = 0;
         QThread* reader = QThread::create([&] {
+            bool saved = false;
             while (writing) {
                 TRegistryIniFile store(SettingsKeyPath());
                 QSet<QString> marks;
@@ -432,6 +435,9 @@ private Q_SLOTS:
                         store.readString(QString(), QStringLiteral("Shared%1").arg(i), QString());
                 if (marks.size() > 1)
                     ++mixed;
+                if (saved && marks.contains(QString()))
+                    ++incomplete;
+                saved = saved || !marks.contains(QString());
             }
         });
         reader->start();
@@ -446,6 +452,7 @@ private Q_SLOTS:
 
         QCOMPARE(failures.load(), 0);
         QCOMPARE(mixed, 0);
+        QCOMPARE(incomplete, 0);
         TRegistryIniFile store(SettingsKeyPath());
         const QString mark = store.readString(QString(), QStringLiteral("Shared0"), QString());
         QVERIFY(mark.endsWith(QStringLiteral(".%1").arg(kSaves - 1)));

@@ -1,0 +1,316 @@
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include "CliRunner.h"
+#include "support/TempTree.h"
+
+using Records = QList<QList<QByteArray>>;
+
+namespace {
+
+// Every entry below the root, as "path" or "path/" for folders, sorted.
+QList<QByteArray> Snapshot(const TempTree& tree, const QByteArray& relative = QByteArray()) {
+    QList<QByteArray> entries;
+    for (const QByteArray& name : tree.entryNames(relative)) {
+        const QByteArray path = relative.isEmpty() ? name : relative + '/' + name;
+        struct stat st;
+        if (::lstat(tree.filePathBytes(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            entries.append(path + '/');
+            entries += Snapshot(tree, path);
+        } else {
+            entries.append(path);
+        }
+    }
+    return entries;
+}
+
+QList<QByteArray> Record(const QString& existing, const QString& newName, const QString& status,
+                         const QString& folder) {
+    return {existing.toUtf8(), newName.toUtf8(), status.toUtf8(), folder.toUtf8()};
+}
+
+QList<QByteArray> FolderRecord(const QString& label) {
+    return Record(QLatin1Char('[') + label + QLatin1Char(']'), {}, {}, {});
+}
+
+}  // namespace
+
+class TestCliRun : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void dryRunProposesAndLeavesDiskAlone();
+    void executeRenamesAndReportsStatuses_data();
+    void executeRenamesAndReportsStatuses();
+    void savedSettings_data();
+    void savedSettings();
+    void noSettingsFileIsMade();
+    void folderArgumentsFollowTheListRules();
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion();
+    void extensionWithoutDotIsWarnedAbout();
+};
+
+void TestCliRun::initTestCase() {
+    QVERIFY2(QFile::exists(cli::ProgramPath()), qPrintable(cli::ProgramPath()));
+}
+
+void TestCliRun::dryRunProposesAndLeavesDiskAlone() {
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Best Of/Some_Band - Best Of - 07 - Night_Drive.MP3", 10));
+    QVERIFY(tree.addFile("Music/Best Of/Other Band - Best Of - 07.mp3", 20));
+    QVERIFY(tree.addFile("Music/Best Of/notes.txt"));
+    QVERIFY(tree.addFile("Music/Best Of/Live/A - B - 1 - x.mp3"));
+    const QList<QByteArray> before = Snapshot(tree);
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run({"--defaults", tree.filePath("Music/Best Of")});
+
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.err, QByteArray());
+    const QString folder = tree.filePath("Music/Best Of");
+    const Records expected = {
+        FolderRecord(folder),
+        Record("Other Band - Best Of - 07.mp3", "", "not input format: Track# does not exist",
+               folder),
+        Record("Some_Band - Best Of - 07 - Night_Drive.MP3",
+               "Best Of - Music - 07 - Night Drive.mp3", "rename pending", folder),
+        FolderRecord("Live"),
+        Record("A - B - 1 - x.mp3", "Live - Best Of - 1 - x.mp3", "rename pending",
+               folder + "/Live"),
+    };
+    QCOMPARE(cli::TsvRecords(outcome.out), expected);
+    QCOMPARE(Snapshot(tree), before);
+}
+
+void TestCliRun::executeRenamesAndReportsStatuses_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("all go through")
+        << QStringList{"Album - Music - 01 - Intro.mp3", "Band - Album - 02 - Song_Two.mp3"}
+        << QStringList{"already in output format", "renamed"}
+        << QStringList{"Album - Music - 01 - Intro.mp3", "Album - Music - 02 - Song Two.mp3"} << 0;
+    // Both propose "Album - Music - 03 - Three.mp3": the first in list order gets it.
+    QTest::newRow("two rows, one new name")
+        << QStringList{"Band - Album - 03 - Three.MP3", "Cover - Album - 03 - Three.mp3",
+                       "Dub - Album - 04 - Four.mp3"}
+        << QStringList{"renamed", "error: new file already exists", "renamed"}
+        << QStringList{"Album - Music - 03 - Three.mp3", "Album - Music - 04 - Four.mp3",
+                       "Cover - Album - 03 - Three.mp3"}
+        << 1;
+}
+
+void TestCliRun::executeRenamesAndReportsStatuses() {
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, statuses);
+    QFETCH(QStringList, after);
+    QFETCH(int, exitCode);
+    TempTree tree;
+    for (const QString& file : files)
+        QVERIFY(tree.addFile("Music/Album/" + file));
+    cli::Runner runner;
+
+    const cli::Outcome outcome =
+        runner.run({"--defaults", "-x", "--format", "tsv", tree.filePath("Music/Album")});
+
+    QCOMPARE(outcome.exitCode, exitCode);
+    const Records records = cli::TsvRecords(outcome.out);
+    QCOMPARE(records.size(), files.size() + 1);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QCOMPARE(records.at(i + 1).at(0), files.at(i).toUtf8());
+        QCOMPARE(records.at(i + 1).at(2), statuses.at(i).toUtf8());
+    }
+    QList<QByteArray> expected;
+    for (const QString& name : after)
+        expected.append(name.toUtf8());
+    QCOMPARE(tree.entryNames("Music/Album"), expected);
+}
+
+void TestCliRun::savedSettings_data() {
+    QTest::addColumn<QStringList>("saved");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<Records>("expected");
+
+    // Existing scheme "Track#. Trackname", new scheme "Trackname", subfolders
+    // off, only ".ogg", underscores kept.
+    const QStringList saved = {
+        "\"Recursive\"=\"0\"",          "\"Extensions\"=\".OGG\"",
+        "\"RemoveUnderscores\"=\"0\"",  "\"InIndex0\"=dword:00000002",
+        "\"InIndex1\"=dword:00000003",  "\"InIndex2\"=dword:00000006",
+        "\"InIndex3\"=dword:00000006",  "\"InDivider0\"=\". \"",
+        "\"OutIndex0\"=dword:00000003", "\"OutIndex1\"=dword:00000006",
+        "\"OutIndex2\"=\"9\"",  // out of range: the slot keeps its default, Track#
+        "\"OutIndex3\"=dword:00000006", "\"OutDivider0\"=\"+\"",
+    };
+    const Records savedRows = {
+        {"[Album]", "", "", ""},
+        {"01. My_Song.ogg", "My_Song+01.ogg", "rename pending", "Album"},
+    };
+    const Records defaultRows = {
+        {"[Album]", "", "", ""},
+        {"02. Other.mp3", "", "not input format: Artist does not exist", "Album"},
+        {"[Sub]", "", "", ""},
+        {"04 - Deep.mp3", "", "not input format: Album does not exist", "Album/Sub"},
+    };
+    QTest::newRow("saved settings apply") << saved << QStringList() << savedRows;
+    QTest::newRow("--defaults ignores them") << saved << QStringList{"--defaults"} << defaultRows;
+    QTest::newRow("options go before them")
+        << saved << QStringList{"-e", ".mp3", "--keep-extension-case"}
+        << Records{{"[Album]", "", "", ""},
+                   {"02. Other.mp3", "Other+02.mp3", "rename pending", "Album"}};
+    // A value of the wrong kind ends the reading: what came before it stands.
+    QTest::newRow("a value that cannot be read")
+        << QStringList{"\"Recursive\"=\"0\"", "\"Extensions\"=hex:2e,6f,67,67",
+                       "\"InIndex0\"=dword:00000002"}
+        << QStringList()
+        << Records{{"[Album]", "", "", ""},
+                   {"02. Other.mp3", "", "not input format: Artist does not exist", "Album"}};
+}
+
+void TestCliRun::savedSettings() {
+    QFETCH(QStringList, saved);
+    QFETCH(QStringList, options);
+    QFETCH(Records, expected);
+    TempTree tree;
+    QVERIFY(tree.addFile("Album/01. My_Song.ogg"));
+    QVERIFY(tree.addFile("Album/02. Other.mp3"));
+    QVERIFY(tree.addFile("Album/Sub/03. Deep.ogg"));
+    QVERIFY(tree.addFile("Album/Sub/04 - Deep.mp3"));
+    cli::Runner runner;
+    QVERIFY(runner.saveSettings(saved));
+    QFile file(runner.settingsFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray settingsBefore = file.readAll();
+    file.close();
+
+    const cli::Outcome outcome =
+        runner.run(options + QStringList{"-f", "tsv", tree.filePath("Album")});
+
+    QCOMPARE(outcome.exitCode, 0);
+    // Folders in the expectation are relative to the tree.
+    Records records = cli::TsvRecords(outcome.out);
+    for (QList<QByteArray>& record : records) {
+        if (record.size() == 4 && !record.at(3).isEmpty())
+            record[3] = record.at(3).mid(tree.pathBytes().size() + 1);
+    }
+    if (!records.isEmpty())
+        records[0][0] = "[Album]";
+    QCOMPARE(records, expected);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), settingsBefore);
+}
+
+void TestCliRun::noSettingsFileIsMade() {
+    TempTree tree;
+    QVERIFY(tree.addFile("Album/a.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run({tree.filePath("Album")});
+
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY(
+        QDir(runner.configPath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+// A file gives its folder; a folder given again, in any letter case or with a
+// trailing "/", is listed once; the list is sorted; relative paths are taken
+// from the working folder; a path that names nothing is skipped with a word.
+void TestCliRun::folderArgumentsFollowTheListRules() {
+    TempTree tree;
+    QVERIFY(tree.addFile("b/x.mp3"));
+    QVERIFY(tree.addFile("a/z.mp3"));
+    QVERIFY(tree.addFile("A/y.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome =
+        runner.run({"--defaults", "b", "a/z.mp3", "A", "b/", "nowhere"}, tree.path());
+
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.err.contains("\"nowhere\""), outcome.err.constData());
+    const QString root = tree.path();
+    const Records expected = {
+        FolderRecord(root + "/a"),
+        Record("z.mp3", "", "not input format: Artist does not exist", root + "/a"),
+        FolderRecord(root + "/b"),
+        Record("x.mp3", "", "not input format: Artist does not exist", root + "/b"),
+    };
+    QCOMPARE(cli::TsvRecords(outcome.out), expected);
+}
+
+void TestCliRun::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString folder = QStringLiteral("FOLDER");
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus", folder} << "unknown option \"--bogus\"";
+    QTest::newRow("bundled short options")
+        << QStringList{"-xa", folder} << "unknown option \"-xa\"";
+    QTest::newRow("value for a switch") << QStringList{"--execute=yes", folder} << "takes no value";
+    QTest::newRow("missing value") << QStringList{folder, "-i"} << "\"-i\" needs a value";
+    QTest::newRow("bad scheme") << QStringList{"-x", "-i", "The Artist - Trackname", folder}
+                                << "-i: the scheme \"The Artist - Trackname\" must start";
+    QTest::newRow("bad new scheme")
+        << QStringList{"-x", "--out=Title", folder} << "--out: the scheme \"Title\" names no field";
+    QTest::newRow("bad format") << QStringList{"-f", "xml", folder} << "\"xml\"";
+    QTest::newRow("--ext with --all-files")
+        << QStringList{"-e", ".mp3", "-a", folder} << "cannot be used together";
+    QTest::newRow("no folder") << QStringList{"-x"} << "no folder given";
+    QTest::newRow("no folder that exists")
+        << QStringList{"-x", "nowhere", "nor/here"} << "none of the folders given exists";
+}
+
+// Nothing runs and nothing is renamed; the message says what is wrong.
+void TestCliRun::usageErrors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    TempTree tree;
+    QVERIFY(tree.addFile("FOLDER/Band - Album - 01 - Song.mp3"));
+    const QList<QByteArray> before = Snapshot(tree);
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run(QStringList{"--defaults"} + arguments, tree.path());
+
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.out, QByteArray());
+    QVERIFY2(outcome.err.contains(message.toUtf8()), outcome.err.constData());
+    QVERIFY(outcome.err.contains("--help"));
+    QCOMPARE(Snapshot(tree), before);
+}
+
+void TestCliRun::helpAndVersion() {
+    cli::Runner runner;
+    const cli::Outcome help = runner.run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith("Usage: norvane-cli [OPTIONS] FOLDER...\n"));
+    for (const char* option :
+         {"--in SCHEME", "--out SCHEME", "--ext EXT", "--all-files", "--no-recursive",
+          "--keep-underscores", "--keep-extension-case", "--execute", "--format FORMAT",
+          "--defaults", "--version", "Exit status", "Examples"})
+        QVERIFY2(help.out.contains(option), option);
+
+    const cli::Outcome version = runner.run({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QByteArray("norvane-cli " NORVANE_VERSION "\n"));
+}
+
+// A line is compared whole, dot included, as in the window.
+void TestCliRun::extensionWithoutDotIsWarnedAbout() {
+    TempTree tree;
+    QVERIFY(tree.addFile("Album/a.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run({"-e", "mp3", tree.filePath("Album")});
+
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.err.contains("\"mp3\" does not start with \".\""), outcome.err.constData());
+    QCOMPARE(cli::TsvRecords(outcome.out).size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestCliRun)
+#include "tst_clirun.moc"

@@ -20,6 +20,8 @@ constexpr int kLockTimeoutMs = 5000;
 // <config>/<company>/<product>/<name>.reg for \Software\<company>\<product>\<name>;
 // empty when the key path has no name or would leave the configuration folder.
 QString fileNameOfKey(const QString& keyPath) {
+    if (keyPath.endsWith(QLatin1Char('\\')))
+        return QString();
     QStringList parts = keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     if (!parts.isEmpty() &&
         parts.first().compare(QStringLiteral("Software"), Qt::CaseInsensitive) == 0)

@@ -19,8 +19,8 @@ public:
     TMyDropData(const TMyDropData&) = delete;
     TMyDropData& operator=(const TMyDropData&) = delete;
 
-    const QString& Format() const { return m_format; }
-    int Index() const { return m_index; }
+    const QString& format() const { return m_format; }
+    int index() const { return m_index; }
 
     void FetchData();
     void Lock();
@@ -28,8 +28,8 @@ public:
     bool Unlock();
     qsizetype DataSize();
     const char* DataPointer();
-    bool IsFetched() const { return m_fetched; }
-    bool IsLocked() const { return m_locked; }
+    bool isFetched() const { return m_fetched; }
+    bool isLocked() const { return m_locked; }
     // Unlocks and gives the fetched block back; the item holds no data afterwards.
     void ReleaseAndFree();
 

@@ -10,7 +10,7 @@ TMyDropDataList::TMyDropDataList(const QMimeData* dataObject) : m_dataObject(dat
 
 TMyDropDataList::~TMyDropDataList() = default;
 
-void TMyDropDataList::Build() {
+void TMyDropDataList::build() {
     // Built once: a failed enumeration is not tried again for the same list.
     if (m_built)
         return;
@@ -23,12 +23,12 @@ void TMyDropDataList::Build() {
 }
 
 int TMyDropDataList::Count() {
-    Build();
+    build();
     return static_cast<int>(m_items.size());
 }
 
 TMyDropData& TMyDropDataList::Items(int position) {
-    Build();
+    build();
     if (position < 0 || position >= static_cast<int>(m_items.size()))
         throw EMyOLEDragDropInterfaceException(Text(Texts::kDropIndexOutOfBounds) +
                                                QString::number(position) + QLatin1Char(')'));
@@ -36,9 +36,9 @@ TMyDropData& TMyDropDataList::Items(int position) {
 }
 
 int TMyDropDataList::IndexOfFormat(const QString& format, int index) {
-    Build();
+    build();
     for (size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i]->Format() == format && m_items[i]->Index() == index)
+        if (m_items[i]->format() == format && m_items[i]->index() == index)
             return static_cast<int>(i);
     }
     return -1;

@@ -33,7 +33,7 @@ public:
     void ReleaseAll();
 
 private:
-    void Build();
+    void build();
 
     QPointer<const QMimeData> m_dataObject;
     std::vector<std::unique_ptr<TMyDropData>> m_items;

@@ -67,11 +67,11 @@ public:
     TMyDropObject* DropTarget() const { return m_dropObject.get(); }
 
     // State of the last drag, for the owner's inspection.
-    QWidget* RegisteredWindow() const { return m_registeredWindow.data(); }
+    QWidget* registeredWindow() const { return m_registeredWindow.data(); }
     TMyAllowedDropEffects AcceptedDropEffects() const { return m_acceptedDropEffects; }
     TMyAllowedDropEffects AllowedDropEffects() const { return m_allowedDropEffects; }
     QPoint DropPoint() const { return m_dropPoint; }
-    TMyDropEffect LastDropEffect() const { return m_lastDropEffect; }
+    TMyDropEffect lastDropEffect() const { return m_lastDropEffect; }
     const QString& DropString() const { return m_dropString; }
 
 protected:

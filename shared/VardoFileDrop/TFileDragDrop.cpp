@@ -35,7 +35,7 @@ TFileDragDrop::TFileDragDrop(QObject* owner)
         if (DropEffect == deNone)
             return;
         try {
-            DeliverNames(DropData.GetDataCopy(QLatin1String(kFileListFormat)));
+            deliverNames(DropData.GetDataCopy(QLatin1String(kFileListFormat)));
         } catch (...) {
             // A failed drop stays silent; the source is still told copy.
         }
@@ -46,7 +46,7 @@ TFileDragDrop::~TFileDragDrop() {
     delete m_dragDrop.data();
 }
 
-TMyOLEDragDropInterface* TFileDragDrop::DragDrop() const {
+TMyOLEDragDropInterface* TFileDragDrop::dragDrop() const {
     return m_dragDrop.data();
 }
 
@@ -58,7 +58,7 @@ void TFileDragDrop::setDropControl(QWidget* control) {
     m_dragDrop->setDragDropControl(control);
 }
 
-void TFileDragDrop::DeliverNames(const QByteArray& block) {
+void TFileDragDrop::deliverNames(const QByteArray& block) {
     if (block.isEmpty())
         return;
     const QPointer<TFileDragDrop> self(this);

@@ -35,10 +35,10 @@ public:
     void setOnFileDrop(TFilesDropped handler) { m_onFileDrop = std::move(handler); }
 
     // The wrapper underneath, for inspection.
-    TMyOLEDragDropInterface* DragDrop() const;
+    TMyOLEDragDropInterface* dragDrop() const;
 
 private:
-    void DeliverNames(const QByteArray& block);
+    void deliverNames(const QByteArray& block);
 
     QPointer<TMyOLEDragDropInterface> m_dragDrop;
     TFilesDropped m_onFileDrop;

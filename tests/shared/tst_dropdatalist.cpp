@@ -36,8 +36,8 @@ void TestDropDataList::dataListOperations() {
     data.setData("application/x-empty", QByteArray());
     TMyDropDataList list(&data);
     QCOMPARE(list.Count(), 2);
-    QCOMPARE(list.Items(list.IndexOfFormat("text/uri-list")).Format(), QString("text/uri-list"));
-    QCOMPARE(list.Items(0).Index(), -1);
+    QCOMPARE(list.Items(list.IndexOfFormat("text/uri-list")).format(), QString("text/uri-list"));
+    QCOMPARE(list.Items(0).index(), -1);
     QCOMPARE(list.IndexOfFormat("text/plain"), -1);
     QCOMPARE(list.IndexOfFormat("text/uri-list", 0), -1);
     QCOMPARE(ErrorOf([&] { list.Items(-1); }), QString("Index out of bounds (-1)"));
@@ -49,10 +49,10 @@ void TestDropDataList::dataListOperations() {
     copy[0] = 'X';
     QCOMPARE(data.data("text/uri-list"), QByteArray("file:///music\r\n"));
     TMyDropData& item = list.Items(list.IndexOfFormat("text/uri-list"));
-    QVERIFY(item.IsLocked());
+    QVERIFY(item.isLocked());
     list.UnlockAll();
-    QVERIFY(!item.IsLocked());
-    QVERIFY(item.IsFetched());
+    QVERIFY(!item.isLocked());
+    QVERIFY(item.isFetched());
     QCOMPARE(item.DataSize(), qsizetype(15));
 
     QCOMPARE(ErrorOf([&] { list.GetDataCopy("text/plain"); }), QString("Format is not available."));

@@ -68,13 +68,13 @@ void TestDropWrap::registrationOnClientWidget() {
     QVERIFY(!plain.acceptDrops());
     wrapper.setDragDropControl(&plain);
     QVERIFY(plain.acceptDrops());
-    QCOMPARE(wrapper.RegisteredWindow(), &plain);
+    QCOMPARE(wrapper.registeredWindow(), &plain);
 
     // Qt hands a list box's drags to its viewport, so that is where the filter goes.
     QListWidget list;
     wrapper.setDragDropControl(&list);
     QCOMPARE(wrapper.DragDropControl(), &list);
-    QCOMPARE(wrapper.RegisteredWindow(), list.viewport());
+    QCOMPARE(wrapper.registeredWindow(), list.viewport());
     QVERIFY(list.acceptDrops());
     QVERIFY(list.viewport()->acceptDrops());
     QVERIFY(!plain.acceptDrops());
@@ -111,7 +111,7 @@ void TestDropWrap::registrationMovesAndRevokes() {
     QVERIFY(!f.other->acceptDrops());
     QVERIFY(!Enter(f.other->viewport(), {&data}).accepted);
     QCOMPARE(entries, 2);
-    QCOMPARE(f.wrapper.RegisteredWindow(), nullptr);
+    QCOMPARE(f.wrapper.registeredWindow(), nullptr);
 }
 
 void TestDropWrap::destroyedControlOrWrapperRevokes() {
@@ -120,11 +120,11 @@ void TestDropWrap::destroyedControlOrWrapperRevokes() {
     wrapper->setDragDropControl(list);
     delete list;
     QCOMPARE(wrapper->DragDropControl(), nullptr);
-    QCOMPARE(wrapper->RegisteredWindow(), nullptr);
+    QCOMPARE(wrapper->registeredWindow(), nullptr);
 
     QListWidget next;
     wrapper->setDragDropControl(&next);
-    QCOMPARE(wrapper->RegisteredWindow(), next.viewport());
+    QCOMPARE(wrapper->registeredWindow(), next.viewport());
     bool entered = false;
     wrapper->setDragDropMode(ddmUserData);
     wrapper->setOnUserDropEnter([&](QObject*, TMyDropDataList&, TShiftState, const QPoint&,
@@ -182,7 +182,7 @@ void TestDropWrap::stringModeEffects() {
     QCOMPARE(dropped, QString::fromUtf8("Bärenweg 7"));
     QCOMPARE(f.wrapper.DropString(), dropped);
     QCOMPARE(droppedEffect, effect);
-    QCOMPARE(f.wrapper.LastDropEffect(), effect);
+    QCOMPARE(f.wrapper.lastDropEffect(), effect);
     QCOMPARE(droppedPoint, QPoint(12, 9));
     QCOMPARE(f.wrapper.DropPoint(), f.client()->mapToGlobal(QPoint(12, 9)));
 }
@@ -316,7 +316,7 @@ void TestDropWrap::listReusedForSameDataObject() {
                                      const QPoint&, TMyAllowedDropEffects, bool& accept) {
         seen = &DropData;
         const int position = DropData.IndexOfFormat("text/plain");
-        fetchedOnEntry = DropData.Items(position).IsFetched();
+        fetchedOnEntry = DropData.Items(position).isFetched();
         DropData.Items(position).FetchData();
         accept = true;
     });
@@ -369,7 +369,7 @@ void TestDropWrap::handlerErrorsNeverEscape() {
     QVERIFY(Enter(f.client(), drag).accepted);
     // After a dispatch every block the handler locked is unlocked again.
     QVERIFY(Move(f.client(), drag).accepted);
-    QVERIFY(locked && locked->IsFetched() && !locked->IsLocked());
+    QVERIFY(locked && locked->isFetched() && !locked->isLocked());
     const Answer drop = Drop(f.client(), drag);
     QVERIFY(drop.accepted);
     QCOMPARE(drop.action, Qt::LinkAction);
@@ -399,7 +399,7 @@ void TestDropWrap::handlerChangesControlDuringDispatch() {
     // The running entry completes with the handler's answer.
     QVERIFY(Enter(f.client(), drag).accepted);
     QCOMPARE(point, QPoint(3, 4));
-    QCOMPARE(f.wrapper.RegisteredWindow(), f.other->viewport());
+    QCOMPARE(f.wrapper.registeredWindow(), f.other->viewport());
     QVERIFY(f.wrapper.IsInDropping());
     QVERIFY(!f.list->acceptDrops());
     // Qt ends that drag on the old control; the next one lands on the new

@@ -95,7 +95,7 @@ void TestFileDragDrop::entryRefused() {
     RawMimeData data;
     data.setRaw(format, "file:///music\r\n");
     QVERIFY(!Enter(w.client(), {&data}).accepted);
-    QVERIFY(!w.drop.DragDrop()->IsInDropping());
+    QVERIFY(!w.drop.dragDrop()->IsInDropping());
     QCOMPARE(w.calls, 0);
 }
 
@@ -276,7 +276,7 @@ void TestFileDragDrop::raisingHandlerStaysSilent() {
     QVERIFY(drop.accepted);
     QCOMPARE(drop.action, Qt::CopyAction);
     QCOMPARE(calls, 1);
-    QCOMPARE(w.drop.DragDrop()->DropTarget()->currentList(), nullptr);
+    QCOMPARE(w.drop.dragDrop()->DropTarget()->currentList(), nullptr);
     QCoreApplication::processEvents();
     for (QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY2(!qobject_cast<QMessageBox*>(widget), "a drop error reached the user");

@@ -1,6 +1,5 @@
 #include "shared/DropWrap/TMyDropObject.h"
 
-#include <QAbstractScrollArea>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
@@ -51,7 +50,8 @@ void TMyDropObject::handleEvent(QWidget* receiver, QEvent* event) {
                 break;
         }
     } catch (...) {
-        // Qt only learns that the drag is refused here.
+        // Anything unforeseen (memory running out) refuses the drag; Qt
+        // never sees the error.
         event->ignore();
         m_entered = false;
         if (m_owner)
@@ -81,10 +81,7 @@ QPoint TMyDropObject::clientPoint() const {
     QWidget* control = owner ? owner->DragDropControl() : nullptr;
     if (!control)
         return owner ? owner->m_dropPoint : QPoint();
-    QWidget* client = control;
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(control); area && area->viewport())
-        client = area->viewport();
-    return client->mapFromGlobal(owner->m_dropPoint);
+    return TMyOLEDragDropInterface::clientWidgetOf(control)->mapFromGlobal(owner->m_dropPoint);
 }
 
 void TMyDropObject::useListFor(const QMimeData* dataObject) {

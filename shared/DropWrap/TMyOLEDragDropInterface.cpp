@@ -5,18 +5,13 @@
 
 #include "shared/General/Texts.h"
 
-namespace {
-
-// The widget that Qt hands a control's drag events to.
-QWidget* ClientWidgetOf(QWidget* control) {
+QWidget* TMyOLEDragDropInterface::clientWidgetOf(QWidget* control) {
     if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
         if (area->viewport())
             return area->viewport();
     }
     return control;
 }
-
-}  // namespace
 
 TMyOLEDragDropInterface::TMyOLEDragDropInterface(QObject* owner)
     : QObject(owner), m_dropObject(std::make_shared<TMyDropObject>(this)) {}
@@ -30,7 +25,7 @@ TMyOLEDragDropInterface::~TMyOLEDragDropInterface() {
 }
 
 void TMyOLEDragDropInterface::setDragDropControl(QWidget* control) {
-    QWidget* window = control ? ClientWidgetOf(control) : nullptr;
+    QWidget* window = control ? clientWidgetOf(control) : nullptr;
     if (control == m_control.data() && window == m_registeredWindow.data())
         return;
     if (m_control || m_registeredWindow) {

@@ -65,6 +65,9 @@ public:
     void setOnLateRender(TLateRenderEvent handler) { m_onLateRender = std::move(handler); }
 
     TMyDropObject* DropTarget() const { return m_dropObject.get(); }
+    // The widget that Qt hands a control's drag events to, and whose
+    // coordinates are the control's client coordinates.
+    static QWidget* clientWidgetOf(QWidget* control);
 
     // State of the last drag, for the owner's inspection.
     QWidget* registeredWindow() const { return m_registeredWindow.data(); }

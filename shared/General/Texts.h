@@ -225,11 +225,13 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "  \"Artist - Album - Track# - Trackname\"   or   \"Track#. Trackname\"\n"
     "Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in\n"
     "any letter case. Folder and ParentFolder are the names of the file's folder\n"
-    "and of the folder above it. A scheme starts with a field; text after its last\n"
-    "field is the divider the name computation looks for there (\" - \" when none).\n"
+    "and of the folder above it. A scheme starts with a field, and a divider\n"
+    "cannot hold a field name. Text after the last field is the divider looked\n"
+    "for there in existing names (\" - \" when there is none).\n"
     "\n"
-    "What is not given comes from the settings the Norvane window saved (they are\n"
-    "only read), or with --defaults or when nothing is saved from the defaults:\n"
+    "What the command line does not give comes from the settings the Norvane\n"
+    "window saved; they are only read, never changed. With --defaults, or when\n"
+    "nothing is saved, it comes from the defaults:\n"
     "  --in \"Artist - Album - Track# - Trackname\"\n"
     "  --out \"Folder - ParentFolder - Track# - Trackname\" --ext .mp3,\n"
     "  subfolders included, underscores made spaces, extensions lower-cased.\n"
@@ -250,7 +252,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "  See what would happen to an album whose files are named \"07 - Title.mp3\":\n"
     "    norvane-cli -i \"Track# - Trackname\" -o \"Track#. Trackname\" ~/Music/Album\n"
     "  Rename a whole library, then show the rows that failed:\n"
-    "    norvane-cli -x -f tsv ~/Music > renames.tsv; grep -P '\\terror: ' renames.tsv\n");
+    "    norvane-cli -x -f tsv ~/Music > renames.tsv\n"
+    "    awk -F'\\t' '$3 ~ /^error: /' renames.tsv\n");
 inline constexpr const char* kCliVersion = QT_TRANSLATE_NOOP("Norvane", "norvane-cli %1");
 inline constexpr const char* kCliMessage = QT_TRANSLATE_NOOP("Norvane", "norvane-cli: %1");
 inline constexpr const char* kCliTryHelp =

@@ -49,7 +49,34 @@ public:
         return file.write(data) == data.size();
     }
 
-    Outcome run(const QStringList& arguments, const QString& workingFolder = QString()) const {
+    // Standard output goes to outputFile when one is given.
+    Outcome run(const QStringList& arguments, const QString& workingFolder = QString(),
+                const QString& outputFile = QString()) const {
+        return start(ProgramPath(), arguments, workingFolder, outputFile);
+    }
+
+    // Runs the program with the options and then one last argument given as
+    // bytes, which need not be UTF-8 (a shell's printf makes them).
+    Outcome runWithBytes(const QStringList& options, const QByteArray& last) const {
+        QByteArray escaped;
+        for (const char c : last) {
+            const unsigned char u = static_cast<unsigned char>(c);
+            if (u >= 0x80 || c == '\\')
+                escaped += "\\0" + QByteArray::number(u, 8).rightJustified(3, '0');
+            else
+                escaped += c;
+        }
+        const QString script = QStringLiteral(
+            "p=\"$1\"; shift; b=$(printf '%b' \"$1\"); shift; exec \"$p\" \"$@\" \"$b\"");
+        return start(
+            QStringLiteral("/bin/sh"),
+            QStringList{"-c", script, "sh", ProgramPath(), QString::fromLatin1(escaped)} + options,
+            QString(), QString());
+    }
+
+private:
+    Outcome start(const QString& program, const QStringList& arguments,
+                  const QString& workingFolder, const QString& outputFile) const {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
@@ -57,7 +84,9 @@ public:
         process.setProcessEnvironment(env);
         if (!workingFolder.isEmpty())
             process.setWorkingDirectory(workingFolder);
-        process.start(ProgramPath(), arguments);
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
+        process.start(program, arguments);
         Outcome outcome;
         if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
             return outcome;
@@ -67,7 +96,6 @@ public:
         return outcome;
     }
 
-private:
     QTemporaryDir m_config;
 };
 

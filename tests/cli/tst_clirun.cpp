@@ -43,10 +43,15 @@ private Q_SLOTS:
     void dryRunProposesAndLeavesDiskAlone();
     void executeRenamesAndReportsStatuses_data();
     void executeRenamesAndReportsStatuses();
+    void switches_data();
+    void switches();
     void savedSettings_data();
     void savedSettings();
     void noSettingsFileIsMade();
     void folderArgumentsFollowTheListRules();
+    void argumentsThatAreNotUtf8_data();
+    void argumentsThatAreNotUtf8();
+    void outputThatCannotBeWritten();
     void usageErrors_data();
     void usageErrors();
     void helpAndVersion();
@@ -129,6 +134,51 @@ void TestCliRun::executeRenamesAndReportsStatuses() {
     for (const QString& name : after)
         expected.append(name.toUtf8());
     QCOMPARE(tree.entryNames("Music/Album"), expected);
+}
+
+void TestCliRun::switches_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("rows");  // Existing Filename > New Filename, file rows only
+
+    const QString song = "Band - Album - 01 - My_Song.MP3";
+    const QString x = "x.mp3 > ";
+    QTest::newRow("none") << QStringList()
+                          << QStringList{song + " > Album - Music - 01 - My Song.mp3", x};
+    QTest::newRow("--no-recursive") << QStringList{"--no-recursive"}
+                                    << QStringList{song + " > Album - Music - 01 - My Song.mp3"};
+    QTest::newRow("--all-files") << QStringList{"-a"}
+                                 << QStringList{song + " > Album - Music - 01 - My Song.mp3",
+                                                "notes.txt > ", x};
+    QTest::newRow("--keep-underscores")
+        << QStringList{"--keep-underscores"}
+        << QStringList{song + " > Album - Music - 01 - My_Song.mp3", x};
+    QTest::newRow("--keep-extension-case")
+        << QStringList{"--keep-extension-case"}
+        << QStringList{song + " > Album - Music - 01 - My Song.MP3", x};
+    QTest::newRow("--ext, twice") << QStringList{"--ext", ".txt", "-e", ".MP3"}
+                                  << QStringList{song + " > Album - Music - 01 - My Song.mp3",
+                                                 "notes.txt > ", x};
+}
+
+void TestCliRun::switches() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, rows);
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Album/Band - Album - 01 - My_Song.MP3"));
+    QVERIFY(tree.addFile("Music/Album/notes.txt"));
+    QVERIFY(tree.addFile("Music/Album/Sub/x.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome =
+        runner.run(QStringList{"--defaults"} + options + QStringList{tree.filePath("Music/Album")});
+
+    QCOMPARE(outcome.exitCode, 0);
+    QStringList got;
+    for (const QList<QByteArray>& record : cli::TsvRecords(outcome.out)) {
+        if (!record.at(3).isEmpty())
+            got.append(QString::fromUtf8(record.at(0) + " > " + record.at(1)));
+    }
+    QCOMPARE(got, rows);
 }
 
 void TestCliRun::savedSettings_data() {
@@ -240,6 +290,56 @@ void TestCliRun::folderArgumentsFollowTheListRules() {
         Record("x.mp3", "", "not input format: Artist does not exist", root + "/b"),
     };
     QCOMPARE(cli::TsvRecords(outcome.out), expected);
+}
+
+void TestCliRun::argumentsThatAreNotUtf8_data() {
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("firstRecord");
+
+    // The scan reaches folders through their text, so a folder path that does
+    // not decode cannot be listed; a file's own name does not matter.
+    QTest::newRow("a file named in Latin-1 gives its folder")
+        << QByteArray("Clean/caf\xe9.mp3") << 0 << QByteArray("[%1/Clean]");
+    QTest::newRow("a folder named in Latin-1") << QByteArray("Caf\xe9") << 2 << QByteArray();
+}
+
+void TestCliRun::argumentsThatAreNotUtf8() {
+    QFETCH(QByteArray, argument);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, firstRecord);
+    TempTree tree;
+    QVERIFY(tree.addFileBytes("Clean/caf\xe9.mp3"));
+    QVERIFY(tree.addFileBytes("Caf\xe9/song.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome =
+        runner.runWithBytes({"--defaults"}, tree.pathBytes() + '/' + argument);
+
+    QCOMPARE(outcome.exitCode, exitCode);
+    if (exitCode == 0) {
+        const QList<QList<QByteArray>> records = cli::TsvRecords(outcome.out);
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(0).at(0), firstRecord.replace("%1", tree.pathBytes()));
+        QCOMPARE(records.at(1).at(0), QByteArray("caf\xe9.mp3"));
+    } else {
+        QVERIFY2(outcome.err.contains("is not valid UTF-8"), outcome.err.constData());
+    }
+}
+
+// A full disk must not pass for a run that went through.
+void TestCliRun::outputThatCannotBeWritten() {
+    if (!QFile::exists("/dev/full"))
+        QSKIP("this system has no /dev/full to write to");
+    TempTree tree;
+    QVERIFY(tree.addFile("Album/a.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome =
+        runner.run({"--defaults", tree.filePath("Album")}, QString(), "/dev/full");
+
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.err.contains("cannot write the output"), outcome.err.constData());
 }
 
 void TestCliRun::usageErrors_data() {

@@ -12,6 +12,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
+#include "support/TempTree.h"
+
 namespace cli {
 
 struct Outcome {
@@ -108,6 +112,22 @@ inline QList<QList<QByteArray>> TsvRecords(const QByteArray& out) {
     for (const QByteArray& line : lines)
         records.append(line.split('\t'));
     return records;
+}
+
+// Every entry below the root, as "path" or "path/" for folders, sorted.
+inline QList<QByteArray> Snapshot(const TempTree& tree, const QByteArray& relative = QByteArray()) {
+    QList<QByteArray> entries;
+    for (const QByteArray& name : tree.entryNames(relative)) {
+        const QByteArray path = relative.isEmpty() ? name : relative + '/' + name;
+        struct stat st;
+        if (::lstat(tree.filePathBytes(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            entries.append(path + '/');
+            entries += Snapshot(tree, path);
+        } else {
+            entries.append(path);
+        }
+    }
+    return entries;
 }
 
 }  // namespace cli

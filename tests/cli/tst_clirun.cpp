@@ -1,29 +1,11 @@
 #include <QTest>
 
-#include <sys/stat.h>
-
 #include "CliRunner.h"
 #include "support/TempTree.h"
 
 using Records = QList<QList<QByteArray>>;
 
 namespace {
-
-// Every entry below the root, as "path" or "path/" for folders, sorted.
-QList<QByteArray> Snapshot(const TempTree& tree, const QByteArray& relative = QByteArray()) {
-    QList<QByteArray> entries;
-    for (const QByteArray& name : tree.entryNames(relative)) {
-        const QByteArray path = relative.isEmpty() ? name : relative + '/' + name;
-        struct stat st;
-        if (::lstat(tree.filePathBytes(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            entries.append(path + '/');
-            entries += Snapshot(tree, path);
-        } else {
-            entries.append(path);
-        }
-    }
-    return entries;
-}
 
 QList<QByteArray> Record(const QString& existing, const QString& newName, const QString& status,
                          const QString& folder) {
@@ -52,9 +34,6 @@ private Q_SLOTS:
     void argumentsThatAreNotUtf8_data();
     void argumentsThatAreNotUtf8();
     void outputThatCannotBeWritten();
-    void usageErrors_data();
-    void usageErrors();
-    void helpAndVersion();
     void extensionWithoutDotIsWarnedAbout();
 };
 
@@ -68,7 +47,7 @@ void TestCliRun::dryRunProposesAndLeavesDiskAlone() {
     QVERIFY(tree.addFile("Music/Best Of/Other Band - Best Of - 07.mp3", 20));
     QVERIFY(tree.addFile("Music/Best Of/notes.txt"));
     QVERIFY(tree.addFile("Music/Best Of/Live/A - B - 1 - x.mp3"));
-    const QList<QByteArray> before = Snapshot(tree);
+    const QList<QByteArray> before = cli::Snapshot(tree);
     cli::Runner runner;
 
     const cli::Outcome outcome = runner.run({"--defaults", tree.filePath("Music/Best Of")});
@@ -87,7 +66,7 @@ void TestCliRun::dryRunProposesAndLeavesDiskAlone() {
                folder + "/Live"),
     };
     QCOMPARE(cli::TsvRecords(outcome.out), expected);
-    QCOMPARE(Snapshot(tree), before);
+    QCOMPARE(cli::Snapshot(tree), before);
 }
 
 void TestCliRun::executeRenamesAndReportsStatuses_data() {
@@ -340,63 +319,6 @@ void TestCliRun::outputThatCannotBeWritten() {
 
     QCOMPARE(outcome.exitCode, 1);
     QVERIFY2(outcome.err.contains("cannot write the output"), outcome.err.constData());
-}
-
-void TestCliRun::usageErrors_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-
-    const QString folder = QStringLiteral("FOLDER");
-    QTest::newRow("unknown option")
-        << QStringList{"--bogus", folder} << "unknown option \"--bogus\"";
-    QTest::newRow("bundled short options")
-        << QStringList{"-xa", folder} << "unknown option \"-xa\"";
-    QTest::newRow("value for a switch") << QStringList{"--execute=yes", folder} << "takes no value";
-    QTest::newRow("missing value") << QStringList{folder, "-i"} << "\"-i\" needs a value";
-    QTest::newRow("bad scheme") << QStringList{"-x", "-i", "The Artist - Trackname", folder}
-                                << "-i: the scheme \"The Artist - Trackname\" must start";
-    QTest::newRow("bad new scheme")
-        << QStringList{"-x", "--out=Title", folder} << "--out: the scheme \"Title\" names no field";
-    QTest::newRow("bad format") << QStringList{"-f", "xml", folder} << "\"xml\"";
-    QTest::newRow("--ext with --all-files")
-        << QStringList{"-e", ".mp3", "-a", folder} << "cannot be used together";
-    QTest::newRow("no folder") << QStringList{"-x"} << "no folder given";
-    QTest::newRow("no folder that exists")
-        << QStringList{"-x", "nowhere", "nor/here"} << "none of the folders given exists";
-}
-
-// Nothing runs and nothing is renamed; the message says what is wrong.
-void TestCliRun::usageErrors() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    TempTree tree;
-    QVERIFY(tree.addFile("FOLDER/Band - Album - 01 - Song.mp3"));
-    const QList<QByteArray> before = Snapshot(tree);
-    cli::Runner runner;
-
-    const cli::Outcome outcome = runner.run(QStringList{"--defaults"} + arguments, tree.path());
-
-    QCOMPARE(outcome.exitCode, 2);
-    QCOMPARE(outcome.out, QByteArray());
-    QVERIFY2(outcome.err.contains(message.toUtf8()), outcome.err.constData());
-    QVERIFY(outcome.err.contains("--help"));
-    QCOMPARE(Snapshot(tree), before);
-}
-
-void TestCliRun::helpAndVersion() {
-    cli::Runner runner;
-    const cli::Outcome help = runner.run({"--help"});
-    QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.startsWith("Usage: norvane-cli [OPTIONS] FOLDER...\n"));
-    for (const char* option :
-         {"--in SCHEME", "--out SCHEME", "--ext EXT", "--all-files", "--no-recursive",
-          "--keep-underscores", "--keep-extension-case", "--execute", "--format FORMAT",
-          "--defaults", "--version", "Exit status", "Examples"})
-        QVERIFY2(help.out.contains(option), option);
-
-    const cli::Outcome version = runner.run({"--version"});
-    QCOMPARE(version.exitCode, 0);
-    QCOMPARE(version.out, QByteArray("norvane-cli " NORVANE_VERSION "\n"));
 }
 
 // A line is compared whole, dot included, as in the window.

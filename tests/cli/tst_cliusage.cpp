@@ -1,0 +1,78 @@
+#include <QTest>
+
+#include "CliRunner.h"
+
+// What norvane-cli says about itself, and how it refuses a command line it
+// cannot run.
+class TestCliUsage : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion();
+};
+
+void TestCliUsage::initTestCase() {
+    QVERIFY2(QFile::exists(cli::ProgramPath()), qPrintable(cli::ProgramPath()));
+}
+
+void TestCliUsage::usageErrors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QString folder = QStringLiteral("FOLDER");
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus", folder} << "unknown option \"--bogus\"";
+    QTest::newRow("bundled short options")
+        << QStringList{"-xa", folder} << "unknown option \"-xa\"";
+    QTest::newRow("value for a switch") << QStringList{"--execute=yes", folder} << "takes no value";
+    QTest::newRow("missing value") << QStringList{folder, "-i"} << "\"-i\" needs a value";
+    QTest::newRow("bad scheme") << QStringList{"-x", "-i", "The Artist - Trackname", folder}
+                                << "-i: the scheme \"The Artist - Trackname\" must start";
+    QTest::newRow("bad new scheme")
+        << QStringList{"-x", "--out=Title", folder} << "--out: the scheme \"Title\" names no field";
+    QTest::newRow("bad format") << QStringList{"-f", "xml", folder} << "\"xml\"";
+    QTest::newRow("--ext with --all-files")
+        << QStringList{"-e", ".mp3", "-a", folder} << "cannot be used together";
+    QTest::newRow("no folder") << QStringList{"-x"} << "no folder given";
+    QTest::newRow("no folder that exists")
+        << QStringList{"-x", "nowhere", "nor/here"} << "none of the folders given exists";
+}
+
+// Nothing runs and nothing is renamed; the message says what is wrong.
+void TestCliUsage::usageErrors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    TempTree tree;
+    QVERIFY(tree.addFile("FOLDER/Band - Album - 01 - Song.mp3"));
+    const QList<QByteArray> before = cli::Snapshot(tree);
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run(QStringList{"--defaults"} + arguments, tree.path());
+
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.out, QByteArray());
+    QVERIFY2(outcome.err.contains(message.toUtf8()), outcome.err.constData());
+    QVERIFY(outcome.err.contains("--help"));
+    QCOMPARE(cli::Snapshot(tree), before);
+}
+
+void TestCliUsage::helpAndVersion() {
+    cli::Runner runner;
+    const cli::Outcome help = runner.run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith("Usage: norvane-cli [OPTIONS] FOLDER...\n"));
+    for (const char* option :
+         {"--in SCHEME", "--out SCHEME", "--ext EXT", "--all-files", "--no-recursive",
+          "--keep-underscores", "--keep-extension-case", "--execute", "--format FORMAT",
+          "--defaults", "--version", "Exit status", "Examples"})
+        QVERIFY2(help.out.contains(option), option);
+
+    const cli::Outcome version = runner.run({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QByteArray("norvane-cli " NORVANE_VERSION "\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCliUsage)
+#include "tst_cliusage.moc"

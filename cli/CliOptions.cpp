@@ -23,14 +23,14 @@ enum class Option {
     Version,
 };
 
-struct OptionSpec {
+struct OptionEntry {
     Option option;
     char shortName;  // 0 for none
     const char* longName;
     bool takesValue;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionEntry kOptions[] = {
     {Option::In, 'i', "in", true},
     {Option::Out, 'o', "out", true},
     {Option::Ext, 'e', "ext", true},
@@ -45,18 +45,18 @@ constexpr OptionSpec kOptions[] = {
     {Option::Version, 0, "version", false},
 };
 
-const OptionSpec* FindLong(const QString& name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (name == QLatin1String(spec.longName))
-            return &spec;
+const OptionEntry* FindLong(const QString& name) {
+    for (const OptionEntry& entry : kOptions) {
+        if (name == QLatin1String(entry.longName))
+            return &entry;
     }
     return nullptr;
 }
 
-const OptionSpec* FindShort(QChar name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.shortName != 0 && name == QLatin1Char(spec.shortName))
-            return &spec;
+const OptionEntry* FindShort(QChar name) {
+    for (const OptionEntry& entry : kOptions) {
+        if (entry.shortName != 0 && name == QLatin1Char(entry.shortName))
+            return &entry;
     }
     return nullptr;
 }
@@ -70,9 +70,9 @@ FilenameScheme SchemeOf(const QString& optionText, const QString& value) {
     }
 }
 
-void Apply(CliOptions& options, const OptionSpec& spec, const QString& optionText,
+void Apply(CliOptions& options, const OptionEntry& entry, const QString& optionText,
            const QString& value) {
-    switch (spec.option) {
+    switch (entry.option) {
         case Option::In:
             options.inScheme = SchemeOf(optionText, value);
             break;
@@ -133,7 +133,7 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
             continue;
         }
         const QString argument = QFile::decodeName(raw);
-        const OptionSpec* spec = nullptr;
+        const OptionEntry* entry = nullptr;
         QString optionText;
         std::optional<QString> attached;
         if (argument.startsWith(QLatin1String("--"))) {
@@ -141,17 +141,17 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
             optionText = equals < 0 ? argument : argument.left(equals);
             if (equals >= 0)
                 attached = argument.mid(equals + 1);
-            spec = FindLong(optionText.mid(2));
+            entry = FindLong(optionText.mid(2));
         } else {
             optionText = argument.left(2);
             if (argument.size() > 2)
                 attached = argument.mid(2);
-            spec = FindShort(argument.at(1));
+            entry = FindShort(argument.at(1));
         }
-        if (!spec)
+        if (!entry)
             throw UsageError(Text(Texts::kCliUnknownOption).arg(optionText));
         QString value;
-        if (spec->takesValue) {
+        if (entry->takesValue) {
             if (attached) {
                 value = *attached;
             } else if (i + 1 < arguments.size()) {
@@ -165,7 +165,7 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
                 throw UsageError(Text(Texts::kCliUnknownOption).arg(argument));
             throw UsageError(Text(Texts::kCliNoValueAllowed).arg(optionText));
         }
-        Apply(options, *spec, optionText, value);
+        Apply(options, *entry, optionText, value);
     }
     if (options.help || options.version)
         return options;

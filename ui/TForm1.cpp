@@ -14,6 +14,9 @@
 #include "engine/ResultModel.h"
 #include "settings/Settings.h"
 #include "shared/General/Texts.h"
+#include "shared/DropWrap/TMyOLEDragDropInterface.h"
+#include "shared/PathDialog/TPathDialog.h"
+#include "shared/VardoFileDrop/TFileDragDrop.h"
 #include "ui/BusyCursor.h"
 #include "ui/PageGuard.h"
 #include "ui/Prompter.h"
@@ -27,6 +30,8 @@ TForm1::TForm1(Prompter* prompter, QWidget* parent)
       m_results(new ResultModel(this)) {
     m_ui->setupUi(this);
     m_scanner = std::make_unique<FileScanner>(*m_results, *this);
+    PathDialog1 = new TPathDialog(this);
+    PathDialog1->setObjectName("PathDialog1");
     applyTexts();
     setUpResultsList();
     connectControls();
@@ -38,11 +43,11 @@ TForm1::~TForm1() {
 }
 
 int TForm1::FileCount() const {
-    return m_scanner->FileCount;
+    return m_scanner->FileCount();
 }
 
 qint64 TForm1::TotalSize() const {
-    return m_scanner->TotalSize;
+    return m_scanner->TotalSize();
 }
 
 void TForm1::applyTexts() {
@@ -224,6 +229,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::FormCreate() {
     // The file drop component comes first: should LBInput not become a drop
     // target, the error ends the start here and the settings stay unloaded.
+    m_fileDrop = new TFileDragDrop(this);
+    m_fileDrop->setOnFileDrop([this](QObject* sender, const QStringList& names) {
+        guarded([&] { LBInputFileDrop(sender, names); });
+    });
+    m_fileDrop->setDropControl(m_ui->LBInput);
     applyDefaultScheme(m_outScheme, SchemeRole::New);
     applyDefaultScheme(m_inScheme, SchemeRole::Existing);
     m_ui->LProgress->clear();
@@ -231,7 +241,7 @@ void TForm1::FormCreate() {
     SearchText.clear();
     ReplaceText.clear();
     m_ui->PageControl1->setCurrentIndex(0);
-    m_scanner->FileCount = 0;
+    // The scan's totals start at 0 files and 0 bytes.
     updateFileCountLabels();
     LoadSettings(settingsControls());
     UpdateSchemePreviews();
@@ -246,6 +256,8 @@ void TForm1::FormDestroy() {
     if (m_destroyed)
         return;
     m_destroyed = true;
+    delete m_fileDrop;
+    m_fileDrop = nullptr;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

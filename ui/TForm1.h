@@ -130,6 +130,7 @@ private:
     TFileDragDrop* m_fileDrop = nullptr;
     int m_scanDepth = 0;
     int m_busyDepth = 0;
+    int m_redrawSuspended = 0;
     bool m_closePending = false;
     bool m_destroyed = false;
 

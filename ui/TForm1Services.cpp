@@ -29,12 +29,15 @@ void TForm1::endBusy() {
     QApplication::restoreOverrideCursor();
 }
 
+// A scan posted during a scan runs inside it: suspending nests.
 void TForm1::suspendResultsRedraw() {
-    m_ui->LVResults->setUpdatesEnabled(false);
+    if (m_redrawSuspended++ == 0)
+        m_ui->LVResults->setUpdatesEnabled(false);
 }
 
 void TForm1::resumeResultsRedraw() {
-    m_ui->LVResults->setUpdatesEnabled(true);
+    if (m_redrawSuspended > 0 && --m_redrawSuspended == 0)
+        m_ui->LVResults->setUpdatesEnabled(true);
 }
 
 QStringList TForm1::extensionLines() {

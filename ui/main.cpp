@@ -1,13 +1,17 @@
 #include <QApplication>
-#include <QLabel>
 
+#include "settings/FormPlacement.h"
+#include "shared/General/General.h"
 #include "shared/General/Texts.h"
+#include "ui/TForm1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The identity values come first: the settings key rests on them.
+    ProgramFilePath();
     QApplication::setApplicationName(Text(Texts::kProgramTitle));
-    QLabel label(Text(Texts::kProgramTitle));
-    label.resize(851, 462);
-    label.show();
+    QApplication::setApplicationDisplayName(Text(Texts::kProgramTitle));
+    TForm1 form;
+    ShowMainWindow(&form);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -26,11 +27,14 @@ inline void makeFile(const QString& root, const QString& relative, const QByteAr
     file.write(content);
 }
 
-// The settings file the window under test reads and writes, removed so that
-// each test starts as a first run.
+// Points the configuration folder at a temporary folder of this test run, so
+// that no test touches the user's own settings, and removes the settings file
+// so that each test starts as a first run.
 inline void forgetSettings() {
-    QStandardPaths::setTestModeEnabled(true);
+    static QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QVERIFY(config.startsWith(configHome.path()));
     QDir(config + QStringLiteral("/Tarnik")).removeRecursively();
 }
 

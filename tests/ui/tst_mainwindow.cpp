@@ -149,6 +149,8 @@ void TestMainWindow::previewsFollowEverySlotAndDivider() {
     QCOMPARE(out->text(), QString("Artist - Trackname.mp3"));
     control<QLineEdit>(form, "EOutDivider4")->clear();
     QCOMPARE(out->text(), QString("ArtistTrackname.mp3"));
+    QTest::keyClicks(control<QLineEdit>(form, "EOutDivider4"), " # ");
+    QCOMPARE(out->text(), QString("Artist # Trackname.mp3"));
     // The previews do not follow the extension memo.
     control<QPlainTextEdit>(form, "MIncludeExts")->setPlainText(".ogg");
     QCOMPARE(out->text(), QString("Artist # Trackname.mp3"));
@@ -209,7 +211,7 @@ void TestMainWindow::processAndExecuteScannedFolder() {
     const ResultModel& rows = form.results();
     QCOMPARE(rows.row(1).existing, QString("Best Of - Music - 01 - Intro.mp3"));
     QCOMPARE(rows.row(1).status, QString("already in output format"));
-    QCOMPARE(rows.row(2).status, QString("not input format: Album does not exist"));
+    QCOMPARE(rows.row(2).status, QString("not input format: Artist does not exist"));
     QCOMPARE(rows.row(3).newName, QString("Best Of - Music - 07 - Night Drive.mp3"));
     QCOMPARE(rows.row(3).status, QString("rename pending"));
 

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "engine/NameComputation.h"
 #include "engine/ResultModel.h"
 #include "tests/ui/WindowFixture.h"
 
@@ -41,7 +42,7 @@ private:
     QLineEdit* edit() const { return control<QLineEdit>(*m_form, "EManualRename"); }
     const ResultRow& row(int i) const { return m_form->results().row(i); }
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_tempDir;
     RecordingPrompter m_prompter;
     std::unique_ptr<TForm1> m_form;
     QTreeView* m_list = nullptr;
@@ -49,14 +50,15 @@ private:
 
 void TestResultsCommands::init() {
     forgetSettings();
+    m_tempDir = std::make_unique<QTemporaryDir>();
     for (const char* name : {"aaaa.mp3", "banana.mp3", "Song.MP3", "x.mp3", "Sub/z.mp3"})
-        makeFile(m_dir.path(), name);
+        makeFile(m_tempDir->path(), name);
     m_prompter = RecordingPrompter();
     m_form = std::make_unique<TForm1>(&m_prompter);
     m_form->resize(900, 600);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    QVERIFY(AddInputFolder(control<QListWidget>(*m_form, "LBInput"), m_dir.path()));
+    QVERIFY(AddInputFolder(control<QListWidget>(*m_form, "LBInput"), m_tempDir->path()));
     m_form->BRefreshClick();
     QCOMPARE(m_form->results().size(), 7);
     QCOMPARE(row(3).existing, QString("Song.MP3"));
@@ -183,7 +185,8 @@ void TestResultsCommands::movementKeys() {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected.constFirst().row(), target);
-    QVERIFY(edit()->hasFocus());
+    // A move brings the keyboard focus back to the edit.
+    QVERIFY(target == start || edit()->hasFocus());
     QCOMPARE(edit()->text(), NameWithoutExtension(row(target).hasProposal() ? row(target).newName
                                                                              : row(target).existing));
 }
@@ -310,8 +313,9 @@ void TestResultsCommands::contextMenuEnabling() {
     QCOMPARE(enabled(), QString("1001"));
     // The menu items run the commands of the buttons.
     m_form->findChild<QAction*>("Process1")->trigger();
-    QCOMPARE(row(3).status, QString("not input format: Album does not exist"));
+    QCOMPARE(row(3).status, QString("not input format: Artist does not exist"));
     clickRow(2);
+    QCOMPARE(enabled(), QString("1111"));
     m_form->findChild<QAction*>("Cancel1")->trigger();
     QCOMPARE(row(2).status, QString("rename cancelled"));
 }

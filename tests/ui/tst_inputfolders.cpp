@@ -5,7 +5,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QDialogButtonBox>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+#include <QTreeView>
+
 #include "engine/ResultModel.h"
+#include "shared/PathDialog/TPathDialog.h"
+#include "tests/shared/DragEvents.h"
 #include "tests/ui/WindowFixture.h"
 
 using namespace WindowFixture;
@@ -27,6 +34,8 @@ private Q_SLOTS:
     void deleteWithAndWithoutSelection();
     void commandsDuringAScanAreRefused();
     void closeDuringAScanWaitsForItsEnd();
+    void addButtonScansTheChosenFolder();
+    void dropOntoTheFolderList();
 
 private:
     QListWidget* folders() const { return control<QListWidget>(*m_form, "LBInput"); }
@@ -248,6 +257,92 @@ void TestInputFolders::closeDuringAScanWaitsForItsEnd() {
     QVERIFY(visibleAfterClose);
     QCOMPARE(m_form->FileCount(), 30);
     QTRY_VERIFY(!m_form->isVisible());
+}
+
+// "Add..." through the real folder chooser, answered from a timer while it
+// is open: the chosen folder is listed and exactly its rows are appended.
+void TestInputFolders::addButtonScansTheChosenFolder() {
+    makeFile(m_tempDir->path(), "z/1.mp3");
+    makeFile(m_tempDir->path(), "a/2.mp3");
+    makeFile(m_tempDir->path(), "a/3.mp3");
+    QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/z"));
+    m_form->BRefreshClick();
+    auto* chooser = m_form->findChild<TPathDialog*>("PathDialog1");
+    QVERIFY(chooser);
+    auto choose = [&](const QString& folder) {
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QDialog* browser = chooser->browser();
+            if (!browser || !browser->isVisible())
+                return;
+            poll.stop();
+            auto* tree = browser->findChild<QTreeView*>("PathDialogTree");
+            const auto* filter = qobject_cast<const QSortFilterProxyModel*>(tree->model());
+            auto* model = qobject_cast<QFileSystemModel*>(filter->sourceModel());
+            if (folder.isEmpty()) {
+                browser->reject();
+                return;
+            }
+            tree->setCurrentIndex(filter->mapFromSource(model->index(folder)));
+            browser->findChild<QDialogButtonBox*>("PathDialogButtons")
+                ->button(QDialogButtonBox::Ok)
+                ->click();
+        });
+        poll.start(10);
+        QTimer::singleShot(20000, this, [&] {
+            if (chooser->browser())
+                chooser->browser()->reject();
+        });
+        control<QPushButton>(*m_form, "BDir")->click();
+    };
+    choose(QString());
+    QCOMPARE(folders()->count(), 1);
+    choose(m_tempDir->path() + "/a");
+    QCOMPARE(folders()->count(), 2);
+    QCOMPARE(folders()->item(0)->text(), m_tempDir->path() + "/a");
+    QCOMPARE(captions(), (QStringList{"[" + m_tempDir->path() + "/z]", "z/1.mp3",
+                                      "[" + m_tempDir->path() + "/a]", "a/2.mp3", "a/3.mp3"}));
+    QCOMPARE(m_form->FileCount(), 3);
+    // The same folder again adds and scans nothing.
+    choose(m_tempDir->path() + "/a");
+    QCOMPARE(folders()->count(), 2);
+    QCOMPARE(m_form->results().size(), 5);
+    QVERIFY(m_prompter.criticals.isEmpty());
+    QVERIFY(m_prompter.informations.isEmpty());
+}
+
+// A drop from a file manager onto the folder list, as Qt delivers it: two new
+// folders and one already listed. The two are added and each scanned once.
+void TestInputFolders::dropOntoTheFolderList() {
+    const QString root = m_tempDir->path();
+    makeFile(root, "listed/0.mp3");
+    makeFile(root, "new1/1.mp3");
+    makeFile(root, "new2/2.mp3");
+    makeFile(root, "new2/deeper/3.mp3");
+    QVERIFY(AddInputFolder(folders(), root + "/listed"));
+    DragEvents::RawMimeData data;
+    data.setRaw("text/uri-list", QUrl::fromLocalFile(root + "/new2").toEncoded() + "\r\n" +
+                                     QUrl::fromLocalFile(root + "/listed").toEncoded() + "\r\n" +
+                                     QUrl::fromLocalFile(root + "/new1").toEncoded() + "\r\n");
+    DragEvents::Drag drag;
+    drag.data = &data;
+    const DragEvents::Answer answer = DragEvents::EnterMoveDrop(folders()->viewport(), drag);
+    QVERIFY(answer.accepted);
+    QCOMPARE(answer.action, Qt::CopyAction);
+    QCOMPARE(folders()->count(), 3);
+    // The scans run from the posted requests, after the drop.
+    QCOMPARE(m_form->results().size(), 0);
+    QTRY_COMPARE(m_form->FileCount(), 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_form->FileCount(), 3);
+    QStringList files;
+    for (const ResultRow& row : m_form->results().rows()) {
+        if (row.isFileRow())
+            files.append(row.existing);
+    }
+    files.sort();
+    QCOMPARE(files, (QStringList{"1.mp3", "2.mp3", "3.mp3"}));
+    QVERIFY(m_prompter.criticals.isEmpty());
 }
 
 QTEST_MAIN(TestInputFolders)

@@ -10,6 +10,14 @@ void SchemeControls::setUp() const {
         slot->clear();
         slot->addItems(kinds);
         slot->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Five slots side by side are narrow: a smaller font lets the longest
+        // field name fit without a horizontal scroll bar.
+        QFont font = slot->font();
+        font.setPointSizeF(font.pointSizeF() * 0.8);
+        slot->setFont(font);
+        slot->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        slot->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        slot->setTextElideMode(Qt::ElideRight);
     }
     // A fixed-pitch font lets leading and trailing spaces of a divider be seen.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);

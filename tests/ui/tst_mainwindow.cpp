@@ -30,6 +30,7 @@ private Q_SLOTS:
     void processAndExecuteScannedFolder();
     void hiddenButtonsFailNotImplemented();
     void settingsSavedAtCloseAndRestored();
+    void optionBoxesComeIntoViewWhenWidened();
 };
 
 void TestMainWindow::startState() {
@@ -278,6 +279,25 @@ void TestMainWindow::settingsSavedAtCloseAndRestored() {
     QCOMPARE(form.normalGeometry().size(), normal.size());
     QCOMPARE(form.normalGeometry().topLeft(), normal.topLeft());
     QVERIFY(prompter.criticals.isEmpty());
+}
+
+void TestMainWindow::optionBoxesComeIntoViewWhenWidened() {
+    QTemporaryDir dir;
+    makeFile(dir.path(), "a.mp3");
+    RecordingPrompter prompter;
+    TForm1 form(&prompter);
+    form.resize(851, 462);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.LBInputFileDrop(&form, {dir.path()});
+    QTRY_COMPARE(form.FileCount(), 1);
+    control<QTabWidget>(form, "PageControl1")->setCurrentIndex(1);
+    auto* box = control<QCheckBox>(form, "CBRemoveUnderscores");
+    QVERIFY(box->isVisible());
+    QVERIFY(box->visibleRegion().isEmpty());
+    form.resize(1100, 462);
+    QTRY_VERIFY(!box->visibleRegion().isEmpty());
+    QVERIFY(!control<QCheckBox>(form, "CBExtensionLowercase")->visibleRegion().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

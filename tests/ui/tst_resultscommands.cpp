@@ -145,12 +145,18 @@ void TestResultsCommands::applyingTheSameNameChangesNothing() {
     QCOMPARE(row(4).status, QString("replaced (rename pending)"));
     clickRow(4);
     QCOMPARE(edit()->text(), QString("y"));
-    control<QPushButton>(*m_form, "BManualRename")->click();
+    QTest::keyClick(edit(), Qt::Key_Return);
     QCOMPARE(row(4).newName, QString("y.mp3"));
     QCOMPARE(row(4).status, QString("replaced (rename pending)"));
+    // A new name is applied once; the same name again changes nothing.
+    clickRow(4);
     edit()->setText("w");
     control<QPushButton>(*m_form, "BManualRename")->click();
     QCOMPARE(row(4).status, QString("manual rename (pending)"));
+    m_form->results().setStatus(4, "marker");
+    control<QPushButton>(*m_form, "BManualRename")->click();
+    QCOMPARE(row(4).newName, QString("w.mp3"));
+    QCOMPARE(row(4).status, QString("marker"));
 }
 
 void TestResultsCommands::focusMoveRefillsTheEdit() {

@@ -40,11 +40,14 @@ void TForm1::resumeResultsRedraw() {
         m_ui->LVResults->setUpdatesEnabled(true);
 }
 
+// The memo's lines as a user counts them: a line break after the last line
+// does not make an empty line (which would take every file without an
+// extension).
 QStringList TForm1::extensionLines() {
-    const QString text = m_ui->MIncludeExts->toPlainText();
-    if (text.isEmpty())
-        return {};
-    return text.split(QLatin1Char('\n'));
+    QStringList lines = m_ui->MIncludeExts->toPlainText().split(QLatin1Char('\n'));
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 void TForm1::setExtensionLines(const QStringList& lines) {

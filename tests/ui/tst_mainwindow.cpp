@@ -31,6 +31,8 @@ private Q_SLOTS:
     void hiddenButtonsFailNotImplemented();
     void settingsSavedAtCloseAndRestored();
     void optionBoxesComeIntoViewWhenWidened();
+    void extensionMemoLines_data();
+    void extensionMemoLines();
 };
 
 void TestMainWindow::startState() {
@@ -298,6 +300,39 @@ void TestMainWindow::optionBoxesComeIntoViewWhenWidened() {
     form.resize(1100, 462);
     QTRY_VERIFY(!box->visibleRegion().isEmpty());
     QVERIFY(!control<QCheckBox>(form, "CBExtensionLowercase")->visibleRegion().isEmpty());
+}
+
+void TestMainWindow::extensionMemoLines_data() {
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("memoAfter");
+    QTest::newRow("upper case line") << ".MP3" << QStringList{"a.mp3", "B.Mp3"} << ".mp3";
+    QTest::newRow("line break after the last line")
+        << ".mp3\n" << QStringList{"a.mp3", "B.Mp3"} << ".mp3";
+    QTest::newRow("an empty line takes names without extension")
+        << ".ogg\n\n.txt" << QStringList{"c.ogg", "notes.txt", "README"} << ".ogg\n\n.txt";
+    QTest::newRow("no dot takes nothing") << "mp3" << QStringList{} << "mp3";
+}
+
+void TestMainWindow::extensionMemoLines() {
+    QFETCH(QString, memo);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, memoAfter);
+    QTemporaryDir dir;
+    for (const char* name : {"a.mp3", "B.Mp3", "c.ogg", "notes.txt", "README"})
+        makeFile(dir.path(), name);
+    RecordingPrompter prompter;
+    TForm1 form(&prompter);
+    control<QPlainTextEdit>(form, "MIncludeExts")->setPlainText(memo);
+    QVERIFY(AddInputFolder(control<QListWidget>(form, "LBInput"), dir.path()));
+    form.BRefreshClick();
+    QStringList files;
+    for (const ResultRow& row : form.results().rows()) {
+        if (row.isFileRow())
+            files.append(row.existing);
+    }
+    QCOMPARE(files, listed);
+    QCOMPARE(control<QPlainTextEdit>(form, "MIncludeExts")->toPlainText(), memoAfter);
 }
 
 QTEST_MAIN(TestMainWindow)

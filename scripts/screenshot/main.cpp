@@ -52,6 +52,8 @@ void makeLibrary(const QString& root) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshot.png";
+    // The page to show: 1 "Rename" (the default), 0 "InputFolders".
+    const int page = argc > 2 ? QByteArray(argv[2]).toInt() : 1;
     QTemporaryDir library;
     makeLibrary(library.path() + "/Music");
 
@@ -62,7 +64,7 @@ int main(int argc, char* argv[]) {
     form.LBInputFileDrop(&form, {library.path() + "/Music/Some Band"});
 
     QTimer::singleShot(500, &form, [&] {
-        form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+        form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(page);
         form.findChild<QPushButton*>("BProcessAll")->click();
         auto* list = form.findChild<QTreeView*>("LVResults");
         list->selectionModel()->setCurrentIndex(form.results().index(4, 0),

@@ -53,13 +53,16 @@ static int SortedPosition(const QListWidget* list, const QString& path) {
     return position;
 }
 
-bool AddInputFolder(QListWidget* list, const QString& path) {
+bool AddInputFolder(QListWidget* list, const QString& path, int* position) {
     const QString folder = NormalizeInputPath(path);
     if (folder.isEmpty() || !IsExistingDirectory(folder))
         return false;
     if (InputFolderPosition(list, folder) >= 0)
         return false;
-    list->insertItem(SortedPosition(list, folder), folder);
+    const int at = SortedPosition(list, folder);
+    list->insertItem(at, folder);
+    if (position)
+        *position = at;
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QWheelEvent>
 
 PageGuard::PageGuard(QTabWidget* tabs, std::function<bool(int, int)> canChange)
     : QObject(tabs), m_tabs(tabs), m_canChange(std::move(canChange)) {
@@ -37,23 +36,13 @@ int PageGuard::targetOfTabBarEvent(QEvent* event) const {
                 return -1;
             return m_tabs->tabBar()->tabAt(mouse->position().toPoint());
         }
-        case QEvent::Wheel: {
-            auto* wheel = static_cast<QWheelEvent*>(event);
-            const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y()
-                                                           : wheel->angleDelta().x();
-            return delta == 0 ? -1 : neighbour(delta > 0 ? -1 : 1, false);
-        }
         case QEvent::KeyPress: {
-            switch (static_cast<QKeyEvent*>(event)->key()) {
-                case Qt::Key_Left:
-                case Qt::Key_Up:
-                    return neighbour(-1, false);
-                case Qt::Key_Right:
-                case Qt::Key_Down:
-                    return neighbour(1, false);
-                default:
-                    return targetOfPageKey(event);
-            }
+            // The tab bar moves with Left and Right, swapped right to left.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Left && key != Qt::Key_Right)
+                return targetOfPageKey(event);
+            const bool back = key == (m_tabs->isRightToLeft() ? Qt::Key_Right : Qt::Key_Left);
+            return neighbour(back ? -1 : 1, false);
         }
         default:
             return -1;
@@ -66,19 +55,21 @@ int PageGuard::targetOfPageKey(QEvent* event) const {
     auto* key = static_cast<QKeyEvent*>(event);
     if (!(key->modifiers() & Qt::ControlModifier))
         return -1;
-    switch (key->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_PageDown:
-            return neighbour(1, true);
-        case Qt::Key_Backtab:
-        case Qt::Key_PageUp:
-            return neighbour(-1, true);
-        default:
-            return -1;
-    }
+    if (key->key() == Qt::Key_Backtab ||
+        (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier)))
+        return neighbour(-1, true);
+    if (key->key() == Qt::Key_Tab)
+        return neighbour(1, true);
+    return -1;
 }
 
 bool PageGuard::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel never turns the pages: a guard could not tell which notch
+    // would, and the tabs are two clicks away.
+    if (watched == m_tabs->tabBar() && event->type() == QEvent::Wheel) {
+        event->accept();
+        return true;
+    }
     int target = -1;
     if (watched == m_tabs->tabBar())
         target = targetOfTabBarEvent(event);

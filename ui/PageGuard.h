@@ -7,8 +7,8 @@ class QTabWidget;
 
 // Lets a tab widget's page change be refused before it happens, so that a
 // refused page is never shown. It sees the changes a user can make: a click
-// on a tab, the arrow keys on the tab bar, Ctrl+Tab and Ctrl+PageUp/PageDown
-// from inside the pages, and the mouse wheel over the tab bar.
+// on a tab, Left and Right on the tab bar, and Ctrl+Tab or Ctrl+Shift+Tab
+// from inside the pages. The mouse wheel over the tab bar changes no page.
 class PageGuard : public QObject {
     Q_OBJECT
 public:

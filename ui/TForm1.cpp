@@ -17,7 +17,6 @@
 #include "shared/DropWrap/TMyOLEDragDropInterface.h"
 #include "shared/PathDialog/TPathDialog.h"
 #include "shared/VardoFileDrop/TFileDragDrop.h"
-#include "ui/BusyCursor.h"
 #include "ui/PageGuard.h"
 #include "ui/Prompter.h"
 #include "ui_TForm1.h"
@@ -253,9 +252,6 @@ void TForm1::FormClose() {
 }
 
 void TForm1::FormDestroy() {
-    if (m_destroyed)
-        return;
-    m_destroyed = true;
     delete m_fileDrop;
     m_fileDrop = nullptr;
 }

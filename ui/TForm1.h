@@ -68,8 +68,8 @@ public:
     void LVResultsChange();
     void ClearManualRename();
     void BManualRenameClick();
-    // Acts on the movement keys of the manual rename edit; true when it did.
-    bool EManualRenameKeyDown(int key);
+    // Acts on Enter and the movement keys of the manual rename edit.
+    void EManualRenameKeyDown(int key);
     void MoveManualRename(int step);
     void BCancelRenameClick();
     void BSearchReplaceClick();
@@ -111,6 +111,7 @@ private:
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
     void scanEnded();
     void clearManualRenameState();
+    void refillManualRename();
     QList<int> selectedRows() const;
     void showResultsMenu(const QPoint& position);
     void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
@@ -132,7 +133,6 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
-    bool m_destroyed = false;
 
     // Manual rename and Search & Replace state.
     int ManualRenameItem = -1;

@@ -14,9 +14,6 @@ void TForm1::ScanInputFolders(int first, int last) {
     ScanOptions options;
     options.recursive = m_ui->CBRecursive->isChecked();
     options.extensionFilter = m_ui->CBIncludeExts->isChecked();
-    const bool full = first < 0 || last < 0;
-    if (full)
-        clearManualRenameState();
     ++m_scanDepth;
     struct ScanEnd {
         TForm1* form;
@@ -39,27 +36,25 @@ void TForm1::BDirClick() {
         return;
     if (!PathDialog1->Execute())
         return;
-    QListWidget* list = m_ui->LBInput;
-    if (!AddInputFolder(list, PathDialog1->Directory()))
+    int position = -1;
+    if (!AddInputFolder(m_ui->LBInput, PathDialog1->Directory(), &position))
         return;
-    const int position = InputFolderPosition(list, NormalizeInputPath(PathDialog1->Directory()));
     ScanInputFolders(position, position);
 }
 
 void TForm1::LBInputFileDrop(QObject* Sender, const QStringList& Filenames) {
     (void)Sender;
     QListWidget* list = m_ui->LBInput;
-    QStringList added;
+    QList<QListWidgetItem*> added;
     for (const QString& name : Filenames) {
-        if (AddInputFolder(list, name))
-            added.append(NormalizeInputPath(name));
+        int position = -1;
+        if (AddInputFolder(list, name, &position))
+            added.append(list->item(position));
     }
-    if (added.isEmpty())
-        return;
-    // Positions are looked up after every name is in, in list order.
+    // Positions are taken after every name is in, in list order.
     QList<int> positions;
-    for (const QString& path : added)
-        positions.append(InputFolderPosition(list, path));
+    for (QListWidgetItem* item : added)
+        positions.append(list->row(item));
     std::sort(positions.begin(), positions.end());
     for (int position : positions) {
         QCoreApplication::postEvent(
@@ -90,19 +85,15 @@ void TForm1::WMScanFolders(int first, int last, const QString& path) {
 void TForm1::BDeleteClick() {
     if (isScanning())
         return;
+    // The selected entries are taken first: removing one makes the list box
+    // select its neighbour, which must not go too.
     QListWidget* list = m_ui->LBInput;
-    bool deleted = false;
-    int position = 0;
-    while (position < list->count()) {
-        if (list->item(position)->isSelected()) {
-            delete list->takeItem(position);
-            deleted = true;
-        } else {
-            ++position;
-        }
-    }
-    if (deleted)
-        BRefreshClick();
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    for (QListWidgetItem* item : selected)
+        delete list->takeItem(list->row(item));
+    BRefreshClick();
 }
 
 void TForm1::BRefreshClick() {

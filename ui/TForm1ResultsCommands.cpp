@@ -9,8 +9,8 @@
 
 #include "engine/NameComputation.h"
 #include "engine/ResultModel.h"
+#include "engine/RunScope.h"
 #include "shared/General/Texts.h"
-#include "ui/BusyCursor.h"
 #include "ui/Prompter.h"
 #include "ui/TForm1.h"
 #include "ui_TForm1.h"
@@ -57,7 +57,7 @@ void TForm1::clearManualRenameState() {
 }
 
 void TForm1::BManualRenameClick() {
-    if (ManualRenameItem < 0 || isScanning())
+    if (ManualRenameItem < 0)
         return;
     const ResultRow& row = m_results->row(ManualRenameItem);
     const QLocale locale = QLocale::system();
@@ -76,27 +76,27 @@ void TForm1::BManualRenameClick() {
     m_results->setProposal(ManualRenameItem, name, Text(Texts::kStatusManualPending));
 }
 
-bool TForm1::EManualRenameKeyDown(int key) {
+void TForm1::EManualRenameKeyDown(int key) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             BManualRenameClick();
             MoveManualRename(1);
-            return true;
+            break;
         case Qt::Key_Down:
             MoveManualRename(1);
-            return true;
+            break;
         case Qt::Key_Up:
             MoveManualRename(-1);
-            return true;
+            break;
         case Qt::Key_PageDown:
             MoveManualRename(10);
-            return true;
+            break;
         case Qt::Key_PageUp:
             MoveManualRename(-10);
-            return true;
+            break;
         default:
-            return false;
+            break;
     }
 }
 
@@ -138,8 +138,6 @@ void TForm1::MoveManualRename(int step) {
 }
 
 void TForm1::BCancelRenameClick() {
-    if (isScanning())
-        return;
     int first = -1;
     int last = -1;
     for (int i : selectedRows()) {
@@ -153,6 +151,14 @@ void TForm1::BCancelRenameClick() {
         last = i;
     }
     m_results->rowsChanged(first, last);
+    refillManualRename();
+}
+
+void TForm1::refillManualRename() {
+    // The row under manual rename may have been changed by another command:
+    // the edit shows its proposal as it now stands.
+    if (ManualRenameItem >= 0)
+        LVResultsChange();
 }
 
 // Replaces every occurrence of search in text from the left, without overlap
@@ -175,8 +181,6 @@ static bool ReplaceAll(const QString& text, const QString& search, const QString
 }
 
 void TForm1::BSearchReplaceClick() {
-    if (isScanning())
-        return;
     QString search = SearchText;
     if (!m_prompter->inputText(this, Text(Texts::kSearchStringCaption),
                                Text(Texts::kSearchStringPrompt), search, kMaxSearchLength))
@@ -192,38 +196,27 @@ void TForm1::BSearchReplaceClick() {
 
     int changed = 0;
     {
-        BusyCursor busy;
-        showProgressBar();
-        struct Cleanup {
-            TForm1* form;
-            int first = -1;
-            int last = -1;
-            ~Cleanup() {
-                form->m_results->rowsChanged(first, last);
-                form->processPendingMessages();
-                form->hideProgressBar();
-            }
-        } cleanup{this};
         const int count = m_results->size();
-        const int divisor = std::max(1, count - 1);
+        RunScope run(*m_results, *this, count);
         const QString status = Text(Texts::kStatusReplacedPending);
         QString result;
         for (int i = 0; i < count; ++i) {
-            setProgressPosition(static_cast<int>((i + 1) * 500LL / divisor));
+            run.advance();
             ResultRow& row = m_results->mutableRow(i);
             if (row.isFolderRow())
                 continue;
             const QString& text = row.hasProposal() ? row.newName : row.existing;
-            if (!ReplaceAll(text, SearchText, ReplaceText, result))
+            // A replacement that leaves no name at all is no proposal: the row
+            // stays as it was rather than claim a rename that cannot happen.
+            if (!ReplaceAll(text, SearchText, ReplaceText, result) || result.isEmpty())
                 continue;
             row.newName = result;
             row.status = status;
             ++changed;
-            if (cleanup.first < 0)
-                cleanup.first = i;
-            cleanup.last = i;
+            run.touched(i);
         }
     }
+    refillManualRename();
     if (changed == 0)
         m_prompter->information(this, Text(Texts::kSearchNotFound));
     else

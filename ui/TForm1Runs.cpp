@@ -19,6 +19,7 @@ void TForm1::BProcessAllClick() {
     if (isScanning())
         return;
     ProcessRows(*m_results, processSettings(), *this);
+    refillManualRename();
 }
 
 void TForm1::BProcessSelectedClick() {
@@ -26,6 +27,7 @@ void TForm1::BProcessSelectedClick() {
         return;
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ProcessRows(*m_results, processSettings(), *this, selection);
+    refillManualRename();
 }
 
 void TForm1::BExecuteAllClick() {

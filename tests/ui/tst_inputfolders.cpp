@@ -8,6 +8,8 @@
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
 #include <QSortFilterProxyModel>
+#include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QTreeView>
 
 #include "engine/ResultModel.h"
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void closeDuringAScanWaitsForItsEnd();
     void addButtonScansTheChosenFolder();
     void dropOntoTheFolderList();
+    void secondDropBeforeTheFirstScan();
+    void manualRenameDuringAScan();
 
 private:
     QListWidget* folders() const { return control<QListWidget>(*m_form, "LBInput"); }
@@ -194,18 +198,25 @@ void TestInputFolders::overlappingFoldersListedTwice() {
 void TestInputFolders::deleteWithAndWithoutSelection() {
     makeFile(m_tempDir->path(), "a/1.mp3");
     makeFile(m_tempDir->path(), "b/2.mp3");
-    for (const char* name : {"a", "b"})
+    makeFile(m_tempDir->path(), "c/3.mp3");
+    for (const char* name : {"a", "b", "c"})
         QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/" + name));
     m_form->BRefreshClick();
     m_form->results().setProposal(1, "x.mp3", "rename pending");
     QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
-    QCOMPARE(folders()->count(), 2);
+    QCOMPARE(folders()->count(), 3);
     QCOMPARE(m_form->results().row(1).newName, QString("x.mp3"));
-    folders()->item(0)->setSelected(true);
+    // The entry clicked goes, and only that one.
+    const QRect first = folders()->visualItemRect(folders()->item(0));
+    QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, first.center());
+    QVERIFY(folders()->item(0)->isSelected());
     QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
-    QCOMPARE(folders()->count(), 1);
-    QCOMPARE(captions(), (QStringList{"[" + m_tempDir->path() + "/b]", "b/2.mp3"}));
-    QCOMPARE(m_form->FileCount(), 1);
+    QCOMPARE(folders()->count(), 2);
+    QCOMPARE(captions(), (QStringList{"[" + m_tempDir->path() + "/b]", "b/2.mp3",
+                                      "[" + m_tempDir->path() + "/c]", "c/3.mp3"}));
+    QCOMPARE(m_form->FileCount(), 2);
+    QVERIFY(m_form->results().row(1).newName.isEmpty());
+    delete folders()->takeItem(1);
     folders()->item(0)->setSelected(true);
     QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
     QCOMPARE(m_form->results().size(), 0);
@@ -343,6 +354,57 @@ void TestInputFolders::dropOntoTheFolderList() {
     files.sort();
     QCOMPARE(files, (QStringList{"1.mp3", "2.mp3", "3.mp3"}));
     QVERIFY(m_prompter.criticals.isEmpty());
+}
+
+// Two drops before either posted scan runs: the first request's entry has
+// moved down by then, and it is still that folder that gets scanned.
+void TestInputFolders::secondDropBeforeTheFirstScan() {
+    makeFile(m_tempDir->path(), "b/b.mp3");
+    makeFile(m_tempDir->path(), "a/a.mp3");
+    m_form->LBInputFileDrop(m_form.get(), {m_tempDir->path() + "/b"});
+    m_form->LBInputFileDrop(m_form.get(), {m_tempDir->path() + "/a"});
+    QCOMPARE(folders()->item(0)->text(), m_tempDir->path() + "/a");
+    QTRY_COMPARE(m_form->FileCount(), 2);
+    QCoreApplication::processEvents();
+    // The second request may run inside the first scan; each folder's rows
+    // come once, in one piece.
+    QStringList rows = captions();
+    QCOMPARE(rows.size(), 4);
+    const qsizetype a = rows.indexOf("[" + m_tempDir->path() + "/a]");
+    const qsizetype b = rows.indexOf("[" + m_tempDir->path() + "/b]");
+    QVERIFY(a >= 0 && b >= 0);
+    QCOMPARE(rows.value(a + 1), QString("a/a.mp3"));
+    QCOMPARE(rows.value(b + 1), QString("b/b.mp3"));
+}
+
+// The results commands only change rows the scan has already added: a manual
+// rename applied while a scan appends rows is kept.
+void TestInputFolders::manualRenameDuringAScan() {
+    makeFile(m_tempDir->path(), "first/one.mp3");
+    for (int i = 0; i < 40; ++i)
+        makeFile(m_tempDir->path(), QString("second/f%1/t.mp3").arg(i));
+    QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/first"));
+    m_form->BRefreshClick();
+    auto* list = control<QTreeView>(*m_form, "LVResults");
+    list->selectionModel()->setCurrentIndex(m_form->results().index(1, 0),
+                                            QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
+    auto* edit = control<QLineEdit>(*m_form, "EManualRename");
+    QCOMPARE(edit->text(), QString("one"));
+    bool applied = false;
+    QTimer::singleShot(0, this, [&] {
+        QVERIFY(m_form->isScanning());
+        edit->setText("uno");
+        QTest::keyClick(edit, Qt::Key_Return);
+        applied = true;
+    });
+    int position = -1;
+    QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/second", &position));
+    m_form->ScanInputFolders(position, position);
+    QVERIFY(applied);
+    QCOMPARE(m_form->results().row(1).newName, QString("uno.mp3"));
+    QCOMPARE(m_form->results().row(1).status, QString("manual rename (pending)"));
+    QCOMPARE(m_form->FileCount(), 41);
 }
 
 QTEST_MAIN(TestInputFolders)

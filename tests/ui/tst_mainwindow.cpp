@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <QWheelEvent>
 
 #include "engine/ResultModel.h"
 #include "tests/ui/WindowFixture.h"
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void hiddenButtonsFailNotImplemented();
     void settingsSavedAtCloseAndRestored();
     void optionBoxesComeIntoViewWhenWidened();
+    void pageGuardWheelAndRightToLeft();
     void extensionMemoLines_data();
     void extensionMemoLines();
 };
@@ -300,6 +302,29 @@ void TestMainWindow::optionBoxesComeIntoViewWhenWidened() {
     form.resize(1100, 462);
     QTRY_VERIFY(!box->visibleRegion().isEmpty());
     QVERIFY(!control<QCheckBox>(form, "CBExtensionLowercase")->visibleRegion().isEmpty());
+}
+
+void TestMainWindow::pageGuardWheelAndRightToLeft() {
+    RecordingPrompter prompter;
+    TForm1 form(&prompter);
+    form.setLayoutDirection(Qt::RightToLeft);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* pages = control<QTabWidget>(form, "PageControl1");
+    QTabBar* bar = pages->tabBar();
+    // Right to left, Left is the key that goes to the next page.
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(prompter.informations.size(), 1);
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(prompter.informations.size(), 1);
+    // The wheel turns no page and shows nothing.
+    QWheelEvent wheel(QPointF(bar->tabRect(0).center()), QPointF(bar->mapToGlobal(bar->tabRect(0).center())),
+                      QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QCoreApplication::sendEvent(bar, &wheel);
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(prompter.informations.size(), 1);
 }
 
 void TestMainWindow::extensionMemoLines_data() {

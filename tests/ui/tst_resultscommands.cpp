@@ -36,6 +36,9 @@ private Q_SLOTS:
     void contextMenuEnabling();
     void ctrlRStartsSearchReplace();
     void fullRescanEndsManualRename();
+    void otherCommandsRefillTheEdit();
+    void pageKeysOverManyRows_data();
+    void pageKeysOverManyRows();
 
 private:
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {});
@@ -236,6 +239,8 @@ void TestResultsCommands::searchReplace_data() {
                                              << "Replaced the search string in 1 files.";
     QTest::newRow("folder rows never change") << "Sub" << "Dub" << 5 << ""
                                               << "Search string not found in any file";
+    QTest::newRow("nothing left is no proposal") << "x.mp3" << "" << 4 << ""
+                                                 << "Search string not found in any file";
     QTest::newRow("extension searched too") << ".MP3" << ".ogg" << 3 << "Song.ogg"
                                             << "Replaced the search string in 1 files.";
 }
@@ -344,6 +349,56 @@ void TestResultsCommands::fullRescanEndsManualRename() {
     control<QPushButton>(*m_form, "BManualRename")->click();
     QTest::keyClick(edit(), Qt::Key_Down);
     QCOMPARE(m_form->manualRenameRow(), -1);
+}
+
+void TestResultsCommands::otherCommandsRefillTheEdit() {
+    clickRow(4);
+    edit()->setText("new");
+    control<QPushButton>(*m_form, "BManualRename")->click();
+    QCOMPARE(row(4).newName, QString("new.mp3"));
+    control<QPushButton>(*m_form, "BCancelRename")->click();
+    QCOMPARE(row(4).status, QString("rename cancelled"));
+    // The edit follows: Enter now proposes nothing cancelled a moment ago.
+    QCOMPARE(edit()->text(), QString("x"));
+    m_prompter.inputAnswers = {QString("x"), QString("y")};
+    control<QPushButton>(*m_form, "BSearchReplace")->click();
+    QCOMPARE(edit()->text(), QString("y"));
+    control<QPushButton>(*m_form, "BProcessSelected")->click();
+    QCOMPARE(row(4).newName, QString());
+    QCOMPARE(edit()->text(), QString("x"));
+}
+
+// Rows: 0 [root], 1-8 f1..f8, 9 [S], 10-21 s01..s12.
+void TestResultsCommands::pageKeysOverManyRows_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("target");
+    QTest::newRow("page down ten rows") << 1 << int(Qt::Key_PageDown) << 11;
+    QTest::newRow("page up onto a folder row goes on upwards") << 19 << int(Qt::Key_PageUp) << 8;
+    QTest::newRow("page down onto a folder row goes on downwards") << 1 << int(Qt::Key_PageDown) << 11;
+    QTest::newRow("page up past the top turns once") << 10 << int(Qt::Key_PageUp) << 1;
+    QTest::newRow("page down past the end") << 15 << int(Qt::Key_PageDown) << 21;
+}
+
+void TestResultsCommands::pageKeysOverManyRows() {
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, target);
+    QTemporaryDir dir;
+    for (int i = 1; i <= 8; ++i)
+        makeFile(dir.path(), QString("f%1.mp3").arg(i));
+    for (int i = 1; i <= 12; ++i)
+        makeFile(dir.path(), QString("S/s%1.mp3").arg(i, 2, 10, QChar('0')));
+    QListWidget* folders = control<QListWidget>(*m_form, "LBInput");
+    folders->clear();
+    QVERIFY(AddInputFolder(folders, dir.path()));
+    m_form->BRefreshClick();
+    QCOMPARE(m_form->results().size(), 22);
+    QVERIFY(row(9).isFolderRow());
+    clickRow(start);
+    QTest::keyClick(edit(), Qt::Key(key));
+    QCOMPARE(m_form->manualRenameRow(), target);
+    QCOMPARE(m_list->selectionModel()->selectedRows().size(), 1);
 }
 
 QTEST_MAIN(TestResultsCommands)

@@ -375,7 +375,6 @@ void TestResultsCommands::pageKeysOverManyRows_data() {
     QTest::addColumn<int>("target");
     QTest::newRow("page down ten rows") << 1 << int(Qt::Key_PageDown) << 11;
     QTest::newRow("page up onto a folder row goes on upwards") << 19 << int(Qt::Key_PageUp) << 8;
-    QTest::newRow("page down onto a folder row goes on downwards") << 1 << int(Qt::Key_PageDown) << 11;
     QTest::newRow("page up past the top turns once") << 10 << int(Qt::Key_PageUp) << 1;
     QTest::newRow("page down past the end") << 15 << int(Qt::Key_PageDown) << 21;
 }

@@ -3,8 +3,14 @@
 #include <QFile>
 #include <QLocale>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "engine/FileExistence.h"
 #include "engine/FolderListing.h"
+#include "engine/RenameAt.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -24,7 +30,90 @@ bool DifferIgnoringCase(const QByteArray& a, const QByteArray& b) {
     return locale.toLower(QFile::decodeName(a)) != locale.toLower(QFile::decodeName(b));
 }
 
+// The four outcomes, looked up once a run and shared by the rows.
+struct Outcomes {
+    QString renamed = Text(Texts::kStatusRenamed);
+    QString doesNotExist = Text(Texts::kStatusFileDoesNotExist);
+    QString newFileExists = Text(Texts::kStatusNewFileExists);
+    QString renameFailed = Text(Texts::kStatusRenameFailed);
+};
+
+// The folder of the rows being executed, opened once for all its files: each
+// test and rename then names the file within it, and the kernel does not walk
+// the whole path again for every call. The rows of a folder follow each other.
+// A folder that cannot be opened is addressed by path, as before.
+class OpenFolder {
+public:
+    OpenFolder() = default;
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+    ~OpenFolder() { close(); }
+
+    // The descriptor to use for the files of folder, or AT_FDCWD when the
+    // folder could not be opened and full paths are needed.
+    int descriptorFor(const QByteArray& folder) {
+        if (!m_path.isNull() && folder == m_path)
+            return m_fd;
+        close();
+        if (!folder.contains('\0'))
+            m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (m_fd < 0)
+            m_fd = AT_FDCWD;
+        m_path = folder;
+        return m_fd;
+    }
+
+private:
+    void close() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = AT_FDCWD;
+        m_path = QByteArray();
+    }
+
+    QByteArray m_path;
+    int m_fd = AT_FDCWD;
+};
+
+// The execute decisions, in their order, for one row: no file at either path;
+// a file at both that differ not only in case; else the rename. The common
+// case asks the disk least: the no-replace rename itself tells that the new
+// name is free, so it goes first when the old file exists, and the new name
+// is tested only when the rename found it taken (it then changed nothing).
+QString ExecuteRowIn(OpenFolder& open, const ResultRow& row, const Outcomes& outcomes) {
+    const QByteArray folder = BytesOf(row.folderBytes, row.folder);
+    const QByteArray existing = BytesOf(row.existingBytes, row.existing);
+    // A name that cannot be a file's name names no file, and its rename fails.
+    const std::optional<QByteArray> newName = EncodeNewName(row.newName);
+    const int dir = open.descriptorFor(folder);
+    const QByteArray oldAt = dir == AT_FDCWD ? JoinPath(folder, existing) : existing;
+    const QByteArray newAt =
+        !newName ? QByteArray() : (dir == AT_FDCWD ? JoinPath(folder, *newName) : *newName);
+
+    const bool oldExists = FileExistsAt(dir, oldAt);
+    if (oldExists && newName) {
+        const int error = RenameNoReplaceAt(dir, oldAt, newAt);
+        if (error == 0)
+            return outcomes.renamed;
+        if (FileExistsAt(dir, newAt) &&
+            DifferIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
+            return outcomes.newFileExists;
+        // A taken name may still be the file itself under another case.
+        if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)
+            return outcomes.renamed;
+        return outcomes.renameFailed;
+    }
+    const bool newExists = newName && FileExistsAt(dir, newAt);
+    if (!oldExists && !newExists)
+        return outcomes.doesNotExist;
+    if (newName && SafeRenameAt(dir, oldAt, newAt) == 0)
+        return outcomes.renamed;
+    return outcomes.renameFailed;
+}
+
 void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection) {
+    const Outcomes outcomes;
+    OpenFolder open;
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
         if (selection && !selection->isSelected(i))
@@ -33,7 +122,7 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         const ResultRow& row = model.row(i);
         if (row.isFolderRow() || !row.hasProposal())
             continue;
-        QString status = ExecuteRow(row);
+        QString status = ExecuteRowIn(open, row, outcomes);
         model.mutableRow(i).status = std::move(status);
         run.touched(i);
     }
@@ -42,21 +131,8 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
 }  // namespace
 
 QString ExecuteRow(const ResultRow& row) {
-    const QByteArray folder = BytesOf(row.folderBytes, row.folder);
-    const QByteArray oldPath = JoinPath(folder, BytesOf(row.existingBytes, row.existing));
-    // A name that cannot be a file's name names no file, and its rename fails.
-    const std::optional<QByteArray> newName = EncodeNewName(row.newName);
-    const QByteArray newPath = newName ? JoinPath(folder, *newName) : QByteArray();
-
-    const bool oldExists = FileExistsAt(oldPath);
-    const bool newExists = newName && FileExistsAt(newPath);
-    if (!oldExists && !newExists)
-        return Text(Texts::kStatusFileDoesNotExist);
-    if (oldExists && newExists && DifferIgnoringCase(oldPath, newPath))
-        return Text(Texts::kStatusNewFileExists);
-    if (newName && SafeRename(oldPath, newPath) == 0)
-        return Text(Texts::kStatusRenamed);
-    return Text(Texts::kStatusRenameFailed);
+    OpenFolder open;
+    return ExecuteRowIn(open, row, Outcomes());
 }
 
 void ExecuteRows(ResultModel& model, WindowServices& services) {

@@ -1,17 +1,24 @@
 #include "engine/FileExistence.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
-bool FileExistsAt(const QByteArray& path) {
-    if (path.isEmpty() || path.contains('\0'))
+#include "engine/RenameAt.h"
+
+bool FileExistsAt(int folder, const QByteArray& name) {
+    if (name.isEmpty() || name.contains('\0'))
         return false;
     struct stat entry {};
-    if (::lstat(path.constData(), &entry) != 0)
+    if (::fstatat(folder, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     if (!S_ISLNK(entry.st_mode))
         return !S_ISDIR(entry.st_mode);
     struct stat target {};
-    if (::stat(path.constData(), &target) != 0)
+    if (::fstatat(folder, name.constData(), &target, 0) != 0)
         return true;  // a dangling link: an entry all the same, and a rename must not replace it
     return !S_ISDIR(target.st_mode);
+}
+
+bool FileExistsAt(const QByteArray& path) {
+    return FileExistsAt(AT_FDCWD, path);
 }

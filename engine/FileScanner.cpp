@@ -81,7 +81,29 @@ QString FilterExtension(const char* name, qsizetype length, const QLocale& local
     return locale.toLower(QFile::decodeName(tail));
 }
 
+constexpr size_t kKnownTails = 32;
+
 }  // namespace
+
+// Appends the scan's pending rows to the model when it goes out of scope, so
+// that a failing scan keeps the rows it listed; a failure to append then does
+// not replace the scan's own error.
+class FileScanner::PendingRowsGuard {
+public:
+    explicit PendingRowsGuard(FileScanner& scanner) : m_scanner(scanner) {}
+    PendingRowsGuard(const PendingRowsGuard&) = delete;
+    PendingRowsGuard& operator=(const PendingRowsGuard&) = delete;
+    ~PendingRowsGuard() {
+        try {
+            m_scanner.appendPendingRows();
+        } catch (...) {
+        }
+    }
+    void appendNow() { m_scanner.appendPendingRows(); }
+
+private:
+    FileScanner& m_scanner;
+};
 
 // What stays the same during the walk of one input folder.
 struct FileScanner::Walk {
@@ -93,6 +115,24 @@ struct FileScanner::Walk {
     NameSorter sorter;
     // The folders being walked from the input folder down to the current one.
     std::vector<FolderId> branch;
+    // What the filter said about the extensions met so far: a library holds
+    // few of them, and each one is lower-cased by the locale only once.
+    std::vector<std::pair<QByteArray, bool>> tails;
+
+    // Whether the extension filter takes the file of this name.
+    bool takes(const char* name, qsizetype length) {
+        const void* dot = memrchr(name, '.', static_cast<size_t>(length));
+        const char* tail = dot ? static_cast<const char*>(dot) : name + length;
+        const qsizetype tailLength = name + length - tail;
+        for (const auto& [known, taken] : tails) {
+            if (known.size() == tailLength && std::memcmp(known.constData(), tail, tailLength) == 0)
+                return taken;
+        }
+        const bool taken = filter.contains(FilterExtension(name, length, locale));
+        if (tails.size() < kKnownTails)
+            tails.emplace_back(QByteArray(tail, tailLength), taken);
+        return taken;
+    }
 };
 
 FileScanner::FileScanner(ResultModel& model, WindowServices& services)
@@ -125,18 +165,30 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
     }
     cleanup.beginBusy();
     cleanup.suspendRedraw();
-    if (full)
+    if (full) {
+        m_pendingRows.clear();
         m_model.clear();
+    }
 
-    for (int p = first; p <= last; ++p) {
-        Walk walk{folders.at(p), {}, options, filter, locale, NameSorter(locale), {}};
-        // One trailing "/" goes, but the root stays "/".
-        if (walk.base.size() > 1 && walk.base.endsWith(u'/'))
-            walk.base.chop(1);
-        walk.baseBytes = QFile::encodeName(walk.base);
-        ScanFolder(walk, QString(), QByteArray());
+    {
+        // The rows listed so far reach the model also when the scan fails.
+        PendingRowsGuard pending(*this);
+        for (int p = first; p <= last; ++p) {
+            Walk walk{folders.at(p), {}, options, filter, locale, NameSorter(locale), {}, {}};
+            // One trailing "/" goes, but the root stays "/".
+            if (walk.base.size() > 1 && walk.base.endsWith(u'/'))
+                walk.base.chop(1);
+            walk.baseBytes = QFile::encodeName(walk.base);
+            ScanFolder(walk, QString(), QByteArray());
+        }
+        pending.appendNow();
     }
     cleanup.finish();
+}
+
+void FileScanner::appendPendingRows() {
+    while (!m_pendingRows.isEmpty())
+        m_model.appendRows(m_pendingRows.takeFirst());
 }
 
 void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes) {
@@ -170,8 +222,7 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
                 }
                 continue;
             }
-            if (walk.options.extensionFilter &&
-                !walk.filter.contains(FilterExtension(entry.name, entry.length, walk.locale)))
+            if (walk.options.extensionFilter && !walk.takes(entry.name, entry.length))
                 continue;
             fileBytes.append(QByteArray(entry.name, entry.length));
             fileNames.append(QFile::decodeName(fileBytes.last()));
@@ -195,7 +246,7 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
         row.folderBytes = pathBytes;
         rows.append(std::move(row));
     }
-    m_model.appendRows(std::move(rows));
+    m_pendingRows.append(std::move(rows));
     m_fileCount += static_cast<int>(fileNames.size());
     m_totalSize += size;
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
+#include <QVector>
+
+#include "engine/ResultRow.h"
 
 class ResultModel;
 class WindowServices;
@@ -30,9 +34,20 @@ public:
 
 private:
     struct Walk;
+    class PendingRowsGuard;
     void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes);
+    // Hands the folders' rows to the model, one insert a folder, in order.
+    void appendPendingRows();
 
     ResultModel& m_model;
+    // The rows of the folders listed since the scan began, not yet in the
+    // model. A view lays out all its rows again after each insert it is told
+    // of while it handles events, so inserts made between the scan's pauses
+    // would cost the whole list once a folder; collected here they reach the
+    // model together at the scan's end, still one insert a folder. A scan
+    // that runs inside another one adds to the same list, so that the order
+    // of the rows stays the order of the listing.
+    QList<QVector<ResultRow>> m_pendingRows;
     WindowServices& m_services;
     int m_fileCount = 0;
     qint64 m_totalSize = 0;

@@ -7,6 +7,29 @@
 
 namespace {
 
+// The case-folded form of a name, the same as QString::toCaseFolded gives,
+// made without its per-character table walk where that is not needed: ASCII
+// letters fold by arithmetic and every other character of the Basic
+// Multilingual Plane by QChar's fold of that one character, which is what the
+// string's fold does too (folding never looks at neighbours nor changes the
+// length there). A name with a surrogate takes the string's own fold.
+QString FoldedKey(const QString& name) {
+    QString key(name.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(key.data());
+    const char16_t* in = reinterpret_cast<const char16_t*>(name.constData());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = in[i];
+        if (c < 0x80) {
+            out[i] = c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+        } else if (QChar::isSurrogate(c)) {
+            return name.toCaseFolded();
+        } else {
+            out[i] = static_cast<char16_t>(QChar::toCaseFolded(char32_t(c)));
+        }
+    }
+    return key;
+}
+
 template <typename Key, typename Less>
 QList<qsizetype> OrderByKeys(const QStringList& names, const std::vector<Key>& keys, Less less) {
     QList<qsizetype> order(names.size());
@@ -32,7 +55,7 @@ QList<qsizetype> NameSorter::sortedOrder(const QStringList& names) const {
         std::vector<QString> keys;
         keys.reserve(names.size());
         for (const QString& name : names)
-            keys.push_back(name.toCaseFolded());
+            keys.push_back(FoldedKey(name));
         return OrderByKeys(names, keys, [](const QString& a, const QString& b) { return a < b; });
     }
     QCollator collator(m_locale);

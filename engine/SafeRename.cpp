@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "engine/FolderListing.h"
+#include "engine/RenameAt.h"
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
@@ -45,13 +46,16 @@ QByteArray NameOf(const QByteArray& path) {
     return path.mid(path.lastIndexOf(kSeparator) + 1);
 }
 
-int RenameNoReplaceCall(const QByteArray& oldPath, const QByteArray& newPath) {
+// Paths below are relative to the folder descriptor `dir` (absolute ones, and
+// all of them with AT_FDCWD, work as plain paths).
+
+int RenameNoReplaceCall(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 28))
     const int result =
-        ::renameat2(AT_FDCWD, oldPath.constData(), AT_FDCWD, newPath.constData(), RENAME_NOREPLACE);
+        ::renameat2(dir, oldPath.constData(), dir, newPath.constData(), RENAME_NOREPLACE);
 #elif defined(SYS_renameat2)
-    const int result = static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, oldPath.constData(),
-                                                  AT_FDCWD, newPath.constData(), RENAME_NOREPLACE));
+    const int result = static_cast<int>(::syscall(SYS_renameat2, dir, oldPath.constData(), dir,
+                                                  newPath.constData(), RENAME_NOREPLACE));
 #else
     errno = ENOSYS;
     const int result = -1;
@@ -62,34 +66,36 @@ int RenameNoReplaceCall(const QByteArray& oldPath, const QByteArray& newPath) {
 // Creates the new name exclusively, so that nobody else holds it, and renames
 // onto that empty reservation. A bare rename onto a name that is not ours
 // could replace somebody's file.
-int RenameOntoReservation(const QByteArray& oldPath, const QByteArray& newPath) {
-    const int fd =
-        ::open(newPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
+    const int fd = ::openat(dir, newPath.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
     struct stat reserved {};
     const bool known = ::fstat(fd, &reserved) == 0;
     ::close(fd);
-    if (::rename(oldPath.constData(), newPath.constData()) == 0)
+    if (::renameat(dir, oldPath.constData(), dir, newPath.constData()) == 0)
         return 0;
     const int error = errno;
     // Remove the reservation only while it is still the empty file we made.
     struct stat now {};
-    if (known && ::lstat(newPath.constData(), &now) == 0 && now.st_dev == reserved.st_dev &&
-        now.st_ino == reserved.st_ino && S_ISREG(now.st_mode) && now.st_size == 0)
-        ::unlink(newPath.constData());
+    if (known && ::fstatat(dir, newPath.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+        now.st_dev == reserved.st_dev && now.st_ino == reserved.st_ino && S_ISREG(now.st_mode) &&
+        now.st_size == 0)
+        ::unlinkat(dir, newPath.constData(), 0);
     return error;
 }
 
-int RenameNoReplace(const QByteArray& oldPath, const QByteArray& newPath, RenameMethod method) {
+int RenameNoReplace(int dir, const QByteArray& oldPath, const QByteArray& newPath,
+                    RenameMethod method) {
     if (method == RenameMethod::Automatic) {
-        const int error = RenameNoReplaceCall(oldPath, newPath);
+        const int error = RenameNoReplaceCall(dir, oldPath, newPath);
         // EINVAL, ENOSYS and EPERM mean the flag itself was refused (exFAT
         // through FUSE, old kernels, container filters).
         if (error != EINVAL && error != ENOSYS && error != EPERM)
             return error;
     }
-    return RenameOntoReservation(oldPath, newPath);
+    return RenameOntoReservation(dir, oldPath, newPath);
 }
 
 bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
@@ -102,11 +108,16 @@ bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
 // Whether the folder listing holds an entry spelled exactly as name. Inode
 // numbers cannot tell this: exFAT through FUSE gives each spelling its own.
 // A folder that cannot be listed counts as holding it, so nothing is risked.
-bool ListingHolds(const QByteArray& folder, const QByteArray& name) {
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), &::closedir);
-    if (!dir)
+bool ListingHolds(int dir, const QByteArray& folder, const QByteArray& name) {
+    const int fd = ::openat(dir, folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
         return true;
-    while (const dirent* entry = ::readdir(dir.get())) {
+    std::unique_ptr<DIR, int (*)(DIR*)> listing(::fdopendir(fd), &::closedir);
+    if (!listing) {
+        ::close(fd);
+        return true;
+    }
+    while (const dirent* entry = ::readdir(listing.get())) {
         if (name == entry->d_name)
             return true;
     }
@@ -120,20 +131,20 @@ QByteArray TemporaryPath(const QByteArray& folder) {
 
 // A case-only change where the file system ignores case: the new spelling
 // already names the file itself, so it moves aside first.
-int RenameThroughTemporary(const QByteArray& oldPath, const QByteArray& newPath,
+int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray& newPath,
                            RenameMethod method) {
     const QByteArray folder = FolderOf(oldPath);
     QByteArray temporary;
     int error = EEXIST;
     for (int i = 0; i < kTemporaryNameTries && error == EEXIST; ++i) {
         temporary = TemporaryPath(folder);
-        error = RenameNoReplace(oldPath, temporary, method);
+        error = RenameNoReplace(dir, oldPath, temporary, method);
     }
     if (error != 0)
         return error;
-    error = RenameNoReplace(temporary, newPath, method);
+    error = RenameNoReplace(dir, temporary, newPath, method);
     if (error != 0)
-        RenameNoReplace(temporary, oldPath, method);
+        RenameNoReplace(dir, temporary, oldPath, method);
     return error;
 }
 
@@ -145,27 +156,45 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
     QByteArray encoded = QFile::encodeName(newName);
     if (QFile::decodeName(encoded) != newName)
         return std::nullopt;
-    const QList<QByteArray> components = encoded.split(kSeparator);
-    const QByteArray& last = components.last();
-    if (last.isEmpty() || last == "." || last == "..")
-        return std::nullopt;
-    for (const QByteArray& component : components) {
-        if (component.size() > NAME_MAX)
+    // Every component within the length a name may have; the last one a name.
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = encoded.indexOf(kSeparator, start);
+        const bool last = end < 0;
+        if (last)
+            end = encoded.size();
+        if (end - start > NAME_MAX)
             return std::nullopt;
+        if (last) {
+            const QByteArrayView name(encoded.constData() + start, end - start);
+            if (name.isEmpty() || name == "." || name == "..")
+                return std::nullopt;
+            return encoded;
+        }
+        start = end + 1;
     }
-    return encoded;
+}
+
+int RenameNoReplaceAt(int folder, const QByteArray& oldName, const QByteArray& newName,
+                      RenameMethod method) {
+    if (!IsUsablePath(oldName) || !IsUsablePath(newName))
+        return oldName.size() >= PATH_MAX || newName.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
+    return RenameNoReplace(folder, oldName, newName, method);
+}
+
+int SafeRenameAt(int folder, const QByteArray& oldName, const QByteArray& newName,
+                 RenameMethod method) {
+    const int error = RenameNoReplaceAt(folder, oldName, newName, method);
+    if (error != EEXIST)
+        return error;
+    const QByteArray newFolder = FolderOf(newName);
+    if (newFolder != FolderOf(oldName) || !DiffersOnlyInCase(NameOf(oldName), NameOf(newName)))
+        return error;
+    if (ListingHolds(folder, newFolder, NameOf(newName)))
+        return error;
+    return RenameThroughTemporary(folder, oldName, newName, method);
 }
 
 int SafeRename(const QByteArray& oldPath, const QByteArray& newPath, RenameMethod method) {
-    if (!IsUsablePath(oldPath) || !IsUsablePath(newPath))
-        return oldPath.size() >= PATH_MAX || newPath.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
-    const int error = RenameNoReplace(oldPath, newPath, method);
-    if (error != EEXIST)
-        return error;
-    const QByteArray folder = FolderOf(newPath);
-    if (folder != FolderOf(oldPath) || !DiffersOnlyInCase(NameOf(oldPath), NameOf(newPath)))
-        return error;
-    if (ListingHolds(folder, NameOf(newPath)))
-        return error;
-    return RenameThroughTemporary(oldPath, newPath, method);
+    return SafeRenameAt(AT_FDCWD, oldPath, newPath, method);
 }

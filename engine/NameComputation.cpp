@@ -82,6 +82,17 @@ bool IsTrackNumber(QStringView text) {
     return !negative || value == 0;
 }
 
+// The locale's lower case of an extension. ASCII characters other than the
+// capital letters are their own lower case in every locale, so an extension
+// of only those (".mp3") needs no look-up.
+QString LowerExtension(QStringView ext) {
+    for (const QChar c : ext) {
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'))
+            return QLocale::system().toLower(ext.toString());
+    }
+    return ext.toString();
+}
+
 bool EqualIgnoringCase(QStringView a, QStringView b, const QLocale& locale) {
     return locale.toLower(a.toString()) == locale.toLower(b.toString());
 }
@@ -213,7 +224,7 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
     bool extChanged = false;
     try {
         if (options.lowercaseExtension) {
-            ext = QLocale::system().toLower(ext);
+            ext = LowerExtension(ownExt);
             extChanged = ext != ownExt;
         }
         if (options.removeUnderscores && base.contains(u'_')) {

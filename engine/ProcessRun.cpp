@@ -21,6 +21,9 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
     const NameOptions options = settings.options;
 
     RunScope run(model, services, selection ? selection->count() : model.size());
+    // The rows of a folder follow each other: its names are taken apart once.
+    QString namesOf;
+    FolderNames names;
     for (int i = 0; i < model.size(); ++i) {
         if (selection && !selection->isSelected(i))
             continue;
@@ -28,8 +31,11 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
         const ResultRow& row = model.row(i);
         if (row.isFolderRow())
             continue;
-        NameResult result =
-            ComputeNewName(row.existing, FolderAndParentName(row.folder), in, out, options);
+        if (namesOf.isNull() || row.folder != namesOf) {
+            names = FolderAndParentName(row.folder);
+            namesOf = row.folder;
+        }
+        NameResult result = ComputeNewName(row.existing, names, in, out, options);
         // Only the two texts the run owns are written, whatever the computation does.
         ResultRow& target = model.mutableRow(i);
         target.newName = std::move(result.newName);

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# `make bench`: Norvane against the renamers people use today, on synthetic
+# music libraries of 10,000 and 100,000 tracks.
+#
+# Phases, each timed over several runs on a fresh copy of the library:
+#   1. scan     the engine's scan (norvane-bench-scan) against find -printf
+#   2. preview  norvane-cli's dry run against mmv -n and Perl rename -n
+#   3. execute  norvane-cli --execute against mmv, Perl rename and the bare
+#               renameat2 loop (norvane-bench-renameloop)
+#   4. window   the main window under the offscreen platform
+# Writes bench/results/report.md, bench/results/bench.png and the raw times
+# bench/results/raw.tsv. The libraries live outside the repository.
+#
+# Settings (environment): BUILD_DIR (build), BENCH_SIZES ("10000 100000"),
+# BENCH_RUNS (5), BENCH_WINDOW_RUNS (3), BENCH_WORK ($TMPDIR/norvane-bench).
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-build}
+case $BUILD_DIR in /*) ;; *) BUILD_DIR=$ROOT/$BUILD_DIR ;; esac
+SIZES=${BENCH_SIZES:-"10000 100000"}
+RUNS=${BENCH_RUNS:-5}
+WINDOW_RUNS=${BENCH_WINDOW_RUNS:-3}
+WORK=${BENCH_WORK:-${TMPDIR:-/tmp}/norvane-bench}
+RESULTS=$ROOT/bench/results
+BIN=$BUILD_DIR/bench
+CLI=$BUILD_DIR/cli/norvane-cli
+
+# The schemes of the benchmark, and the same transformation for the peers:
+# "Artist - Album - Track# - Trackname" becomes "Album - Artist - Track# - Trackname".
+IN_SCHEME="Artist - Album - Track# - Trackname"
+OUT_SCHEME="Album - Artist - Track# - Trackname"
+MMV_FROM=';* - * - * - *.[mM][pP]3'
+MMV_TO='#1#3 - #2 - #4 - #5.#6#7\3'
+PERL_EXPR='s{/([^/]*?) - ([^/]*?) - ([^/]*?) - ([^/]*)(\.mp3)\z}{/$2 - $1 - $3 - $4$5}i'
+
+bash "$ROOT/scripts/install-deps.sh" mmv rename gnuplot-nox
+cmake --build "$BUILD_DIR" --target norvane-bench
+
+# Every tool sees UTF-8 names the same way; nothing reads or writes the
+# user's own configuration.
+export LC_ALL=C.UTF-8
+mkdir -p "$WORK/config" "$RESULTS"
+export XDG_CONFIG_HOME=$WORK/config
+RUN_DIR=$WORK/run
+LOG=$WORK/bench.log
+RAW=$RESULTS/raw.tsv
+: >"$LOG"
+rm -f "$WORK"/trees.tsv.* "$WORK"/library.tsv
+printf 'size\tphase\ttool\trun\tseconds\n' >"$RAW"
+started=$EPOCHREALTIME
+
+say() { printf '%s\n' "$*" >&2; }
+
+# A fresh copy of the library at the one path every tool works on, so that
+# the rename loop's list (made from a dry run there) names the copy's files.
+# Hard links copy the tree of names, which is what the tools change.
+fresh_copy() {
+  rm -rf "$RUN_DIR"
+  cp -al "$WORK/lib-$1" "$RUN_DIR"
+}
+
+# timed SIZE PHASE TOOL RUN OUT COMMAND...: runs COMMAND with its output in
+# OUT, fails the benchmark when it fails, records its wall time.
+timed() {
+  local size=$1 phase=$2 tool=$3 run=$4 out=$5
+  shift 5
+  local start=$EPOCHREALTIME status=0
+  "$@" >"$out" 2>>"$LOG" || status=$?
+  local end=$EPOCHREALTIME
+  if [ "$status" -ne 0 ]; then
+    say "FAILED ($status): $tool, $phase, $size files; see $LOG"
+    exit 1
+  fi
+  local us=$((${end/./} - ${start/./}))
+  printf '%s\t%s\t%s\t%s\t%d.%06d\n' "$size" "$phase" "$tool" "$run" \
+    $((us / 1000000)) $((us % 1000000)) >>"$RAW"
+}
+
+cli_same() { "$CLI" --defaults -i "$IN_SCHEME" -o "$OUT_SCHEME" --keep-underscores \
+  --keep-extension-case -f tsv "$@" "$RUN_DIR"; }
+cli_default() { "$CLI" --defaults -i "$IN_SCHEME" -o "$OUT_SCHEME" -f tsv "$@" "$RUN_DIR"; }
+find_list() { find "$RUN_DIR" -type f -iname '*.mp3' -printf '%s %p\n'; }
+mmv_job() { (cd "$RUN_DIR" && mmv "$@" "$MMV_FROM" "$MMV_TO"); }
+rename_job() { find "$RUN_DIR" -type f -iname '*.mp3' -print0 | rename -0 "$@" "$PERL_EXPR"; }
+loop_job() { "$BIN/norvane-bench-renameloop" "$WORK/list.tsv"; }
+# The names of the tree after a job, to check that every tool did the same.
+tree_sum() { (cd "$RUN_DIR" && find . -printf '%P\n' | LC_ALL=C sort | md5sum | cut -c1-12); }
+
+for size in $SIZES; do
+  say "== $size tracks"
+  # Made anew each time (seconds), so that it always matches the generator.
+  rm -rf "$WORK/lib-$size"
+  "$BIN/norvane-bench-library" "$WORK/lib-$size" "$size" >"$WORK/lib-$size.txt"
+  printf '%s\t%s\n' "$size" "$(cat "$WORK/lib-$size.txt")" >>"$WORK/library.tsv"
+  fresh_copy "$size"
+  # Warm the caches once, untimed, as a user's library would be.
+  find "$RUN_DIR" -printf '%s' >/dev/null
+
+  say "   scan"
+  for run in $(seq "$RUNS"); do
+    timed "$size" scan find "$run" /dev/null find_list
+    timed "$size" scan norvane "$run" /dev/null "$BIN/norvane-bench-scan" "$RUN_DIR"
+  done
+
+  say "   preview"
+  for run in $(seq "$RUNS"); do
+    timed "$size" preview norvane "$run" /dev/null cli_same
+    timed "$size" preview norvane-default "$run" /dev/null cli_default
+    timed "$size" preview mmv "$run" /dev/null mmv_job -n
+    timed "$size" preview rename "$run" /dev/null rename_job -n
+  done
+
+  say "   execute"
+  # The rename loop renames what norvane-cli proposes, listed by a dry run.
+  cli_same >"$WORK/list.tsv" 2>>"$LOG"
+  declare -A sums=()
+  for run in $(seq "$RUNS"); do
+    for tool in norvane norvane-default mmv rename loop; do
+      fresh_copy "$size"
+      case $tool in
+        norvane) timed "$size" execute "$tool" "$run" /dev/null cli_same -x ;;
+        norvane-default) timed "$size" execute "$tool" "$run" /dev/null cli_default -x ;;
+        mmv) timed "$size" execute "$tool" "$run" /dev/null mmv_job -g ;;
+        rename) timed "$size" execute "$tool" "$run" /dev/null rename_job ;;
+        loop) timed "$size" execute "$tool" "$run" /dev/null loop_job ;;
+      esac
+      [ "$run" -eq 1 ] && sums[$tool]=$(tree_sum)
+    done
+  done
+  for tool in "${!sums[@]}"; do
+    printf '%s\t%s\t%s\n' "$size" "$tool" "${sums[$tool]}" >>"$WORK/trees.tsv.$size"
+  done
+  unset sums
+
+  say "   window"
+  for run in $(seq "$WINDOW_RUNS"); do
+    fresh_copy "$size"
+    QT_QPA_PLATFORM=offscreen "$BIN/norvane-bench-window" "$RUN_DIR" >"$WORK/window.out" 2>>"$LOG" || {
+      say "FAILED: the window run, $size files; see $LOG"
+      exit 1
+    }
+    while read -r key value; do
+      printf '%s\twindow\t%s\t%s\t%s\n' "$size" "$key" "$run" "$value" >>"$RAW"
+    done <"$WORK/window.out"
+  done
+done
+rm -rf "$RUN_DIR"
+
+elapsed_us=$((${EPOCHREALTIME/./} - ${started/./}))
+export BENCH_ELAPSED=$((elapsed_us / 1000000)) BENCH_CLI=$CLI
+bash "$ROOT/bench/report.sh" "$RAW" "$WORK" "$RESULTS"
+say "Report: $RESULTS/report.md, plot: $RESULTS/bench.png ($BENCH_ELAPSED s)"

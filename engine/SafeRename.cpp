@@ -10,6 +10,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -154,7 +155,10 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
     if (newName.isEmpty() || newName.contains(QChar(0)))
         return std::nullopt;
     QByteArray encoded = QFile::encodeName(newName);
-    if (QFile::decodeName(encoded) != newName)
+    // ASCII always comes back unchanged; other text must be decoded to tell.
+    const bool ascii =
+        std::all_of(newName.cbegin(), newName.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii && QFile::decodeName(encoded) != newName)
         return std::nullopt;
     // Every component within the length a name may have; the last one a name.
     qsizetype start = 0;

@@ -40,6 +40,9 @@ private:
     void appendPendingRows();
 
     ResultModel& m_model;
+    WindowServices& m_services;
+    int m_fileCount = 0;
+    qint64 m_totalSize = 0;
     // The rows of the folders listed since the scan began, not yet in the
     // model. A view lays out all its rows again after each insert it is told
     // of while it handles events, so inserts made between the scan's pauses
@@ -48,7 +51,4 @@ private:
     // that runs inside another one adds to the same list, so that the order
     // of the rows stays the order of the listing.
     QList<QVector<ResultRow>> m_pendingRows;
-    WindowServices& m_services;
-    int m_fileCount = 0;
-    qint64 m_totalSize = 0;
 };

@@ -124,6 +124,13 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
         echo "| $tool | \`$sum\` |"
       done
       echo
+      same=$(awk -F '\t' '$2 != "norvane-default" { print $3 }' "$WORK/trees.tsv.$size" | sort -u | wc -l)
+      if [ "$same" -eq 1 ]; then
+        echo "norvane, mmv, rename and the loop left the same tree."
+      else
+        echo "**norvane, mmv, rename and the loop left different trees.**"
+      fi
+      echo
     fi
   done
 
@@ -209,7 +216,8 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo
   echo "![Time against library size](bench.png)"
   echo
-  echo "Raw times: [raw.tsv](raw.tsv)."
+  echo "Raw times: [raw.tsv](raw.tsv). What the benchmark found and what was changed:"
+  echo "[fixes.md](fixes.md)."
 } >"$REPORT"
 
 # The plot: time against library size, one panel a phase, log scales.

@@ -139,14 +139,16 @@ int main(int argc, char** argv) {
     Child<QListWidget>(form, "LBOut2")->setCurrentRow(0);
     QElapsedTimer timer;
 
-    // 1. Drop the library, scan it, and show the "Rename" page with the list.
+    // 1. Drop the library and turn to the "Rename" page once it is scanned.
+    // The drop posts the scan, which runs while the window handles its events.
     timer.start();
     form.LBInputFileDrop(&form, {library});
-    while (form.FileCount() == 0 || form.isScanning()) {
+    do {
         QApplication::processEvents();
-        if (timer.elapsed() > 600000 ||
-            (form.FileCount() == 0 && !form.isScanning() && form.results().size() > 0))
-            break;
+    } while (form.isScanning() || (form.results().size() == 0 && timer.elapsed() < 10000));
+    if (form.results().size() == 0) {
+        std::fprintf(stderr, "the window did not scan %s\n", argv[1]);
+        return 1;
     }
     Child<QTabWidget>(form, "PageControl1")->setCurrentIndex(1);
     Settle(list);

@@ -35,6 +35,7 @@ MMV_TO='#1#3 - #2 - #4 - #5.#6#7\3'
 PERL_EXPR='s{/([^/]*?) - ([^/]*?) - ([^/]*?) - ([^/]*)(\.mp3)\z}{/$2 - $1 - $3 - $4$5}i'
 
 bash "$ROOT/scripts/install-deps.sh" mmv rename gnuplot-nox
+[ -f "$BUILD_DIR/build.ninja" ] || cmake --preset default -B "$BUILD_DIR"
 cmake --build "$BUILD_DIR" --target norvane-bench
 
 # Every tool sees UTF-8 names the same way; nothing reads or writes the
@@ -66,7 +67,7 @@ timed() {
   local size=$1 phase=$2 tool=$3 run=$4 out=$5
   shift 5
   local start=$EPOCHREALTIME status=0
-  "$@" >"$out" 2>>"$LOG" || status=$?
+  "$@" >"$out" 2>>"$LOG" </dev/null || status=$?
   local end=$EPOCHREALTIME
   if [ "$status" -ne 0 ]; then
     say "FAILED ($status): $tool, $phase, $size files; see $LOG"

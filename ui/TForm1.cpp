@@ -13,8 +13,8 @@
 #include "engine/FileScanner.h"
 #include "engine/ResultModel.h"
 #include "settings/Settings.h"
-#include "shared/General/Texts.h"
 #include "shared/DropWrap/TMyOLEDragDropInterface.h"
+#include "shared/General/Texts.h"
 #include "shared/PathDialog/TPathDialog.h"
 #include "shared/VardoFileDrop/TFileDragDrop.h"
 #include "ui/PageGuard.h"
@@ -166,7 +166,8 @@ void TForm1::guarded(const std::function<void()>& command) {
 
 template <typename Sender, typename Signal>
 void TForm1::wire(Sender* sender, Signal signal, void (TForm1::*handler)()) {
-    connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    connect(sender, signal, this,
+            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TForm1::connectControls() {

@@ -67,9 +67,9 @@ int main(int argc, char* argv[]) {
         form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(page);
         form.findChild<QPushButton*>("BProcessAll")->click();
         auto* list = form.findChild<QTreeView*>("LVResults");
-        list->selectionModel()->setCurrentIndex(form.results().index(4, 0),
-                                                QItemSelectionModel::ClearAndSelect |
-                                                    QItemSelectionModel::Rows);
+        list->selectionModel()->setCurrentIndex(
+            form.results().index(4, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
     QTimer::singleShot(1500, &form, [&] {
         const QPixmap shot = form.screen()->grabWindow(0, 0, 0, 1000, 520);

@@ -35,7 +35,8 @@ inline constexpr const char* kSearchReplace = QT_TRANSLATE_NOOP("Norvane", "Sear
 inline constexpr const char* kCancelRename = QT_TRANSLATE_NOOP("Norvane", "Cancel Rename");
 inline constexpr const char* kManualRenameGroup = QT_TRANSLATE_NOOP("Norvane", "Manual Rename");
 inline constexpr const char* kGo = QT_TRANSLATE_NOOP("Norvane", "Go!");
-inline constexpr const char* kRemoveUnderscores = QT_TRANSLATE_NOOP("Norvane", "Remove Underscores");
+inline constexpr const char* kRemoveUnderscores =
+    QT_TRANSLATE_NOOP("Norvane", "Remove Underscores");
 inline constexpr const char* kExtensionLowercase =
     QT_TRANSLATE_NOOP("Norvane", "Extension Lowercase");
 inline constexpr const char* kClipboardCopy = QT_TRANSLATE_NOOP("Norvane", "Clipboard Copy");
@@ -55,8 +56,8 @@ inline constexpr const char* kTipExecuteSelected =
     QT_TRANSLATE_NOOP("Norvane", "Really rename the selected files in status \"rename pending\"");
 inline constexpr const char* kTipCancelRename =
     QT_TRANSLATE_NOOP("Norvane", "Remove any \"New Filename\" for the selected files");
-inline constexpr const char* kTipSearchReplace = QT_TRANSLATE_NOOP(
-    "Norvane", "Find a text in the file names and replace it with another one");
+inline constexpr const char* kTipSearchReplace =
+    QT_TRANSLATE_NOOP("Norvane", "Find a text in the file names and replace it with another one");
 inline constexpr const char* kTipManualRename = QT_TRANSLATE_NOOP(
     "Norvane",
     "Rename the selected file. Pressing Cursor Up/Down will go to the next file, ENTER will "
@@ -134,8 +135,7 @@ inline constexpr const char* kNotImplemented = QT_TRANSLATE_NOOP("Norvane", "Not
 inline constexpr const char* kSearchStringCaption = QT_TRANSLATE_NOOP("Norvane", "Search String");
 inline constexpr const char* kSearchStringPrompt =
     QT_TRANSLATE_NOOP("Norvane", "Please enter the search string:");
-inline constexpr const char* kReplaceStringCaption =
-    QT_TRANSLATE_NOOP("Norvane", "Replace String");
+inline constexpr const char* kReplaceStringCaption = QT_TRANSLATE_NOOP("Norvane", "Replace String");
 inline constexpr const char* kReplaceStringPrompt =
     QT_TRANSLATE_NOOP("Norvane", "Please enter the replace string:");
 inline constexpr const char* kSearchNotFound =
@@ -168,8 +168,7 @@ inline constexpr const char* kDropCouldNotEnumerate =
     QT_TRANSLATE_NOOP("Norvane", "Could not enumerate objects");
 inline constexpr const char* kDropFormatNotAvailable =
     QT_TRANSLATE_NOOP("Norvane", "Format is not available.");
-inline constexpr const char* kDropOutOfMemoryCopy =
-    QT_TRANSLATE_NOOP("Norvane", "Out of Memory.");
+inline constexpr const char* kDropOutOfMemoryCopy = QT_TRANSLATE_NOOP("Norvane", "Out of Memory.");
 inline constexpr const char* kDropModeWhileDragging =
     QT_TRANSLATE_NOOP("Norvane", "Can't change DragDropMode while dragging !");
 inline constexpr const char* kUnexpectedError =
@@ -273,16 +272,17 @@ inline constexpr const char* kCliNoFolderExists =
     QT_TRANSLATE_NOOP("Norvane", "none of the folders given exists");
 inline constexpr const char* kCliFolderSkipped =
     QT_TRANSLATE_NOOP("Norvane", "skipped \"%1\": no such file or folder");
-inline constexpr const char* kCliFolderNotUtf8 = QT_TRANSLATE_NOOP(
-    "Norvane", "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
-               "give a folder above it");
+inline constexpr const char* kCliFolderNotUtf8 =
+    QT_TRANSLATE_NOOP("Norvane",
+                      "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
+                      "give a folder above it");
 inline constexpr const char* kCliExtensionNoDot = QT_TRANSLATE_NOOP(
     "Norvane", "warning: the extension \"%1\" does not start with \".\" and takes no file");
 inline constexpr const char* kCliSchemeOfOption = QT_TRANSLATE_NOOP("Norvane", "%1: %2");
-inline constexpr const char* kCliSchemeNoField = QT_TRANSLATE_NOOP(
-    "Norvane",
-    "the scheme \"%1\" names no field (Artist, Album, Track#, Trackname, Folder, "
-    "ParentFolder or [none])");
+inline constexpr const char* kCliSchemeNoField =
+    QT_TRANSLATE_NOOP("Norvane",
+                      "the scheme \"%1\" names no field (Artist, Album, Track#, Trackname, Folder, "
+                      "ParentFolder or [none])");
 inline constexpr const char* kCliSchemeTextBefore =
     QT_TRANSLATE_NOOP("Norvane", "the scheme \"%1\" must start with a field, not with \"%2\"");
 inline constexpr const char* kCliSchemeTooManyFields =
@@ -292,8 +292,7 @@ inline constexpr const char* kCliSchemeTextAfterFifth = QT_TRANSLATE_NOOP(
 inline constexpr const char* kCliProgressScanning = QT_TRANSLATE_NOOP("Norvane", "Scanning %1");
 inline constexpr const char* kCliProgressProcessing =
     QT_TRANSLATE_NOOP("Norvane", "Processing: %1%");
-inline constexpr const char* kCliProgressExecuting =
-    QT_TRANSLATE_NOOP("Norvane", "Renaming: %1%");
+inline constexpr const char* kCliProgressExecuting = QT_TRANSLATE_NOOP("Norvane", "Renaming: %1%");
 inline constexpr const char* kCliWriteFailed =
     QT_TRANSLATE_NOOP("Norvane", "cannot write the output: %1");
 

@@ -19,7 +19,8 @@
 namespace WindowFixture {
 
 // Creates the file (and its folders) below root with the given content.
-inline void makeFile(const QString& root, const QString& relative, const QByteArray& content = "x") {
+inline void makeFile(const QString& root, const QString& relative,
+                     const QByteArray& content = "x") {
     const QString path = root + QLatin1Char('/') + relative;
     QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
     QFile file(path);

@@ -7,9 +7,9 @@
 
 #include <QDialogButtonBox>
 #include <QFileSystemModel>
-#include <QSortFilterProxyModel>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
 
 #include "engine/ResultModel.h"
@@ -61,17 +61,22 @@ void TestInputFolders::init() {
 QStringList TestInputFolders::captions() const {
     QStringList result;
     for (const ResultRow& row : m_form->results().rows())
-        result.append(row.isFolderRow() ? row.existing : row.folder.section('/', -1) + "/" + row.existing);
+        result.append(row.isFolderRow() ? row.existing
+                                        : row.folder.section('/', -1) + "/" + row.existing);
     return result;
 }
 
 void TestInputFolders::normalisedPaths_data() {
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("listed");
-    QTest::newRow("root stays root") << "/" << "/";
-    QTest::newRow("one trailing separator") << "<dir>/Music/" << "<dir>/Music";
-    QTest::newRow("a file gives its folder") << "<dir>/Music/a.mp3" << "<dir>/Music";
-    QTest::newRow("plain folder") << "<dir>/Music" << "<dir>/Music";
+    QTest::newRow("root stays root") << "/"
+                                     << "/";
+    QTest::newRow("one trailing separator") << "<dir>/Music/"
+                                            << "<dir>/Music";
+    QTest::newRow("a file gives its folder") << "<dir>/Music/a.mp3"
+                                             << "<dir>/Music";
+    QTest::newRow("plain folder") << "<dir>/Music"
+                                  << "<dir>/Music";
 }
 
 void TestInputFolders::normalisedPaths() {
@@ -93,7 +98,8 @@ void TestInputFolders::duplicatesRefusedInAnyCase() {
     QTRY_COMPARE(m_form->FileCount(), 1);
     // The same folder with a trailing separator, and another spelling of its
     // name, are duplicates: nothing is added, nothing scanned.
-    m_form->LBInputFileDrop(m_form.get(), {music + "/", m_tempDir->path() + "/MUSIC", music + "/a.mp3"});
+    m_form->LBInputFileDrop(m_form.get(),
+                            {music + "/", m_tempDir->path() + "/MUSIC", music + "/a.mp3"});
     QCoreApplication::processEvents();
     QCOMPARE(folders()->count(), 1);
     QCOMPARE(m_form->results().size(), 2);
@@ -163,8 +169,8 @@ void TestInputFolders::scatteredDropScansEachOnce() {
         QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/" + name));
     m_form->BRefreshClick();
     QCOMPARE(m_form->FileCount(), 3);
-    m_form->LBInputFileDrop(m_form.get(),
-                            {m_tempDir->path() + "/e", m_tempDir->path() + "/a/a.mp3", m_tempDir->path() + "/c"});
+    m_form->LBInputFileDrop(m_form.get(), {m_tempDir->path() + "/e", m_tempDir->path() + "/a/a.mp3",
+                                           m_tempDir->path() + "/c"});
     QCOMPARE(folders()->count(), 6);
     QTRY_COMPARE(m_form->FileCount(), 6);
     QCoreApplication::processEvents();
@@ -188,7 +194,8 @@ void TestInputFolders::scatteredDropScansEachOnce() {
 void TestInputFolders::overlappingFoldersListedTwice() {
     makeFile(m_tempDir->path(), "top/1.mp3", "12345");
     makeFile(m_tempDir->path(), "top/sub/2.mp3", "123");
-    m_form->LBInputFileDrop(m_form.get(), {m_tempDir->path() + "/top", m_tempDir->path() + "/top/sub"});
+    m_form->LBInputFileDrop(m_form.get(),
+                            {m_tempDir->path() + "/top", m_tempDir->path() + "/top/sub"});
     QCOMPARE(folders()->count(), 2);
     QTRY_COMPARE(m_form->FileCount(), 3);
     QCOMPARE(m_form->TotalSize(), 11);
@@ -386,9 +393,9 @@ void TestInputFolders::manualRenameDuringAScan() {
     QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/first"));
     m_form->BRefreshClick();
     auto* list = control<QTreeView>(*m_form, "LVResults");
-    list->selectionModel()->setCurrentIndex(m_form->results().index(1, 0),
-                                            QItemSelectionModel::ClearAndSelect |
-                                                QItemSelectionModel::Rows);
+    list->selectionModel()->setCurrentIndex(
+        m_form->results().index(1, 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     auto* edit = control<QLineEdit>(*m_form, "EManualRename");
     QCOMPARE(edit->text(), QString("one"));
     bool applied = false;

@@ -319,9 +319,9 @@ void TestMainWindow::pageGuardWheelAndRightToLeft() {
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(prompter.informations.size(), 1);
     // The wheel turns no page and shows nothing.
-    QWheelEvent wheel(QPointF(bar->tabRect(0).center()), QPointF(bar->mapToGlobal(bar->tabRect(0).center())),
-                      QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(QPointF(bar->tabRect(0).center()),
+                      QPointF(bar->mapToGlobal(bar->tabRect(0).center())), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(bar, &wheel);
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(prompter.informations.size(), 1);
@@ -332,8 +332,8 @@ void TestMainWindow::extensionMemoLines_data() {
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("memoAfter");
     QTest::newRow("upper case line") << ".MP3" << QStringList{"a.mp3", "B.Mp3"} << ".mp3";
-    QTest::newRow("line break after the last line")
-        << ".mp3\n" << QStringList{"a.mp3", "B.Mp3"} << ".mp3";
+    QTest::newRow("line break after the last line") << ".mp3\n"
+                                                    << QStringList{"a.mp3", "B.Mp3"} << ".mp3";
     QTest::newRow("an empty line takes names without extension")
         << ".ogg\n\n.txt" << QStringList{"c.ogg", "notes.txt", "README"} << ".ogg\n\n.txt";
     QTest::newRow("no dot takes nothing") << "mp3" << QStringList{} << "mp3";

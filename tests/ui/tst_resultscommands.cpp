@@ -109,16 +109,24 @@ void TestResultsCommands::manualRename_data() {
     QTest::addColumn<QString>("typed");  // "<keep>" leaves the edit as filled
     QTest::addColumn<QString>("newName");
     QTest::addColumn<QString>("status");
-    QTest::newRow("Song.MP3, Enter, lower case on")
-        << 3 << true << "<keep>" << "Song.mp3" << "manual rename (pending)";
-    QTest::newRow("Song.MP3, Enter, lower case off")
-        << 3 << false << "<keep>" << "" << "manual rename (cancelled)";
-    QTest::newRow("other extension gets the row's")
-        << 4 << true << "a.txt" << "a.txt.mp3" << "manual rename (pending)";
-    QTest::newRow("typed extension in any case kept")
-        << 4 << false << "a.MP3" << "a.MP3" << "manual rename (pending)";
-    QTest::newRow("empty edit") << 4 << true << "" << "" << "manual rename (cancelled)";
-    QTest::newRow("only the extension") << 4 << true << ".mp3" << "" << "manual rename (cancelled)";
+    QTest::newRow("Song.MP3, Enter, lower case on") << 3 << true << "<keep>"
+                                                    << "Song.mp3"
+                                                    << "manual rename (pending)";
+    QTest::newRow("Song.MP3, Enter, lower case off") << 3 << false << "<keep>"
+                                                     << ""
+                                                     << "manual rename (cancelled)";
+    QTest::newRow("other extension gets the row's") << 4 << true << "a.txt"
+                                                    << "a.txt.mp3"
+                                                    << "manual rename (pending)";
+    QTest::newRow("typed extension in any case kept") << 4 << false << "a.MP3"
+                                                      << "a.MP3"
+                                                      << "manual rename (pending)";
+    QTest::newRow("empty edit") << 4 << true << ""
+                                << ""
+                                << "manual rename (cancelled)";
+    QTest::newRow("only the extension") << 4 << true << ".mp3"
+                                        << ""
+                                        << "manual rename (cancelled)";
 }
 
 void TestResultsCommands::manualRename() {
@@ -196,8 +204,9 @@ void TestResultsCommands::movementKeys() {
     QCOMPARE(selected.constFirst().row(), target);
     // A move brings the keyboard focus back to the edit.
     QVERIFY(target == start || edit()->hasFocus());
-    QCOMPARE(edit()->text(), NameWithoutExtension(row(target).hasProposal() ? row(target).newName
-                                                                             : row(target).existing));
+    QCOMPARE(edit()->text(),
+             NameWithoutExtension(row(target).hasProposal() ? row(target).newName
+                                                            : row(target).existing));
 }
 
 void TestResultsCommands::cancelRename() {
@@ -230,18 +239,26 @@ void TestResultsCommands::searchReplace_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("newName");
     QTest::addColumn<QString>("message");
-    QTest::newRow("banana a/b") << "a" << "b" << 2 << "bbnbnb.mp3"
+    QTest::newRow("banana a/b") << "a"
+                                << "b" << 2 << "bbnbnb.mp3"
                                 << "Replaced the search string in 2 files.";
-    QTest::newRow("case-sensitive") << "A" << "b" << 2 << "" << "Search string not found in any file";
-    QTest::newRow("no overlap") << "aa" << "a" << 1 << "aa.mp3"
+    QTest::newRow("case-sensitive") << "A"
+                                    << "b" << 2 << ""
+                                    << "Search string not found in any file";
+    QTest::newRow("no overlap") << "aa"
+                                << "a" << 1 << "aa.mp3"
                                 << "Replaced the search string in 1 files.";
-    QTest::newRow("by itself still counted") << "z" << "z" << 6 << "z.mp3"
+    QTest::newRow("by itself still counted") << "z"
+                                             << "z" << 6 << "z.mp3"
                                              << "Replaced the search string in 1 files.";
-    QTest::newRow("folder rows never change") << "Sub" << "Dub" << 5 << ""
+    QTest::newRow("folder rows never change") << "Sub"
+                                              << "Dub" << 5 << ""
                                               << "Search string not found in any file";
-    QTest::newRow("nothing left is no proposal") << "x.mp3" << "" << 4 << ""
+    QTest::newRow("nothing left is no proposal") << "x.mp3"
+                                                 << "" << 4 << ""
                                                  << "Search string not found in any file";
-    QTest::newRow("extension searched too") << ".MP3" << ".ogg" << 3 << "Song.ogg"
+    QTest::newRow("extension searched too") << ".MP3"
+                                            << ".ogg" << 3 << "Song.ogg"
                                             << "Replaced the search string in 1 files.";
 }
 

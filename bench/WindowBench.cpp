@@ -185,15 +185,8 @@ int main(int argc, char** argv) {
     Print("renamed", renamed);
 
     // 5. Scroll from the top to the bottom, as a user drags the scroll bar's
-    // thumb: kScrollFrames evenly spaced positions, each one painted. Then
-    // once more with the list's font told to skip text shaping where the
-    // script needs none (QFont::PreferNoShaping), the change the report
-    // proposes for the window.
+    // thumb: kScrollFrames evenly spaced positions, each one painted.
     Scroll(list, "scroll");
-    QFont font = list->font();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    list->setFont(font);
-    Scroll(list, "scroll_noshaping");
     Print("peak_rss_mib", PeakResidentMiB());
     Print("messages", prompter.messages);
     return prompter.messages == 0 ? 0 : 1;

@@ -140,13 +140,11 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo "library dropped on the input folder list, scanned and shown in LVResults;"
   echo "\"Process All\"; all rows selected; \"Execute All\"; the list scrolled from top to"
   echo "bottom as by dragging the scroll bar's thumb, 200 positions each painted. Each"
-  echo "step includes painting the list. The second scroll is the same with the list's"
-  echo "font set to skip text shaping where the script needs none (QFont::PreferNoShaping),"
-  echo "the change to the window this report proposes. Medians of the runs, except the"
-  echo "longest frame and the peak memory, which are the worst run's."
+  echo "step includes painting the list. Medians of the runs, except the longest frame"
+  echo "and the peak memory, which are the worst run's."
   echo
-  echo "| tracks | scanned and shown s | Process All s | select all s | Execute All s | scroll s | frame ms: median / 99% / longest | scroll without shaping s | frame ms without shaping | peak resident MiB |"
-  echo "|---|---|---|---|---|---|---|---|---|---|"
+  echo "| tracks | scanned and shown s | Process All s | select all s | Execute All s | scroll s | frame ms: median / 99% / longest | peak resident MiB |"
+  echo "|---|---|---|---|---|---|---|---|"
   frames() {
     echo "$(calc "$(stat "$1" window "${2}_median_frame_ms")" "%.1f") / $(calc "$(stat "$1" window "${2}_p99_frame_ms")" "%.1f") / $(calc "$(stat "$1" window "${2}_max_frame_ms" 6)" "%.1f")"
   }
@@ -154,7 +152,6 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
     echo "| $size | $(secs "$(stat "$size" window scan_show_s)") | $(secs "$(stat "$size" window process_s)") |" \
       "$(secs "$(stat "$size" window select_all_s)") | $(secs "$(stat "$size" window execute_s)") |" \
       "$(secs "$(stat "$size" window scroll_s)") | $(frames "$size" scroll) |" \
-      "$(secs "$(stat "$size" window scroll_noshaping_s)") | $(frames "$size" scroll_noshaping) |" \
       "$(calc "$(stat "$size" window peak_rss_mib 6)" "%.0f") |"
   done
   echo
@@ -211,7 +208,6 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo "| window: scanned and shown within 3 s | $(secs "$(stat "$L" window scan_show_s)") s | $(verdict "$(stat "$L" window scan_show_s) <= 3") |"
   echo "| window: Process All within 1 s | $(secs "$(stat "$L" window process_s)") s | $(verdict "$(stat "$L" window process_s) <= 1") |"
   echo "| window: scrolling without stalls (no frame over 50 ms) | longest $(calc "$(stat "$L" window scroll_max_frame_ms 6)" "%.1f") ms | $(verdict "$(stat "$L" window scroll_max_frame_ms 6) <= 50") |"
-  echo "| the same, with the proposed font setting | longest $(calc "$(stat "$L" window scroll_noshaping_max_frame_ms 6)" "%.1f") ms | $(verdict "$(stat "$L" window scroll_noshaping_max_frame_ms 6) <= 50") |"
   echo "| window: peak memory under 200 MB | $(calc "$(stat "$L" window peak_rss_mib 6) * 1.048576" "%.0f") MB | $(verdict "$(stat "$L" window peak_rss_mib 6) * 1.048576 < 200") |"
   echo
   echo "![Time against library size](bench.png)"

@@ -12,14 +12,17 @@
 # bench/results/raw.tsv. The libraries live outside the repository.
 #
 # Settings (environment): BUILD_DIR (build), BENCH_SIZES ("10000 100000"),
-# BENCH_RUNS (5), BENCH_WINDOW_RUNS (3), BENCH_WORK ($TMPDIR/norvane-bench).
+# BENCH_RUNS (5), BENCH_SMALL_RUNS (9, for libraries below 50,000 tracks,
+# whose short times suffer most from other work on the machine),
+# BENCH_WINDOW_RUNS (3), BENCH_WORK ($TMPDIR/norvane-bench).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-build}
 case $BUILD_DIR in /*) ;; *) BUILD_DIR=$ROOT/$BUILD_DIR ;; esac
 SIZES=${BENCH_SIZES:-"10000 100000"}
-RUNS=${BENCH_RUNS:-5}
+LARGE_RUNS=${BENCH_RUNS:-5}
+SMALL_RUNS=${BENCH_SMALL_RUNS:-9}
 WINDOW_RUNS=${BENCH_WINDOW_RUNS:-3}
 WORK=${BENCH_WORK:-${TMPDIR:-/tmp}/norvane-bench}
 RESULTS=$ROOT/bench/results
@@ -90,6 +93,8 @@ tree_sum() { (cd "$RUN_DIR" && find . -printf '%P\n' | LC_ALL=C sort | md5sum | 
 
 for size in $SIZES; do
   say "== $size tracks"
+  RUNS=$LARGE_RUNS
+  [ "$size" -lt 50000 ] && RUNS=$SMALL_RUNS
   # Made anew each time (seconds), so that it always matches the generator.
   rm -rf "$WORK/lib-$size"
   "$BIN/norvane-bench-library" "$WORK/lib-$size" "$size" >"$WORK/lib-$size.txt"

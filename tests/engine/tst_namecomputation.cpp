@@ -3,16 +3,9 @@
 #include "engine/FilenameScheme.h"
 #include "engine/NameComputation.h"
 #include "engine/ResultRow.h"
+#include "tests/engine/SchemeShorthand.h"
 
 namespace {
-
-constexpr int A = static_cast<int>(FieldKind::Artist);
-constexpr int Al = static_cast<int>(FieldKind::Album);
-constexpr int T = static_cast<int>(FieldKind::TrackNo);
-constexpr int N = static_cast<int>(FieldKind::Trackname);
-constexpr int F = static_cast<int>(FieldKind::Folder);
-constexpr int P = static_cast<int>(FieldKind::ParentFolder);
-constexpr int X = static_cast<int>(FieldKind::None);
 
 const QString kDash = QStringLiteral(" - ");
 const QString kPending = QStringLiteral("rename pending");
@@ -24,14 +17,6 @@ FilenameScheme Scheme(std::array<int, kSlotCount> slots, const QString& divider 
     FilenameScheme scheme;
     scheme.slots = slots;
     scheme.dividers.fill(divider);
-    return scheme;
-}
-
-FilenameScheme Scheme(std::array<int, kSlotCount> slots, const QStringList& dividers) {
-    FilenameScheme scheme;
-    scheme.slots = slots;
-    for (int k = 0; k < kDividerCount; ++k)
-        scheme.dividers[k] = dividers.value(k);
     return scheme;
 }
 

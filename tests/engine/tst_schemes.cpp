@@ -1,26 +1,7 @@
 #include <QTest>
 
 #include "engine/FilenameScheme.h"
-
-namespace {
-
-constexpr int A = static_cast<int>(FieldKind::Artist);
-constexpr int Al = static_cast<int>(FieldKind::Album);
-constexpr int T = static_cast<int>(FieldKind::TrackNo);
-constexpr int N = static_cast<int>(FieldKind::Trackname);
-constexpr int F = static_cast<int>(FieldKind::Folder);
-constexpr int P = static_cast<int>(FieldKind::ParentFolder);
-constexpr int X = static_cast<int>(FieldKind::None);
-
-FilenameScheme Scheme(std::array<int, kSlotCount> slots, QStringList dividers) {
-    FilenameScheme scheme;
-    scheme.slots = slots;
-    for (int k = 0; k < kDividerCount; ++k)
-        scheme.dividers[k] = dividers.value(k);
-    return scheme;
-}
-
-}  // namespace
+#include "tests/engine/SchemeShorthand.h"
 
 class TestSchemes : public QObject {
     Q_OBJECT

@@ -1,8 +1,9 @@
-// The scan phase on its own: norvane-cli's scan of the input folders (the
-// engine's FileScanner with the ".mp3" filter and subfolders, as the window
-// and norvane-cli run it), then one line "path" for every file row found and
-// a last line with the file count and total size, as find -printf lists the
-// files it sizes. No name is computed and nothing is renamed.
+// The scan phase on its own: the window's scan of the input folders (the
+// engine's FileScanner with the ".mp3" filter and subfolders, sizing every
+// file it takes for the window's total), then one line "path" for every file
+// row found and a last line with the file count and total size, as find
+// -printf lists the files it sizes. No name is computed and nothing is
+// renamed. (norvane-cli's scan skips the sizes, which it does not show.)
 //
 // Usage: norvane-bench-scan FOLDER...
 #include <QCoreApplication>

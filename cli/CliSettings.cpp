@@ -4,9 +4,9 @@
 #include <QStandardPaths>
 
 #include "cli/CliOptions.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/TextLines.h"
+#include "settings/store/SettingsKeys.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "shared/General/General.h"
 
 namespace {
@@ -58,6 +58,8 @@ void ReadValues(const TRegistryIniFile& store, CliSettings& settings) {
 
 CliSettings DefaultCliSettings() {
     CliSettings settings;
+    // Nothing here shows the total size that the window's labels show.
+    settings.scan.totalSize = false;
     settings.extensionLines = QStringList{QStringLiteral(".mp3")};
     settings.process.existingScheme = DefaultScheme(SchemeRole::Existing);
     settings.process.newScheme = DefaultScheme(SchemeRole::New);

@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-#include "settings/InputFolderList.h"
+#include "shared/General/InputPath.h"
 #include "shared/General/General.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/OutputFormat.h"
 
-#include <array>
+#include <cstring>
 
 #include "cli/ChunkWriter.h"
 #include "cli/RowBytes.h"
@@ -11,18 +11,16 @@ namespace {
 
 // Tab, line feed and carriage return would split a record or a field; the
 // backslash is escaped so that the escapes can be undone without doubt.
-void AppendTsvField(ChunkWriter& out, const QByteArray& bytes) {
-    bool plain = true;
-    for (const char c : bytes) {
-        if (c == '\t' || c == '\n' || c == '\r' || c == '\\') {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) {
-        out.append(bytes);
-        return;
-    }
+bool NeedsTsvEscape(const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    const size_t size = static_cast<size_t>(bytes.size());
+    return std::memchr(data, '\\', size) || std::memchr(data, '\t', size) ||
+           std::memchr(data, '\n', size) || std::memchr(data, '\r', size);
+}
+
+QByteArray TsvField(const QByteArray& bytes) {
+    if (!NeedsTsvEscape(bytes))
+        return bytes;
     QByteArray escaped;
     escaped.reserve(bytes.size() + 8);
     for (const char c : bytes) {
@@ -43,17 +41,53 @@ void AppendTsvField(ChunkWriter& out, const QByteArray& bytes) {
                 escaped.append(c);
         }
     }
-    out.append(escaped);
+    return escaped;
 }
 
-void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
-    for (const ResultRow& row : rows) {
-        const std::array<QByteArray, 4> fields = RowFieldBytes(row);
-        for (int c = 0; c < 4; ++c) {
-            if (c > 0)
-                out.append('\t');
-            AppendTsvField(out, fields[c]);
+// The rows of a folder share its bytes, and a run writes few different
+// statuses: each of those is escaped once, not once a row.
+class SharedBytesField {
+public:
+    const QByteArray& of(const QByteArray& bytes) {
+        // The kept copy holds the bytes alive, so an equal address is equal content.
+        if (bytes.constData() != m_source.constData() || bytes.size() != m_source.size()) {
+            m_source = bytes;
+            m_field = TsvField(bytes);
         }
+        return m_field;
+    }
+
+private:
+    QByteArray m_source;
+    QByteArray m_field;
+};
+
+class RepeatedTextField {
+public:
+    const QByteArray& of(const QString& text) {
+        if (m_text.isNull() || text != m_text) {
+            m_text = text;
+            m_field = TsvField(text.toUtf8());
+        }
+        return m_field;
+    }
+
+private:
+    QString m_text;
+    QByteArray m_field;
+};
+
+void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
+    SharedBytesField folders;
+    RepeatedTextField statuses;
+    for (const ResultRow& row : rows) {
+        out.append(TsvField(ExistingBytes(row)));
+        out.append('\t');
+        out.append(TsvField(row.newName.toUtf8()));
+        out.append('\t');
+        out.append(statuses.of(row.status));
+        out.append('\t');
+        out.append(folders.of(FolderBytes(row)));
         out.append('\n');
     }
 }

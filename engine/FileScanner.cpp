@@ -226,7 +226,8 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
                 continue;
             fileBytes.append(QByteArray(entry.name, entry.length));
             fileNames.append(QFile::decodeName(fileBytes.last()));
-            size += listing.sizeOf(entry.name);
+            if (walk.options.totalSize)
+                size += listing.sizeOf(entry.name);
         }
     }
 

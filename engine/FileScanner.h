@@ -13,6 +13,9 @@ class WindowServices;
 struct ScanOptions {
     bool recursive = true;        // "Recursive"
     bool extensionFilter = true;  // "Only these extensions:", its lines from the services
+    // The window shows the files' total size. Without it, a file the listing
+    // already calls a file is not looked at again, and TotalSize() stays 0.
+    bool totalSize = true;
 };
 
 // Lists the files of the input folders as result rows: per folder a folder row

@@ -10,7 +10,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -155,10 +154,12 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
     if (newName.isEmpty() || newName.contains(QChar(0)))
         return std::nullopt;
     QByteArray encoded = QFile::encodeName(newName);
-    // ASCII always comes back unchanged; other text must be decoded to tell.
-    const bool ascii =
-        std::all_of(newName.cbegin(), newName.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!ascii && QFile::decodeName(encoded) != newName)
+    // The name must come back unchanged from its bytes. Only two kinds of
+    // text do not: unpaired surrogates, and a leading U+FEFF that decoding
+    // drops. Anything else skips the costly decoding.
+    const bool plain =
+        QStringView(newName).isValidUtf16() && !newName.startsWith(QChar(0xfeff));
+    if (!plain && QFile::decodeName(encoded) != newName)
         return std::nullopt;
     // Every component within the length a name may have; the last one a name.
     qsizetype start = 0;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "settings/WorkArea.h"
 
 namespace {

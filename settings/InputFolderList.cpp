@@ -1,31 +1,10 @@
 #include "settings/InputFolderList.h"
 
 #include <QCollator>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QLocale>
 
 #include "shared/General/General.h"
-
-QString NormalizeInputPath(const QString& path) {
-    QString result = path;
-    if (result.size() > 1 && result.endsWith(QLatin1Char('/')))
-        result.chop(1);
-    const QFileInfo info(result);
-    if (info.exists() && !info.isDir()) {
-        const qsizetype slash = result.lastIndexOf(QLatin1Char('/'));
-        if (slash == 0)
-            result = QStringLiteral("/");
-        else if (slash > 0)
-            result = result.left(slash);
-    }
-    return result;
-}
-
-bool SameInputPath(const QString& a, const QString& b) {
-    const QLocale locale = QLocale::system();
-    return locale.toLower(a) == locale.toLower(b);
-}
 
 int InputFolderPosition(const QListWidget* list, const QString& path) {
     for (int i = 0; i < list->count(); ++i) {

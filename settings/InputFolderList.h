@@ -3,15 +3,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "shared/General/InputPath.h"
+
 class QListWidget;
 
 // The input folder list: one normalised folder path an entry, kept in the
 // locale's case-insensitive order, no two entries equal ignoring case.
 
-// One trailing "/" removed ("/" itself stays "/"); a file gives its folder.
-QString NormalizeInputPath(const QString& path);
-// Case-insensitive file-name comparison of two paths (locale lower case).
-bool SameInputPath(const QString& a, const QString& b);
 // The position of the entry equal to path ignoring case, or -1.
 int InputFolderPosition(const QListWidget* list, const QString& path);
 // Adds path (normalised) when it is an existing folder not yet listed; true

@@ -5,11 +5,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "settings/ERegistryException.h"
+#include "settings/store/ERegistryException.h"
 #include "settings/FormPlacement.h"
 #include "settings/SettingsControls.h"
-#include "settings/SettingsKeys.h"
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/SettingsKeys.h"
+#include "settings/store/TRegistryIniFile.h"
+#include "settings/store/TextLines.h"
 #include "shared/General/General.h"
 #include "shared/General/Texts.h"
 
@@ -110,28 +111,6 @@ void saveControls(TRegistryIniFile& store, const SettingsControls& controls) {
 }
 
 }  // namespace
-
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
-    QString line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
-            line += c;
-            continue;
-        }
-        // CR LF and LF CR are one break each; a lone CR or LF is one too.
-        if (i + 1 < text.size()) {
-            const QChar next = text.at(i + 1);
-            if ((next == QLatin1Char('\r') || next == QLatin1Char('\n')) && next != c)
-                ++i;
-        }
-        lines += line;
-        line.clear();
-    }
-    lines += line;
-    return lines;
-}
 
 void LoadSettings(const SettingsControls& controls) {
     try {

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 struct SettingsControls;
 
 // Reads the window's placement, the options and both schemes from the
@@ -14,6 +11,3 @@ void LoadSettings(const SettingsControls& controls);
 // Writes the same values, every one at every save. The first error ends the
 // writing, and what was written before is still saved. Never fails outward.
 void SaveSettings(const SettingsControls& controls);
-
-// The lines of a text broken by CR, LF, CR LF or LF CR.
-QStringList SplitLines(const QString& text);

@@ -32,6 +32,7 @@ class TestCliOutput : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void tsv();
+    void tsvFolderAndStatusFields();
     void json();
     void table();
 
@@ -95,6 +96,38 @@ void TestCliOutput::tsv() {
         records.last(),
         (QList<QByteArray>{"x.mp3", "", "not input format: Artist does not exist", m_oddFolder}));
     QCOMPARE(records.at(records.size() - 2).at(0), QByteArray("[Odd\xff]"));
+}
+
+// Folder and status fields repeat from row to row; each row still gets its
+// own, escaped.
+void TestCliOutput::tsvFolderAndStatusFields() {
+    TempTree tree;
+    QVERIFY(tree.addFileBytes("Tab\tand\\Back/A - B - 01 - x.mp3"));
+    QVERIFY(tree.addFileBytes("Tab\tand\\Back/A - B - 02 - y.mp3"));
+    QVERIFY(tree.addFileBytes("Tab\tand\\Back/no fit.mp3"));
+    QVERIFY(tree.addFileBytes("Tab\tand\\Back/sub/A - B - 03 - z.mp3"));
+    QVERIFY(tree.addFileBytes("Plain/A - B - 04 - w.mp3"));
+    cli::Runner runner;
+    const cli::Outcome outcome =
+        runner.run({"--defaults", "-i", "Artist - Album - Track# - Trackname", "-o",
+                    "Album - Artist - Track# - Trackname", "--format", "tsv",
+                    tree.filePath("Plain"), tree.filePath("Tab\tand\\Back")});
+    QCOMPARE(outcome.exitCode, 0);
+    const QList<QList<QByteArray>> records = cli::TsvRecords(outcome.out);
+    QCOMPARE(records.size(), 2 + 4 + 2);
+    const QByteArray odd = tree.filePathBytes("Tab\tand\\Back");
+    const QByteArray oddShown = QByteArray(odd).replace("\\", "\\\\").replace("\t", "\\t");
+    const QByteArray pending = "rename pending";
+    const QByteArray noFit = "not input format: Artist does not exist";
+    QCOMPARE(records.at(1), (QList<QByteArray>{"A - B - 04 - w.mp3", "B - A - 04 - w.mp3", pending,
+                                               tree.filePathBytes("Plain")}));
+    QCOMPARE(records.at(3), (QList<QByteArray>{"A - B - 01 - x.mp3", "B - A - 01 - x.mp3", pending,
+                                               oddShown}));
+    QCOMPARE(records.at(4), (QList<QByteArray>{"A - B - 02 - y.mp3", "B - A - 02 - y.mp3", pending,
+                                               oddShown}));
+    QCOMPARE(records.at(5), (QList<QByteArray>{"no fit.mp3", "", noFit, oddShown}));
+    QCOMPARE(records.at(7), (QList<QByteArray>{"A - B - 03 - z.mp3", "B - A - 03 - z.mp3", pending,
+                                               oddShown + "/sub"}));
 }
 
 void TestCliOutput::json() {

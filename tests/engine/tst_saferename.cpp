@@ -186,6 +186,12 @@ void TestSafeRename::encodeNewName_data() {
     QTest::newRow("empty") << "" << QByteArray();
     QTest::newRow("NUL") << QString::fromUtf8("b\0.mp3", 6) << QByteArray();
     QTest::newRow("lone surrogate") << QString(QChar(0xd800)) + ".mp3" << QByteArray();
+    QTest::newRow("lone low surrogate") << "a" + QString(QChar(0xdc00)) + ".mp3" << QByteArray();
+    QTest::newRow("surrogate pair") << QString::fromUtf8("\xf0\x9f\x8e\xb5.mp3")
+                                    << QByteArray("\xf0\x9f\x8e\xb5.mp3");
+    QTest::newRow("leading U+FEFF") << QString(QChar(0xfeff)) + "a.mp3" << QByteArray();
+    QTest::newRow("inner U+FEFF") << "a" + QString(QChar(0xfeff)) + ".mp3"
+                                  << QByteArray("a\xef\xbb\xbf.mp3");
     QTest::newRow("component too long") << QString(256, 'x') << QByteArray();
     QTest::newRow("too long in bytes") << QString(128, QChar(0xe9)) << QByteArray();
     QTest::newRow("dot") << "." << QByteArray();

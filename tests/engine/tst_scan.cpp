@@ -122,6 +122,14 @@ void TestScan::rowOrderAndFolderRows() {
         QVERIFY(row.newName.isEmpty());
         QVERIFY(row.status.isEmpty());
     }
+
+    // Without the total size (the command line) the same rows and count.
+    ScanOptions unsized;
+    unsized.totalSize = false;
+    scanner.ScanInputFolders({tree.path()}, -1, -1, unsized);
+    QCOMPARE(Rows(model, tree), expected);
+    QCOMPARE(scanner.FileCount(), 7);
+    QCOMPARE(scanner.TotalSize(), qint64(0));
 }
 
 void TestScan::extensionFilter_data() {

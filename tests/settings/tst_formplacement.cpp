@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "settings/FormPlacement.h"
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "settings/WorkArea.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"

@@ -8,8 +8,8 @@
 #include <atomic>
 #include <memory>
 
-#include "settings/ERegistryException.h"
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/ERegistryException.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"
 

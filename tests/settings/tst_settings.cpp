@@ -11,7 +11,7 @@
 #include "settings/FormPlacement.h"
 #include "settings/Settings.h"
 #include "settings/SettingsControls.h"
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "settings/WorkArea.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"

@@ -1,4 +1,4 @@
-#include "settings/TRegistryIniFile.h"
+#include "settings/store/TRegistryIniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "settings/ERegistryException.h"
+#include "settings/store/ERegistryException.h"
 #include "shared/General/Texts.h"
 
 namespace {

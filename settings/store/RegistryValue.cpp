@@ -1,4 +1,4 @@
-#include "settings/RegistryValue.h"
+#include "settings/store/RegistryValue.h"
 
 RegistryValue RegistryValue::fromString(const QString& text) {
     RegistryValue value;

@@ -6,7 +6,7 @@
 #include <QVector>
 #include <optional>
 
-#include "settings/RegistryValue.h"
+#include "settings/store/RegistryValue.h"
 
 // The content of one settings key file in the value syntax of Wine's registry
 // files: a section line naming the key, then one value a line. Lines that are

@@ -1,4 +1,4 @@
-#include "settings/RegistryFile.h"
+#include "settings/store/RegistryFile.h"
 
 #include <QStringDecoder>
 

@@ -4,7 +4,7 @@
 #include <QVector>
 #include <utility>
 
-#include "settings/RegistryFile.h"
+#include "settings/store/RegistryFile.h"
 
 // The per-user settings key as an ini-style store, made for one load or one
 // save. The key \Software\<company>\<product>\<name> is the file

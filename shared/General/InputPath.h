@@ -1,0 +1,11 @@
+#pragma once
+
+// The path rules of the input folder list, shared by the window's list and
+// the command line. Qt Core only.
+
+#include <QString>
+
+// One trailing "/" removed ("/" itself stays "/"); a file gives its folder.
+QString NormalizeInputPath(const QString& path);
+// Case-insensitive file-name comparison of two paths (locale lower case).
+bool SameInputPath(const QString& a, const QString& b);

@@ -181,13 +181,21 @@ bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& nam
         }
     }
 
-    qsizetype length = ext.size();
+    // Made at its final length and filled in place: a name is built for every row.
+    // Each new-name field is followed by its divider, the last one by the
+    // extension; with no new-name field there is nothing, not even the extension.
+    qsizetype length = 0;
     for (qsizetype t = 0; t < out.size(); ++t)
-        length += values[t].size() + (t + 1 < out.size() ? out[t].rightDivider.size() : 0);
-    composed.reserve(length);
+        length += values[t].size() + (t + 1 < out.size() ? out[t].rightDivider.size() : ext.size());
+    composed = QString(length, Qt::Uninitialized);
+    QChar* at = composed.data();
+    const auto put = [&at](QStringView part) {
+        std::copy(part.begin(), part.end(), at);
+        at += part.size();
+    };
     for (qsizetype t = 0; t < out.size(); ++t) {
-        composed += values[t];
-        composed += t + 1 < out.size() ? out[t].rightDivider : ext;
+        put(values[t]);
+        put(t + 1 < out.size() ? QStringView(out[t].rightDivider) : QStringView(ext));
     }
     return true;
 }

@@ -30,16 +30,15 @@ QString FoldedKey(const QString& name) {
     return key;
 }
 
-template <typename Key, typename Less>
-QList<qsizetype> OrderByKeys(const QStringList& names, const std::vector<Key>& keys, Less less) {
+// compare(a, b) is below, at or above 0 as key a sorts before, with or after key b.
+template <typename Key, typename Compare>
+QList<qsizetype> OrderByKeys(const QStringList& names, const std::vector<Key>& keys,
+                             Compare compare) {
     QList<qsizetype> order(names.size());
     std::iota(order.begin(), order.end(), qsizetype(0));
     std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        if (less(keys[a], keys[b]))
-            return true;
-        if (less(keys[b], keys[a]))
-            return false;
-        return names[a] < names[b];
+        const int byKey = compare(keys[a], keys[b]);
+        return byKey != 0 ? byKey < 0 : names[a] < names[b];
     });
     return order;
 }
@@ -56,7 +55,9 @@ QList<qsizetype> NameSorter::sortedOrder(const QStringList& names) const {
         keys.reserve(names.size());
         for (const QString& name : names)
             keys.push_back(FoldedKey(name));
-        return OrderByKeys(names, keys, [](const QString& a, const QString& b) { return a < b; });
+        return OrderByKeys(names, keys, [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseSensitive);
+        });
     }
     QCollator collator(m_locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -65,6 +66,6 @@ QList<qsizetype> NameSorter::sortedOrder(const QStringList& names) const {
     for (const QString& name : names)
         keys.push_back(collator.sortKey(name));
     return OrderByKeys(names, keys, [](const QCollatorSortKey& a, const QCollatorSortKey& b) {
-        return a.compare(b) < 0;
+        return a.compare(b);
     });
 }

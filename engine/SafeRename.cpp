@@ -148,18 +148,45 @@ int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray&
     return error;
 }
 
+struct NameText {
+    bool hasNul = false;
+    // The name surely comes back unchanged from its bytes. Only two kinds of
+    // text may not: unpaired surrogates, and a leading U+FEFF, which decoding
+    // drops. Names that are plain skip the costly decoding.
+    bool plain = true;
+};
+
+NameText LookAt(const QString& name) {
+    NameText text;
+    const QChar* units = name.constData();
+    const qsizetype size = name.size();
+    text.plain = size == 0 || units[0].unicode() != 0xfeff;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = units[i].unicode();
+        if (c == 0) {
+            text.hasNul = true;
+        } else if (c >= 0xd800 && c <= 0xdfff) {
+            const bool pair =
+                c <= 0xdbff && i + 1 < size && units[i + 1].isLowSurrogate();
+            if (pair)
+                ++i;
+            else
+                text.plain = false;
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 std::optional<QByteArray> EncodeNewName(const QString& newName) {
-    if (newName.isEmpty() || newName.contains(QChar(0)))
+    if (newName.isEmpty())
+        return std::nullopt;
+    const NameText text = LookAt(newName);
+    if (text.hasNul)
         return std::nullopt;
     QByteArray encoded = QFile::encodeName(newName);
-    // The name must come back unchanged from its bytes. Only two kinds of
-    // text do not: unpaired surrogates, and a leading U+FEFF that decoding
-    // drops. Anything else skips the costly decoding.
-    const bool plain =
-        QStringView(newName).isValidUtf16() && !newName.startsWith(QChar(0xfeff));
-    if (!plain && QFile::decodeName(encoded) != newName)
+    if (!text.plain && QFile::decodeName(encoded) != newName)
         return std::nullopt;
     // Every component within the length a name may have; the last one a name.
     qsizetype start = 0;

@@ -1,16 +1,17 @@
 #include "cli/ChunkWriter.h"
 
-ChunkWriter::ChunkWriter(std::FILE* stream) : m_stream(stream) {
-    m_buffer.reserve(kChunkSize + kChunkSize / 4);
+ChunkWriter::ChunkWriter(std::FILE* stream)
+    : m_stream(stream), m_buffer(std::make_unique_for_overwrite<char[]>(kChunkSize)) {}
+
+void ChunkWriter::write(const char* data, qsizetype size) {
+    const size_t count = static_cast<size_t>(size);
+    if (!m_failed && count > 0 && std::fwrite(data, 1, count, m_stream) != count)
+        m_failed = true;
 }
 
 void ChunkWriter::flush() {
-    if (m_buffer.isEmpty())
-        return;
-    const size_t size = static_cast<size_t>(m_buffer.size());
-    if (!m_failed && std::fwrite(m_buffer.constData(), 1, size, m_stream) != size)
-        m_failed = true;
-    m_buffer.resize(0);
+    write(m_buffer.get(), m_used);
+    m_used = 0;
 }
 
 bool ChunkWriter::finish() {

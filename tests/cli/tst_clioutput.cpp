@@ -33,6 +33,7 @@ private Q_SLOTS:
     void initTestCase();
     void tsv();
     void tsvFolderAndStatusFields();
+    void longOutputIsWrittenWhole();
     void json();
     void table();
 
@@ -128,6 +129,30 @@ void TestCliOutput::tsvFolderAndStatusFields() {
     QCOMPARE(records.at(5), (QList<QByteArray>{"no fit.mp3", "", noFit, oddShown}));
     QCOMPARE(records.at(7), (QList<QByteArray>{"A - B - 03 - z.mp3", "B - A - 03 - z.mp3", pending,
                                                oddShown + "/sub"}));
+}
+
+// Output many times the size of the writer's buffer arrives whole and in order.
+void TestCliOutput::longOutputIsWrittenWhole() {
+    TempTree tree;
+    const QByteArray tail = QByteArray(180, 'x') + ".mp3";
+    constexpr int kFiles = 3000;
+    for (int i = 0; i < kFiles; ++i)
+        QVERIFY(tree.addFileBytes("A/Band - Album - " + QByteArray::number(10000 + i) + " - " + tail));
+    cli::Runner runner;
+    const cli::Outcome outcome = runner.run({"--defaults", "-i", "Artist - Album - Track# - Trackname",
+                                             "-o", "Album - Artist - Track# - Trackname", "-f",
+                                             "tsv", tree.filePath("A")});
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY(outcome.out.size() > 1024 * 1024);
+    const QList<QList<QByteArray>> records = cli::TsvRecords(outcome.out);
+    QCOMPARE(records.size(), 1 + kFiles);
+    for (int i = 0; i < kFiles; ++i) {
+        const QByteArray number = QByteArray::number(10000 + i);
+        QCOMPARE(records.at(1 + i),
+                 (QList<QByteArray>{"Band - Album - " + number + " - " + tail,
+                                    "Album - Band - " + number + " - " + tail, "rename pending",
+                                    tree.filePathBytes("A")}));
+    }
 }
 
 void TestCliOutput::json() {

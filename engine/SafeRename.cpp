@@ -148,45 +148,52 @@ int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray&
     return error;
 }
 
-struct NameText {
-    bool hasNul = false;
-    // The name surely comes back unchanged from its bytes. Only two kinds of
-    // text may not: unpaired surrogates, and a leading U+FEFF, which decoding
-    // drops. Names that are plain skip the costly decoding.
-    bool plain = true;
-};
-
-NameText LookAt(const QString& name) {
-    NameText text;
+// The UTF-8 form of a name that surely comes back unchanged from it: the
+// bytes QFile::encodeName gives. Nothing for the two kinds of text that may
+// not come back: unpaired surrogates, and a leading U+FEFF, which decoding
+// drops. Names made here skip the costly decoding.
+std::optional<QByteArray> PlainUtf8(const QString& name) {
     const QChar* units = name.constData();
     const qsizetype size = name.size();
-    text.plain = size == 0 || units[0].unicode() != 0xfeff;
+    if (size > 0 && units[0].unicode() == 0xfeff)
+        return std::nullopt;
+    QByteArray utf8(size * 3, Qt::Uninitialized);
+    char* out = utf8.data();
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = units[i].unicode();
-        if (c == 0) {
-            text.hasNul = true;
-        } else if (c >= 0xd800 && c <= 0xdfff) {
-            const bool pair =
-                c <= 0xdbff && i + 1 < size && units[i + 1].isLowSurrogate();
-            if (pair)
-                ++i;
-            else
-                text.plain = false;
+        char32_t c = units[i].unicode();
+        if (QChar::isSurrogate(c)) {
+            if (!QChar::isHighSurrogate(c) || i + 1 == size || !units[i + 1].isLowSurrogate())
+                return std::nullopt;
+            c = QChar::surrogateToUcs4(char16_t(c), units[++i].unicode());
+        }
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *out++ = static_cast<char>(0xc0 | (c >> 6));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
+        } else if (c < 0x10000) {
+            *out++ = static_cast<char>(0xe0 | (c >> 12));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
+        } else {
+            *out++ = static_cast<char>(0xf0 | (c >> 18));
+            *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3f));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
         }
     }
-    return text;
+    utf8.truncate(out - utf8.constData());
+    return utf8;
 }
 
 }  // namespace
 
 std::optional<QByteArray> EncodeNewName(const QString& newName) {
-    if (newName.isEmpty())
+    if (newName.isEmpty() || newName.contains(QChar(0)))
         return std::nullopt;
-    const NameText text = LookAt(newName);
-    if (text.hasNul)
-        return std::nullopt;
-    QByteArray encoded = QFile::encodeName(newName);
-    if (!text.plain && QFile::decodeName(encoded) != newName)
+    std::optional<QByteArray> plain = PlainUtf8(newName);
+    QByteArray encoded = plain ? std::move(*plain) : QFile::encodeName(newName);
+    if (!plain && QFile::decodeName(encoded) != newName)
         return std::nullopt;
     // Every component within the length a name may have; the last one a name.
     qsizetype start = 0;

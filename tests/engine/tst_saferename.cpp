@@ -1,3 +1,4 @@
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void fileExistence();
     void encodeNewName_data();
     void encodeNewName();
+    void encodeNewNameOfRandomText();
 };
 
 // Every case runs through the program's own method and through the
@@ -190,6 +192,8 @@ void TestSafeRename::encodeNewName_data() {
     QTest::newRow("surrogate pair") << QString::fromUtf8("\xf0\x9f\x8e\xb5.mp3")
                                     << QByteArray("\xf0\x9f\x8e\xb5.mp3");
     QTest::newRow("leading U+FEFF") << QString(QChar(0xfeff)) + "a.mp3" << QByteArray();
+    QTest::newRow("every UTF-8 length") << QString::fromUtf8("a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e\xef\xbf\xbf")
+                                        << QByteArray("a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e\xef\xbf\xbf");
     QTest::newRow("inner U+FEFF") << "a" + QString(QChar(0xfeff)) + ".mp3"
                                   << QByteArray("a\xef\xbb\xbf.mp3");
     QTest::newRow("component too long") << QString(256, 'x') << QByteArray();
@@ -205,8 +209,40 @@ void TestSafeRename::encodeNewName() {
     QFETCH(QByteArray, expected);
     const std::optional<QByteArray> encoded = EncodeNewName(name);
     QCOMPARE(encoded.has_value(), !expected.isNull());
-    if (encoded)
+    if (encoded) {
         QCOMPARE(*encoded, expected);
+        // The same bytes as every other path from a text to the disk.
+        QCOMPARE(*encoded, QFile::encodeName(name));
+    }
+}
+
+// Text of every kind of UTF-16 unit: a name is taken exactly when it comes
+// back unchanged from its bytes, and its bytes are QFile::encodeName's.
+void TestSafeRename::encodeNewNameOfRandomText() {
+    QRandomGenerator random(20261210);
+    const char16_t samples[] = {u'a', u'Z', u' ', 0x7f,   0x80,   0xe9,   0x7ff,  0x800,
+                                0x20ac, 0xfeff, 0xfffd, 0xffff, 0xd800, 0xdbff, 0xdc00, 0xdfff};
+    for (int round = 0; round < 5000; ++round) {
+        QString name = QStringLiteral("n");
+        if (round % 7 == 0)
+            name.clear();
+        const int length = 1 + random.bounded(12);
+        for (int i = 0; i < length; ++i) {
+            if (random.bounded(4) == 0)
+                name += QChar(char16_t(1 + random.bounded(0xfffe)));
+            else
+                name += QChar(samples[random.bounded(int(std::size(samples)))]);
+        }
+        name.replace(u'/', u'_');
+        if (name == "." || name == "..")
+            continue;
+        const QByteArray bytes = QFile::encodeName(name);
+        const bool comesBack = QFile::decodeName(bytes) == name && !name.contains(QChar(0));
+        const std::optional<QByteArray> encoded = EncodeNewName(name);
+        QVERIFY2(encoded.has_value() == comesBack, qPrintable(QString::number(round)));
+        if (encoded)
+            QCOMPARE(*encoded, bytes);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSafeRename)

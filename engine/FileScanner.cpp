@@ -7,6 +7,7 @@
 #include <exception>
 #include <vector>
 
+#include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
 #include "engine/NameSorter.h"
 #include "engine/ResultModel.h"
@@ -218,14 +219,14 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
             if (entry.isFolder) {
                 if (walk.options.recursive) {
                     folderBytes.append(QByteArray(entry.name, entry.length));
-                    folderNames.append(QFile::decodeName(folderBytes.last()));
+                    folderNames.append(DecodeFileName(folderBytes.last()));
                 }
                 continue;
             }
             if (walk.options.extensionFilter && !walk.takes(entry.name, entry.length))
                 continue;
             fileBytes.append(QByteArray(entry.name, entry.length));
-            fileNames.append(QFile::decodeName(fileBytes.last()));
+            fileNames.append(DecodeFileName(fileBytes.last()));
             if (walk.options.totalSize)
                 size += listing.sizeOf(entry.name);
         }

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
 #include "engine/RenameAt.h"
 
@@ -146,44 +147,6 @@ int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray&
     if (error != 0)
         RenameNoReplace(dir, temporary, oldPath, method);
     return error;
-}
-
-// The UTF-8 form of a name that surely comes back unchanged from it: the
-// bytes QFile::encodeName gives. Nothing for the two kinds of text that may
-// not come back: unpaired surrogates, and a leading U+FEFF, which decoding
-// drops. Names made here skip the costly decoding.
-std::optional<QByteArray> PlainUtf8(const QString& name) {
-    const QChar* units = name.constData();
-    const qsizetype size = name.size();
-    if (size > 0 && units[0].unicode() == 0xfeff)
-        return std::nullopt;
-    QByteArray utf8(size * 3, Qt::Uninitialized);
-    char* out = utf8.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        char32_t c = units[i].unicode();
-        if (QChar::isSurrogate(c)) {
-            if (!QChar::isHighSurrogate(c) || i + 1 == size || !units[i + 1].isLowSurrogate())
-                return std::nullopt;
-            c = QChar::surrogateToUcs4(char16_t(c), units[++i].unicode());
-        }
-        if (c < 0x80) {
-            *out++ = static_cast<char>(c);
-        } else if (c < 0x800) {
-            *out++ = static_cast<char>(0xc0 | (c >> 6));
-            *out++ = static_cast<char>(0x80 | (c & 0x3f));
-        } else if (c < 0x10000) {
-            *out++ = static_cast<char>(0xe0 | (c >> 12));
-            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-            *out++ = static_cast<char>(0x80 | (c & 0x3f));
-        } else {
-            *out++ = static_cast<char>(0xf0 | (c >> 18));
-            *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3f));
-            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-            *out++ = static_cast<char>(0x80 | (c & 0x3f));
-        }
-    }
-    utf8.truncate(out - utf8.constData());
-    return utf8;
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+#include "engine/FileNameText.h"
+
+#include <QFile>
+
+namespace {
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xc0) == 0x80;
+}
+
+}  // namespace
+
+QString DecodeFileName(const QByteArray& bytes) {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    // Decoding drops a leading byte order mark.
+    if (size >= 3 && in[0] == 0xef && in[1] == 0xbb && in[2] == 0xbf)
+        return QFile::decodeName(bytes);
+    // Never more UTF-16 units than bytes.
+    QString text(size, Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = in[i];
+        if (lead < 0x80) {
+            *out++ = lead;
+            ++i;
+            continue;
+        }
+        // Only well-formed UTF-8 is decoded here: no overlong forms, no
+        // surrogates, nothing above U+10FFFF. The rest is Qt's to replace.
+        char32_t c = 0;
+        int length = 0;
+        if (lead >= 0xc2 && lead <= 0xdf) {
+            c = lead & 0x1f;
+            length = 2;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            c = lead & 0x0f;
+            length = 3;
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            c = lead & 0x07;
+            length = 4;
+        } else {
+            return QFile::decodeName(bytes);
+        }
+        if (size - i < length)
+            return QFile::decodeName(bytes);
+        for (int k = 1; k < length; ++k) {
+            if (!IsContinuation(in[i + k]))
+                return QFile::decodeName(bytes);
+            c = (c << 6) | (in[i + k] & 0x3f);
+        }
+        const bool wellFormed = (length == 3 && c >= 0x800 && (c < 0xd800 || c > 0xdfff)) ||
+                                (length == 4 && c >= 0x10000 && c <= 0x10ffff) || length == 2;
+        if (!wellFormed)
+            return QFile::decodeName(bytes);
+        if (c >= 0x10000) {
+            *out++ = QChar::highSurrogate(c);
+            *out++ = QChar::lowSurrogate(c);
+        } else {
+            *out++ = static_cast<char16_t>(c);
+        }
+        i += length;
+    }
+    text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
+    return text;
+}
+
+std::optional<QByteArray> PlainUtf8(const QString& name) {
+    const QChar* units = name.constData();
+    const qsizetype size = name.size();
+    if (size > 0 && units[0].unicode() == 0xfeff)
+        return std::nullopt;
+    QByteArray utf8(size * 3, Qt::Uninitialized);
+    char* out = utf8.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t c = units[i].unicode();
+        if (QChar::isSurrogate(c)) {
+            if (!QChar::isHighSurrogate(c) || i + 1 == size || !units[i + 1].isLowSurrogate())
+                return std::nullopt;
+            c = QChar::surrogateToUcs4(char16_t(c), units[++i].unicode());
+        }
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *out++ = static_cast<char>(0xc0 | (c >> 6));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
+        } else if (c < 0x10000) {
+            *out++ = static_cast<char>(0xe0 | (c >> 12));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
+        } else {
+            *out++ = static_cast<char>(0xf0 | (c >> 18));
+            *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3f));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
+        }
+    }
+    utf8.truncate(out - utf8.constData());
+    return utf8;
+}

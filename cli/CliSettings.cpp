@@ -4,9 +4,9 @@
 #include <QStandardPaths>
 
 #include "cli/CliOptions.h"
-#include "settings/store/TextLines.h"
 #include "settings/store/SettingsKeys.h"
 #include "settings/store/TRegistryIniFile.h"
+#include "settings/store/TextLines.h"
 #include "shared/General/General.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include <sys/stat.h>
 
-#include "shared/General/InputPath.h"
 #include "shared/General/General.h"
+#include "shared/General/InputPath.h"
 
 namespace {
 

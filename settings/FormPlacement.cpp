@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "settings/store/TRegistryIniFile.h"
 #include "settings/WorkArea.h"
+#include "settings/store/TRegistryIniFile.h"
 
 namespace {
 

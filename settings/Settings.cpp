@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "settings/store/ERegistryException.h"
 #include "settings/FormPlacement.h"
 #include "settings/SettingsControls.h"
+#include "settings/store/ERegistryException.h"
 #include "settings/store/SettingsKeys.h"
 #include "settings/store/TRegistryIniFile.h"
 #include "settings/store/TextLines.h"

@@ -122,10 +122,10 @@ void TestCliOutput::tsvFolderAndStatusFields() {
     const QByteArray noFit = "not input format: Artist does not exist";
     QCOMPARE(records.at(1), (QList<QByteArray>{"A - B - 04 - w.mp3", "B - A - 04 - w.mp3", pending,
                                                tree.filePathBytes("Plain")}));
-    QCOMPARE(records.at(3), (QList<QByteArray>{"A - B - 01 - x.mp3", "B - A - 01 - x.mp3", pending,
-                                               oddShown}));
-    QCOMPARE(records.at(4), (QList<QByteArray>{"A - B - 02 - y.mp3", "B - A - 02 - y.mp3", pending,
-                                               oddShown}));
+    QCOMPARE(records.at(3),
+             (QList<QByteArray>{"A - B - 01 - x.mp3", "B - A - 01 - x.mp3", pending, oddShown}));
+    QCOMPARE(records.at(4),
+             (QList<QByteArray>{"A - B - 02 - y.mp3", "B - A - 02 - y.mp3", pending, oddShown}));
     QCOMPARE(records.at(5), (QList<QByteArray>{"no fit.mp3", "", noFit, oddShown}));
     QCOMPARE(records.at(7), (QList<QByteArray>{"A - B - 03 - z.mp3", "B - A - 03 - z.mp3", pending,
                                                oddShown + "/sub"}));
@@ -137,21 +137,21 @@ void TestCliOutput::longOutputIsWrittenWhole() {
     const QByteArray tail = QByteArray(180, 'x') + ".mp3";
     constexpr int kFiles = 3000;
     for (int i = 0; i < kFiles; ++i)
-        QVERIFY(tree.addFileBytes("A/Band - Album - " + QByteArray::number(10000 + i) + " - " + tail));
+        QVERIFY(
+            tree.addFileBytes("A/Band - Album - " + QByteArray::number(10000 + i) + " - " + tail));
     cli::Runner runner;
-    const cli::Outcome outcome = runner.run({"--defaults", "-i", "Artist - Album - Track# - Trackname",
-                                             "-o", "Album - Artist - Track# - Trackname", "-f",
-                                             "tsv", tree.filePath("A")});
+    const cli::Outcome outcome =
+        runner.run({"--defaults", "-i", "Artist - Album - Track# - Trackname", "-o",
+                    "Album - Artist - Track# - Trackname", "-f", "tsv", tree.filePath("A")});
     QCOMPARE(outcome.exitCode, 0);
     QVERIFY(outcome.out.size() > 1024 * 1024);
     const QList<QList<QByteArray>> records = cli::TsvRecords(outcome.out);
     QCOMPARE(records.size(), 1 + kFiles);
     for (int i = 0; i < kFiles; ++i) {
         const QByteArray number = QByteArray::number(10000 + i);
-        QCOMPARE(records.at(1 + i),
-                 (QList<QByteArray>{"Band - Album - " + number + " - " + tail,
-                                    "Album - Band - " + number + " - " + tail, "rename pending",
-                                    tree.filePathBytes("A")}));
+        QCOMPARE(records.at(1 + i), (QList<QByteArray>{"Band - Album - " + number + " - " + tail,
+                                                       "Album - Band - " + number + " - " + tail,
+                                                       "rename pending", tree.filePathBytes("A")}));
     }
 }
 

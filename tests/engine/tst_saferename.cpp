@@ -189,11 +189,12 @@ void TestSafeRename::encodeNewName_data() {
     QTest::newRow("NUL") << QString::fromUtf8("b\0.mp3", 6) << QByteArray();
     QTest::newRow("lone surrogate") << QString(QChar(0xd800)) + ".mp3" << QByteArray();
     QTest::newRow("lone low surrogate") << "a" + QString(QChar(0xdc00)) + ".mp3" << QByteArray();
-    QTest::newRow("surrogate pair") << QString::fromUtf8("\xf0\x9f\x8e\xb5.mp3")
-                                    << QByteArray("\xf0\x9f\x8e\xb5.mp3");
+    QTest::newRow("surrogate pair")
+        << QString::fromUtf8("\xf0\x9f\x8e\xb5.mp3") << QByteArray("\xf0\x9f\x8e\xb5.mp3");
     QTest::newRow("leading U+FEFF") << QString(QChar(0xfeff)) + "a.mp3" << QByteArray();
-    QTest::newRow("every UTF-8 length") << QString::fromUtf8("a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e\xef\xbf\xbf")
-                                        << QByteArray("a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e\xef\xbf\xbf");
+    QTest::newRow("every UTF-8 length")
+        << QString::fromUtf8("a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e\xef\xbf\xbf")
+        << QByteArray("a\xc3\xa9\xe2\x82\xac\xf0\x9d\x84\x9e\xef\xbf\xbf");
     QTest::newRow("inner U+FEFF") << "a" + QString(QChar(0xfeff)) + ".mp3"
                                   << QByteArray("a\xef\xbb\xbf.mp3");
     QTest::newRow("component too long") << QString(256, 'x') << QByteArray();
@@ -220,7 +221,7 @@ void TestSafeRename::encodeNewName() {
 // back unchanged from its bytes, and its bytes are QFile::encodeName's.
 void TestSafeRename::encodeNewNameOfRandomText() {
     QRandomGenerator random(20261210);
-    const char16_t samples[] = {u'a', u'Z', u' ', 0x7f,   0x80,   0xe9,   0x7ff,  0x800,
+    const char16_t samples[] = {u'a',   u'Z',   u' ',   0x7f,   0x80,   0xe9,   0x7ff,  0x800,
                                 0x20ac, 0xfeff, 0xfffd, 0xffff, 0xd800, 0xdbff, 0xdc00, 0xdfff};
     for (int round = 0; round < 5000; ++round) {
         QString name = QStringLiteral("n");

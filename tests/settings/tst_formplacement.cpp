@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "settings/FormPlacement.h"
-#include "settings/store/TRegistryIniFile.h"
 #include "settings/WorkArea.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"
 

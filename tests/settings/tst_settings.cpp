@@ -11,8 +11,8 @@
 #include "settings/FormPlacement.h"
 #include "settings/Settings.h"
 #include "settings/SettingsControls.h"
-#include "settings/store/TRegistryIniFile.h"
 #include "settings/WorkArea.h"
+#include "settings/store/TRegistryIniFile.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"
 

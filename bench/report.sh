@@ -84,7 +84,7 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo "| phase | tool | command |"
   echo "|---|---|---|"
   echo "| scan | find | \`find LIB -type f -iname '*.mp3' -printf '%s %p\\\\n'\` |"
-  echo "| scan | norvane | \`norvane-bench-scan LIB\`: the engine's scan as norvane-cli runs it, listing each file |"
+  echo "| scan | norvane | \`norvane-bench-scan LIB\`: the engine's scan as the window runs it, listing and sizing each file it takes (norvane-cli skips the sizes, which it does not show) |"
   echo "| preview | norvane | \`norvane-cli --defaults -i IN -o OUT --keep-underscores --keep-extension-case -f tsv LIB\` |"
   echo "| preview | mmv | \`mmv -n ';* - * - * - *.[mM][pP]3' '#1#3 - #2 - #4 - #5.#6#7\\\\3'\` in LIB |"
   echo "| preview | rename | \`find LIB -type f -iname '*.mp3' -print0 \\| rename -0 -n 's{/([^/]*?) - ([^/]*?) - ([^/]*?) - ([^/]*)(\\\\.mp3)\\\\z}{/\$2 - \$1 - \$3 - \$4\$5}i'\` |"

@@ -12,7 +12,7 @@
 # bench/results/raw.tsv. The libraries live outside the repository.
 #
 # Settings (environment): BUILD_DIR (build), BENCH_SIZES ("10000 100000"),
-# BENCH_RUNS (5), BENCH_SMALL_RUNS (9, for libraries below 50,000 tracks,
+# BENCH_RUNS (5), BENCH_SMALL_RUNS (15, for libraries below 50,000 tracks,
 # whose short times suffer most from other work on the machine),
 # BENCH_WINDOW_RUNS (3), BENCH_WORK ($TMPDIR/norvane-bench).
 set -euo pipefail
@@ -22,7 +22,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 case $BUILD_DIR in /*) ;; *) BUILD_DIR=$ROOT/$BUILD_DIR ;; esac
 SIZES=${BENCH_SIZES:-"10000 100000"}
 LARGE_RUNS=${BENCH_RUNS:-5}
-SMALL_RUNS=${BENCH_SMALL_RUNS:-9}
+SMALL_RUNS=${BENCH_SMALL_RUNS:-15}
 WINDOW_RUNS=${BENCH_WINDOW_RUNS:-3}
 WORK=${BENCH_WORK:-${TMPDIR:-/tmp}/norvane-bench}
 RESULTS=$ROOT/bench/results

@@ -221,8 +221,19 @@ FolderNames FolderAndParentName(const QString& folderPath) {
     return names;
 }
 
+NameStatusTexts::NameStatusTexts()
+    : renamePending(Text(Texts::kStatusRenamePending)),
+      alreadyInOutputFormat(Text(Texts::kStatusAlreadyInOutputFormat)),
+      noNewName(Text(Texts::kStatusNoNewName)) {}
+
 NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
                           const SlotList& out, const NameOptions& options) {
+    return ComputeNewName(name, names, in, out, options, NameStatusTexts());
+}
+
+NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
+                          const SlotList& out, const NameOptions& options,
+                          const NameStatusTexts& texts) {
     NameResult result;
     QString cleanedBase;
     QStringView base = NameWithoutExtensionView(name);
@@ -248,14 +259,14 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         } else if (composed.isEmpty()) {
             // An empty name is no proposal: the row would read "rename pending"
             // while nothing could be renamed.
-            result.status = Text(Texts::kStatusNoNewName);
+            result.status = texts.noNewName;
             return result;
         } else if (composed != name) {
             result.newName = std::move(composed);
-            result.status = Text(Texts::kStatusRenamePending);
+            result.status = texts.renamePending;
             return result;
         } else {
-            result.status = Text(Texts::kStatusAlreadyInOutputFormat);
+            result.status = texts.alreadyInOutputFormat;
             return result;
         }
     } catch (const std::exception& e) {

@@ -32,10 +32,22 @@ struct FolderNames {
 };
 FolderNames FolderAndParentName(const QString& folderPath);
 
+// The statuses of a name that fits or yields nothing, looked up once for a
+// run of rows and shared by them.
+struct NameStatusTexts {
+    NameStatusTexts();
+    QString renamePending;
+    QString alreadyInOutputFormat;
+    QString noNewName;
+};
+
 // Takes a name apart by the existing-name slots and builds the proposal by the
 // new-name slots. Never throws: every failure ends as the status.
 NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
                           const SlotList& out, const NameOptions& options);
+NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
+                          const SlotList& out, const NameOptions& options,
+                          const NameStatusTexts& texts);
 // The same, written into the row's New Filename and Status.
 void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in,
                     const SlotList& out, const NameOptions& options);

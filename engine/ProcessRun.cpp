@@ -19,6 +19,7 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
     const SlotList in = ActiveSlots(settings.existingScheme);
     const SlotList out = ActiveSlots(settings.newScheme);
     const NameOptions options = settings.options;
+    const NameStatusTexts texts;
 
     RunScope run(model, services, selection ? selection->count() : model.size());
     // The rows of a folder follow each other: its names are taken apart once.
@@ -35,7 +36,7 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
             names = FolderAndParentName(row.folder);
             namesOf = row.folder;
         }
-        NameResult result = ComputeNewName(row.existing, names, in, out, options);
+        NameResult result = ComputeNewName(row.existing, names, in, out, options, texts);
         // Only the two texts the run owns are written, whatever the computation does.
         ResultRow& target = model.mutableRow(i);
         target.newName = std::move(result.newName);

@@ -44,8 +44,10 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo
   echo "Made by \`make bench\` (bench/run.sh) on $(date -u '+%Y-%m-%d %H:%M UTC'), in ${BENCH_ELAPSED:-?} s."
   echo "Every time is the median wall time of the runs shown (warm cache, a fresh"
-  echo "hard-linked copy of the library for every execute run). A ratio is Norvane's"
-  echo "time divided by the other tool's, measured in the same run: below 1 is faster."
+  echo "hard-linked copy of the library for every execute run, written out with sync"
+  echo "before the tool starts; each execute run starts with the next tool). A ratio"
+  echo "is Norvane's time divided by the other tool's, measured in the same run: below"
+  echo "1 is faster."
   echo
   echo "## Machine"
   echo

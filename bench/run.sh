@@ -59,9 +59,12 @@ say() { printf '%s\n' "$*" >&2; }
 # A fresh copy of the library at the one path every tool works on, so that
 # the rename loop's list (made from a dry run there) names the copy's files.
 # Hard links copy the tree of names, which is what the tools change.
+# The copy, and the last job's changes, are written out first, so that no
+# tool is timed while the kernel writes back what the one before it did.
 fresh_copy() {
   rm -rf "$RUN_DIR"
   cp -al "$WORK/lib-$1" "$RUN_DIR"
+  sync
 }
 
 # timed SIZE PHASE TOOL RUN OUT COMMAND...: runs COMMAND with its output in
@@ -122,7 +125,10 @@ for size in $SIZES; do
   cli_same >"$WORK/list.tsv" 2>>"$LOG"
   declare -A sums=()
   for run in $(seq "$RUNS"); do
-    for tool in norvane norvane-default mmv rename loop; do
+    # Each run starts with the next tool, so that none always goes first.
+    tools=(norvane norvane-default mmv rename loop)
+    for k in "${!tools[@]}"; do
+      tool=${tools[$(((k + run) % ${#tools[@]}))]}
       fresh_copy "$size"
       case $tool in
         norvane) timed "$size" execute "$tool" "$run" /dev/null cli_same -x ;;

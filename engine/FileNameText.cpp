@@ -2,10 +2,26 @@
 
 #include <QFile>
 
+#include <cstring>
+
 namespace {
 
 bool IsContinuation(unsigned char byte) {
     return (byte & 0xc0) == 0x80;
+}
+
+// Whether any of the eight bytes at bytes is beyond ASCII.
+bool HasHighBit(const unsigned char* bytes) {
+    quint64 word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & 0x8080808080808080ULL) != 0;
+}
+
+// Whether any of the four UTF-16 units at units is beyond ASCII.
+bool HasNonAscii(const QChar* units) {
+    quint64 word;
+    std::memcpy(&word, units, sizeof word);
+    return (word & 0xff80ff80ff80ff80ULL) != 0;
 }
 
 }  // namespace
@@ -22,8 +38,15 @@ QString DecodeFileName(const QByteArray& bytes) {
     for (qsizetype i = 0; i < size;) {
         const unsigned char lead = in[i];
         if (lead < 0x80) {
-            *out++ = lead;
-            ++i;
+            // Names are mostly ASCII: eight bytes at a time while they are.
+            while (size - i >= 8 && !HasHighBit(in + i)) {
+                for (int k = 0; k < 8; ++k)
+                    out[k] = in[i + k];
+                out += 8;
+                i += 8;
+            }
+            while (i < size && in[i] < 0x80)
+                *out++ = in[i++];
             continue;
         }
         // Only well-formed UTF-8 is decoded here: no overlong forms, no
@@ -73,6 +96,15 @@ std::optional<QByteArray> PlainUtf8(const QString& name) {
     QByteArray utf8(size * 3, Qt::Uninitialized);
     char* out = utf8.data();
     for (qsizetype i = 0; i < size; ++i) {
+        // Four ASCII characters at a time while there are.
+        while (size - i >= 4 && !HasNonAscii(units + i)) {
+            for (int k = 0; k < 4; ++k)
+                out[k] = static_cast<char>(units[i + k].unicode());
+            out += 4;
+            i += 4;
+        }
+        if (i == size)
+            break;
         char32_t c = units[i].unicode();
         if (QChar::isSurrogate(c)) {
             if (!QChar::isHighSurrogate(c) || i + 1 == size || !units[i + 1].isLowSurrogate())

@@ -229,6 +229,8 @@ void TestSafeRename::encodeNewNameOfRandomText() {
             name.clear();
         const int length = 1 + random.bounded(12);
         for (int i = 0; i < length; ++i) {
+            if (random.bounded(5) == 0)
+                name += QStringLiteral("Some Band - ");
             if (random.bounded(4) == 0)
                 name += QChar(char16_t(1 + random.bounded(0xfffe)));
             else

@@ -1,9 +1,7 @@
 #include "cli/InputFolderSet.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 
 #include <sys/stat.h>
 
@@ -15,23 +13,6 @@ namespace {
 // The scan reaches folders through the encoded form of their text.
 bool SurvivesDecoding(const QByteArray& bytes) {
     return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
-}
-
-// The sorted list box's place for a new entry: the locale's case-insensitive
-// order, ties broken by exact comparison so that the order is stable.
-qsizetype SortedPosition(const QStringList& folders, const QString& path) {
-    QCollator collator(QLocale::system());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    qsizetype position = 0;
-    while (position < folders.size()) {
-        int order = collator.compare(path, folders.at(position));
-        if (order == 0)
-            order = path.compare(folders.at(position));
-        if (order < 0)
-            break;
-        ++position;
-    }
-    return position;
 }
 
 }  // namespace
@@ -71,6 +52,6 @@ InputFolderSet::Outcome InputFolderSet::add(const QByteArray& argument) {
         if (SameInputPath(entry, folder))
             return Outcome::AlreadyListed;
     }
-    m_folders.insert(SortedPosition(m_folders, folder), folder);
+    m_folders.insert(SortedInputPosition(m_folders, folder), folder);
     return Outcome::Added;
 }

@@ -1,8 +1,6 @@
 #include "settings/InputFolderList.h"
 
-#include <QCollator>
 #include <QListWidget>
-#include <QLocale>
 
 #include "shared/General/General.h"
 
@@ -14,31 +12,13 @@ int InputFolderPosition(const QListWidget* list, const QString& path) {
     return -1;
 }
 
-// Where the list box sorts a new entry: the locale's case-insensitive order,
-// ties broken by exact comparison so that the order is stable.
-static int SortedPosition(const QListWidget* list, const QString& path) {
-    QCollator collator(QLocale::system());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    int position = 0;
-    while (position < list->count()) {
-        const QString entry = list->item(position)->text();
-        int order = collator.compare(path, entry);
-        if (order == 0)
-            order = path.compare(entry);
-        if (order < 0)
-            break;
-        ++position;
-    }
-    return position;
-}
-
 bool AddInputFolder(QListWidget* list, const QString& path, int* position) {
     const QString folder = NormalizeInputPath(path);
     if (folder.isEmpty() || !IsExistingDirectory(folder))
         return false;
     if (InputFolderPosition(list, folder) >= 0)
         return false;
-    const int at = SortedPosition(list, folder);
+    const int at = static_cast<int>(SortedInputPosition(InputFolders(list), folder));
     list->insertItem(at, folder);
     if (position)
         *position = at;

@@ -1,5 +1,6 @@
 #include "shared/General/InputPath.h"
 
+#include <QCollator>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -21,4 +22,19 @@ QString NormalizeInputPath(const QString& path) {
 bool SameInputPath(const QString& a, const QString& b) {
     const QLocale locale = QLocale::system();
     return locale.toLower(a) == locale.toLower(b);
+}
+
+qsizetype SortedInputPosition(const QStringList& folders, const QString& path) {
+    QCollator collator(QLocale::system());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    qsizetype position = 0;
+    while (position < folders.size()) {
+        int order = collator.compare(path, folders.at(position));
+        if (order == 0)
+            order = path.compare(folders.at(position));
+        if (order < 0)
+            break;
+        ++position;
+    }
+    return position;
 }

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "cli/ChunkWriter.h"
-#include "cli/RowBytes.h"
 #include "cli/TableOutput.h"
 #include "engine/ResultRow.h"
 
@@ -81,13 +80,13 @@ void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
     SharedBytesField folders;
     RepeatedTextField statuses;
     for (const ResultRow& row : rows) {
-        out.append(TsvField(ExistingBytes(row)));
+        out.append(TsvField(row.existingOnDisk()));
         out.append('\t');
         out.append(TsvField(row.newName.toUtf8()));
         out.append('\t');
         out.append(statuses.of(row.status));
         out.append('\t');
-        out.append(folders.of(FolderBytes(row)));
+        out.append(folders.of(row.folderOnDisk()));
         out.append('\n');
     }
 }
@@ -167,8 +166,8 @@ void WriteJson(ChunkWriter& out, const QVector<ResultRow>& rows) {
         AppendJsonString(out, row.status.toUtf8());
         out.append(", \"folder\": ");
         AppendJsonString(out, folder);
-        AppendBytesKey(out, "existing_bytes", ExistingBytes(row), existing);
-        AppendBytesKey(out, "folder_bytes", FolderBytes(row), folder);
+        AppendBytesKey(out, "existing_bytes", row.existingOnDisk(), existing);
+        AppendBytesKey(out, "folder_bytes", row.folderOnDisk(), folder);
         out.append(i + 1 < rows.size() ? "},\n" : "}\n");
     }
     out.append("]\n");

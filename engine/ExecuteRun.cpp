@@ -20,11 +20,6 @@
 
 namespace {
 
-// Rows made without the listing's bytes address the disk by their texts.
-QByteArray BytesOf(const QByteArray& bytes, const QString& text) {
-    return bytes.isEmpty() ? QFile::encodeName(text) : bytes;
-}
-
 bool DifferIgnoringCase(const QByteArray& a, const QByteArray& b) {
     const QLocale locale = QLocale::system();
     return locale.toLower(QFile::decodeName(a)) != locale.toLower(QFile::decodeName(b));
@@ -81,8 +76,8 @@ private:
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
 QString ExecuteRowIn(OpenFolder& open, const ResultRow& row, const Outcomes& outcomes) {
-    const QByteArray folder = BytesOf(row.folderBytes, row.folder);
-    const QByteArray existing = BytesOf(row.existingBytes, row.existing);
+    const QByteArray folder = row.folderOnDisk();
+    const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
     const std::optional<QByteArray> newName = EncodeNewName(row.newName);
     const int dir = open.descriptorFor(folder);

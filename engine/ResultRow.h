@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 // One line of the results list. A file row has a non-empty folder; a folder
@@ -18,6 +19,15 @@ struct ResultRow {
     QString folder;    // "Folder": path of the folder holding the file
     QByteArray existingBytes;
     QByteArray folderBytes;
+
+    // The exact bytes of the name and of the folder; rows made without the
+    // listing's bytes address the disk by their texts, encoded.
+    QByteArray existingOnDisk() const {
+        return existingBytes.isEmpty() ? QFile::encodeName(existing) : existingBytes;
+    }
+    QByteArray folderOnDisk() const {
+        return folderBytes.isEmpty() ? QFile::encodeName(folder) : folderBytes;
+    }
 
     bool isFileRow() const { return !folder.isEmpty(); }
     bool isFolderRow() const { return folder.isEmpty(); }

@@ -1,14 +1,12 @@
 #include "engine/ExecuteRun.h"
 
-#include <QFile>
-#include <QLocale>
-
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "engine/FileExistence.h"
+#include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
 #include "engine/RenameAt.h"
 #include "engine/ResultModel.h"
@@ -19,11 +17,6 @@
 #include "shared/General/Texts.h"
 
 namespace {
-
-bool DifferIgnoringCase(const QByteArray& a, const QByteArray& b) {
-    const QLocale locale = QLocale::system();
-    return locale.toLower(QFile::decodeName(a)) != locale.toLower(QFile::decodeName(b));
-}
 
 // The four outcomes, looked up once a run and shared by the rows.
 struct Outcomes {
@@ -91,7 +84,7 @@ QString ExecuteRowIn(OpenFolder& open, const ResultRow& row, const Outcomes& out
         if (error == 0)
             return outcomes.renamed;
         if (FileExistsAt(dir, newAt) &&
-            DifferIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
+            !SameNameIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
             return outcomes.newFileExists;
         // A taken name may still be the file itself under another case.
         if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)

@@ -1,6 +1,7 @@
 #include "engine/FileNameText.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include <cstring>
 
@@ -129,4 +130,9 @@ std::optional<QByteArray> PlainUtf8(const QString& name) {
     }
     utf8.truncate(out - utf8.constData());
     return utf8;
+}
+
+bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b) {
+    const QLocale locale = QLocale::system();
+    return locale.toLower(QFile::decodeName(a)) == locale.toLower(QFile::decodeName(b));
 }

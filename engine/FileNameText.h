@@ -11,6 +11,10 @@
 // The text of a name's bytes.
 QString DecodeFileName(const QByteArray& bytes);
 
+// Whether two names, as bytes, are the same text ignoring case (the locale's
+// lower case of their decoded texts).
+bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b);
+
 // The UTF-8 form of a name that surely comes back unchanged from it. Nothing
 // for the two kinds of text that may not come back: unpaired surrogates, and
 // a leading U+FEFF, which decoding drops.

@@ -1,7 +1,6 @@
 #include "engine/SafeRename.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QRandomGenerator>
 
 #include <dirent.h>
@@ -100,10 +99,7 @@ int RenameNoReplace(int dir, const QByteArray& oldPath, const QByteArray& newPat
 }
 
 bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
-    if (a == b)
-        return false;
-    const QLocale locale = QLocale::system();
-    return locale.toLower(QFile::decodeName(a)) == locale.toLower(QFile::decodeName(b));
+    return a != b && SameNameIgnoringCase(a, b);
 }
 
 // Whether the folder listing holds an entry spelled exactly as name. Inode

@@ -8,7 +8,6 @@
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
-#include "engine/RenameAt.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -117,11 +116,6 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
 }
 
 }  // namespace
-
-QString ExecuteRow(const ResultRow& row) {
-    OpenFolder open;
-    return ExecuteRowIn(open, row, Outcomes());
-}
 
 void ExecuteRows(ResultModel& model, WindowServices& services) {
     ExecuteRowsIn(model, services, nullptr);

@@ -228,10 +228,10 @@ void TForm1::PopupMenu1Popup() {
     bool anyProposal = false;
     for (int i : rows)
         anyProposal = anyProposal || m_results->row(i).hasProposal();
-    findChild<QAction*>("Process1")->setEnabled(!rows.isEmpty());
-    findChild<QAction*>("Execute1")->setEnabled(anyProposal);
-    findChild<QAction*>("Cancel1")->setEnabled(anyProposal);
-    findChild<QAction*>("Replace1")->setEnabled(m_results->size() > 0);
+    Process1->setEnabled(!rows.isEmpty());
+    Execute1->setEnabled(anyProposal);
+    Cancel1->setEnabled(anyProposal);
+    Replace1->setEnabled(m_results->size() > 0);
 }
 
 void TForm1::Process1Click() {

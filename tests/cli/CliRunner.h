@@ -1,7 +1,7 @@
 #pragma once
 
 // Runs the built norvane-cli as a process, with a configuration folder of its
-// own so that no test sees or touches the user's saved settings.
+// own (ConfigHome) so that no test sees or touches the user's saved settings.
 
 #include <QByteArray>
 #include <QDir>
@@ -10,10 +10,10 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
+#include "support/ConfigHome.h"
 #include "support/TempTree.h"
 
 namespace cli {
@@ -37,9 +37,7 @@ public:
     // The XDG configuration folder the program sees.
     QString configPath() const { return m_config.path(); }
     // The desktop program's settings file in that folder.
-    QString settingsFile() const {
-        return m_config.path() + QStringLiteral("/Tarnik/Norvane/norvane.reg");
-    }
+    QString settingsFile() const { return m_config.settingsFile(); }
 
     // Writes a settings file holding these value lines.
     bool saveSettings(const QStringList& valueLines) const {
@@ -100,7 +98,7 @@ private:
         return outcome;
     }
 
-    QTemporaryDir m_config;
+    ConfigHome m_config;
 };
 
 // The records of tsv output, each split into its four fields (still escaped).

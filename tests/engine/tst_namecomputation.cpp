@@ -7,18 +7,10 @@
 
 namespace {
 
-const QString kDash = QStringLiteral(" - ");
 const QString kPending = QStringLiteral("rename pending");
 const QString kAlready = QStringLiteral("already in output format");
 const QString kNoNewName =
     QStringLiteral("no new name: the new filename scheme gives an empty name");
-
-FilenameScheme Scheme(std::array<int, kSlotCount> slots, const QString& divider = kDash) {
-    FilenameScheme scheme;
-    scheme.slots = slots;
-    scheme.dividers.fill(divider);
-    return scheme;
-}
 
 QString DoesNotExist(const char* field) {
     return QStringLiteral("not input format: %1 does not exist").arg(QLatin1String(field));
@@ -173,11 +165,11 @@ void TestNameComputation::computeNewName_data() {
 
     // Underscores become spaces before the name is taken apart.
     QTest::newRow("underscore divider never found when removing underscores")
-        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, "_") << defOut << true << true
+        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, Dividers("_")) << defOut << true << true
         << "a b.mp3" << DoesNotExist("Artist");
     QTest::newRow("underscore divider when keeping underscores")
-        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, "_") << Scheme({N, A, X, X, X}, "_")
-        << false << true << "b_a.mp3" << kPending;
+        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, Dividers("_"))
+        << Scheme({N, A, X, X, X}, Dividers("_")) << false << true << "b_a.mp3" << kPending;
     QTest::newRow("underscores around the divider")
         << "Some_Band_-_Song.mp3" << bestOf << Scheme({A, N, X, X, X}) << Scheme({N, A, X, X, X})
         << true << true << "Song - Some Band.mp3" << kPending;
@@ -210,8 +202,8 @@ void TestNameComputation::computeNewName_data() {
         << "x - y.mp3" << bestOf << Scheme({A, A, X, X, X}) << Scheme({A, X, X, X, X}) << true
         << true << "y.mp3" << kPending;
     QTest::newRow("blanks and control characters trimmed from fields")
-        << " a \t-\x01 b .mp3" << bestOf << Scheme({A, N, X, X, X}, "-")
-        << Scheme({A, N, X, X, X}, "-") << true << true << "a-b.mp3" << kPending;
+        << " a \t-\x01 b .mp3" << bestOf << Scheme({A, N, X, X, X}, Dividers("-"))
+        << Scheme({A, N, X, X, X}, Dividers("-")) << true << true << "a-b.mp3" << kPending;
     QTest::newRow("dividers of the new name as typed, slot numbers kept")
         << "a - b.mp3" << bestOf << Scheme({A, N, X, X, X})
         << Scheme({N, X, A, X, X}, QStringList{"<1>", "<2>", "<3>", "<4>"}) << true << true

@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -8,6 +9,7 @@ class TestResultModel : public QObject {
 private Q_SLOTS:
     void headersAndRowKinds();
     void batchAppendAnnouncesOnce();
+    void modelTesterAcceptsEveryChange();
 };
 
 void TestResultModel::headersAndRowKinds() {
@@ -43,6 +45,38 @@ void TestResultModel::batchAppendAnnouncesOnce() {
     model.mutableRow(2).status = "s";
     model.rowsChanged(1, 2);
     QCOMPARE(changed.count(), 1);
+}
+
+// Qt's own checks of the model's rules, run after every change the scan, the
+// runs and the commands make: inserts, edits, a full rescan's clear.
+void TestResultModel::modelTesterAcceptsEveryChange() {
+    ResultModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVector<ResultRow> rows(3);
+    rows[0].existing = "[/x]";
+    rows[1].existing = "1.mp3";
+    rows[1].folder = "/x";
+    rows[2].existing = "2.mp3";
+    rows[2].folder = "/x";
+    model.appendRows(std::move(rows));
+    model.AddResultRow("[/y]", QString());
+    model.AddResultRow("3.mp3", "/y");
+    model.appendRows({});
+    model.setProposal(1, "one.mp3", "rename pending");
+    model.setStatus(4, "renamed");
+    model.mutableRow(2).status = "s";
+    model.rowsChanged(1, 2);
+    model.rowsChanged(-1, -1);
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.rowCount(model.index(1, 0)), 0);
+    QCOMPARE(model.columnCount(model.index(1, 0)), 0);
+    QVERIFY(!model.data(model.index(1, 0), Qt::EditRole).isValid());
+    QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+    model.clear();
+    model.AddResultRow("[/z]", QString());
+    QCOMPARE(model.rowCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestResultModel)

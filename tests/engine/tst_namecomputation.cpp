@@ -12,6 +12,19 @@ const QString kAlready = QStringLiteral("already in output format");
 const QString kNoNewName =
     QStringLiteral("no new name: the new filename scheme gives an empty name");
 
+// The outcome that goes with each status the computation writes.
+RowOutcome OutcomeOf(const QString& status) {
+    if (status == kPending)
+        return RowOutcome::RenamePending;
+    if (status == kAlready)
+        return RowOutcome::AlreadyInOutputFormat;
+    if (status == kNoNewName)
+        return RowOutcome::NoNewName;
+    if (status.startsWith("not input format: "))
+        return RowOutcome::NotInputFormat;
+    return RowOutcome::Count;
+}
+
 QString DoesNotExist(const char* field) {
     return QStringLiteral("not input format: %1 does not exist").arg(QLatin1String(field));
 }
@@ -247,6 +260,7 @@ void TestNameComputation::computeNewName() {
         ComputeNewName(name, FolderAndParentName(folderPath), ActiveSlots(in), ActiveSlots(out),
                        NameOptions{removeUnderscores, lowercaseExtension});
     QCOMPARE(result.status, status);
+    QCOMPARE(result.outcome, OutcomeOf(status));
     QCOMPARE(result.newName, newName);
 }
 
@@ -297,16 +311,19 @@ void TestNameComputation::writesIntoRow() {
     row.folder = "/m/a";
     row.newName = "earlier proposal.mp3";
     row.status = "manual rename (pending)";
+    row.outcome = RowOutcome::ManualPending;
     const SlotList in = ActiveSlots(Scheme({A, N, X, X, X}));
     ComputeNewName(row, FolderAndParentName(row.folder), in, ActiveSlots(Scheme({N, A, X, X, X})),
                    NameOptions{});
     QCOMPARE(row.newName, QString("b - a.mp3"));
     QCOMPARE(row.status, kPending);
+    QCOMPARE(row.outcome, RowOutcome::RenamePending);
     // A failure replaces the earlier proposal as well.
     ComputeNewName(row, FolderAndParentName(row.folder), ActiveSlots(Scheme({T, N, X, X, X})), in,
                    NameOptions{});
     QCOMPARE(row.newName, QString());
     QCOMPARE(row.status, NotTrackNumber("a"));
+    QCOMPARE(row.outcome, RowOutcome::NotInputFormat);
     QCOMPARE(row.existing, QString("a - b.mp3"));
 }
 

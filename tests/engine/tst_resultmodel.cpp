@@ -22,7 +22,7 @@ void TestResultModel::headersAndRowKinds() {
     QVERIFY(model.row(0).isFolderRow());
     QVERIFY(model.row(1).isFileRow());
     QVERIFY(!model.row(1).hasProposal());
-    model.setProposal(1, "b.mp3", "rename pending");
+    model.setProposal(1, "b.mp3", "rename pending", RowOutcome::RenamePending);
     QVERIFY(model.row(1).hasProposal());
     QCOMPARE(model.data(model.index(1, ResultModel::NewColumn)).toString(), QString("b.mp3"));
     QCOMPARE(model.data(model.index(1, ResultModel::FolderColumn)).toString(), QString("/music"));
@@ -62,8 +62,8 @@ void TestResultModel::modelTesterAcceptsEveryChange() {
     model.AddResultRow("[/y]", QString());
     model.AddResultRow("3.mp3", "/y");
     model.appendRows({});
-    model.setProposal(1, "one.mp3", "rename pending");
-    model.setStatus(4, "renamed");
+    model.setProposal(1, "one.mp3", "rename pending", RowOutcome::RenamePending);
+    model.setStatus(4, "renamed", RowOutcome::Renamed);
     model.mutableRow(2).status = "s";
     model.rowsChanged(1, 2);
     model.rowsChanged(-1, -1);

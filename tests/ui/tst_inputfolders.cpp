@@ -213,7 +213,7 @@ void TestInputFolders::deleteWithAndWithoutSelection() {
     for (const char* name : {"a", "b", "c"})
         QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/" + name));
     m_form->BRefreshClick();
-    m_form->results().setProposal(1, "x.mp3", "rename pending");
+    m_form->results().setProposal(1, "x.mp3", "rename pending", RowOutcome::RenamePending);
     QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
     QCOMPARE(folders()->count(), 3);
     QCOMPARE(m_form->results().row(1).newName, QString("x.mp3"));

@@ -168,7 +168,7 @@ void TestResultsCommands::applyingTheSameNameChangesNothing() {
     edit()->setText("w");
     control<QPushButton>(*m_form, "BManualRename")->click();
     QCOMPARE(row(4).status, QString("manual rename (pending)"));
-    m_form->results().setStatus(4, "marker");
+    m_form->results().setStatus(4, "marker", RowOutcome::None);
     control<QPushButton>(*m_form, "BManualRename")->click();
     QCOMPARE(row(4).newName, QString("w.mp3"));
     QCOMPARE(row(4).status, QString("marker"));

@@ -94,9 +94,7 @@ void ReplaceTexts(ResultModel& model, const CliOptions& options, CliServices& se
 }
 
 int Run(const CliOptions& options) {
-    CliSettings settings = DefaultCliSettings();
-    if (!options.defaults)
-        ReadSavedSettings(settings);
+    CliSettings settings = options.defaults ? DefaultCliSettings() : SavedCliSettings();
     ApplyOptions(settings, options);
 
     const QStringList folders = InputFolders(options.folders);

@@ -273,21 +273,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-SettingsControls TForm1::settingsControls() const {
-    SettingsControls c;
-    c.window = const_cast<TForm1*>(this);
-    c.recursive = m_ui->CBRecursive;
-    c.includeExts = m_ui->CBIncludeExts;
-    c.extensions = m_ui->MIncludeExts;
-    c.removeUnderscores = m_ui->CBRemoveUnderscores;
-    c.extensionLowercase = m_ui->CBExtensionLowercase;
-    c.inSlots = m_inScheme.slots;
-    c.outSlots = m_outScheme.slots;
-    c.inDividers = m_inScheme.dividers;
-    c.outDividers = m_outScheme.dividers;
-    return c;
-}
-
 bool TForm1::PageControl1Changing(int to) {
     (void)to;
     if (m_ui->PageControl1->currentIndex() == 0 && FileCount() == 0) {

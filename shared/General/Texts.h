@@ -309,7 +309,7 @@ inline constexpr const char* kCliProgressExecuting = QT_TRANSLATE_NOOP("Norvane"
 inline constexpr const char* kCliWriteFailed =
     QT_TRANSLATE_NOOP("Norvane", "cannot write the output: %1");
 
-// norvane-cli's Search & Replace, and the settings store opened only to read
+// norvane-cli's Search & Replace, and the settings model over the store
 inline constexpr const char* kCliProgressReplacing = QT_TRANSLATE_NOOP("Norvane", "Replacing: %1%");
 inline constexpr const char* kCliSearchNotFound =
     QT_TRANSLATE_NOOP("Norvane", "warning: the search text \"%1\" is not found in any name");
@@ -319,6 +319,8 @@ inline constexpr const char* kCliSearchReplacePairs = QT_TRANSLATE_NOOP(
     "Norvane", "every --search needs a --replace, and every --replace a --search");
 inline constexpr const char* kSettingsReadOnly =
     QT_TRANSLATE_NOOP("Norvane", "The settings file %1 is open for reading only.");
+inline constexpr const char* kSettingsUnknownValue =
+    QT_TRANSLATE_NOOP("Norvane", "The settings have no value \"%1\".");
 
 }  // namespace Texts
 

@@ -140,6 +140,19 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
     }
 }
 
+// The checks that need the whole command line, and the search and replace
+// texts paired.
+void Complete(CliOptions& options, const ReplacementTexts& texts) {
+    if (texts.searches.size() != texts.replaces.size())
+        throw UsageError(Text(Texts::kCliSearchReplacePairs));
+    for (qsizetype k = 0; k < texts.searches.size(); ++k)
+        options.replacements.append({texts.searches.at(k), texts.replaces.at(k)});
+    if (!options.extensionLines.isEmpty() && options.allFiles)
+        throw UsageError(Text(Texts::kCliExtWithAllFiles));
+    if (options.folders.isEmpty())
+        throw UsageError(Text(Texts::kCliNoFolder));
+}
+
 }  // namespace
 
 CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
@@ -192,15 +205,7 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
         }
         Apply(options, texts, *entry, optionText, value);
     }
-    if (options.help || options.version)
-        return options;
-    if (texts.searches.size() != texts.replaces.size())
-        throw UsageError(Text(Texts::kCliSearchReplacePairs));
-    for (qsizetype k = 0; k < texts.searches.size(); ++k)
-        options.replacements.append({texts.searches.at(k), texts.replaces.at(k)});
-    if (!options.extensionLines.isEmpty() && options.allFiles)
-        throw UsageError(Text(Texts::kCliExtWithAllFiles));
-    if (options.folders.isEmpty())
-        throw UsageError(Text(Texts::kCliNoFolder));
+    if (!options.help && !options.version)
+        Complete(options, texts);
     return options;
 }

@@ -98,21 +98,39 @@ void SaveFormPlacement(QWidget* window, SettingsModel& settings, const QString& 
     }
 }
 
+namespace {
+
+// Whether the load reached all these values of the placement: a value after
+// one that could not be read is not known, and the step that needs it, with
+// those after it, is skipped.
+bool AllKnown(const SettingsModel& settings, const QString& prefix,
+              std::initializer_list<const char*> words) {
+    for (const char* word : words) {
+        if (!settings.known(SettingsKeys::PlacementKey(prefix, word)))
+            return false;
+    }
+    return true;
+}
+
+// Only a stored state of "maximised" has an effect.
+void RestoreMaximized(QWidget* window, const SettingsModel& settings, const QString& key) {
+    const int state = settings.holds(key) ? settings.integer(key) : currentState(window);
+    if (state != kStateMaximized)
+        return;
+    if (IsMainWindow(window))
+        showMaximized() = true;
+    else
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+}  // namespace
+
 void RestoreFormPlacement(QWidget* window, const SettingsModel& settings, const QString& prefix,
                           TPlacementOptions options) {
     using namespace SettingsKeys;
-    // A value after one that could not be read is not known: the step that
-    // needs it, and those after it, are skipped.
-    const auto known = [&](std::initializer_list<const char*> words) {
-        for (const char* word : words) {
-            if (!settings.known(PlacementKey(prefix, word)))
-                return false;
-        }
-        return true;
-    };
     try {
-        if (((options & plSize) && !known({kHeight, kWidth})) ||
-            ((options & plPosition) && !known({kTop, kLeft})))
+        if (((options & plSize) && !AllKnown(settings, prefix, {kHeight, kWidth})) ||
+            ((options & plPosition) && !AllKnown(settings, prefix, {kTop, kLeft})))
             return;
         const QRect current = window->geometry();
         int width = current.width();
@@ -146,16 +164,8 @@ void RestoreFormPlacement(QWidget* window, const SettingsModel& settings, const 
         window->setGeometry(left, top, width, height);
         window->setProperty(kAppliedProperty, QRect(left, top, width, height));
 
-        if ((options & plMaximized) && known({kState})) {
-            const QString key = PlacementKey(prefix, kState);
-            const int state = settings.holds(key) ? settings.integer(key) : currentState(window);
-            if (state == kStateMaximized) {
-                if (IsMainWindow(window))
-                    showMaximized() = true;
-                else
-                    window->setWindowState(window->windowState() | Qt::WindowMaximized);
-            }
-        }
+        if ((options & plMaximized) && AllKnown(settings, prefix, {kState}))
+            RestoreMaximized(window, settings, PlacementKey(prefix, kState));
     } catch (...) {
     }
 }

@@ -140,6 +140,8 @@ void TestCliRun::switches_data() {
     QTest::newRow("--keep-extension-case")
         << QStringList{"--keep-extension-case"}
         << QStringList{song + " > Album - Music - 01 - My Song.MP3", x};
+    QTest::newRow("a short option's value attached")
+        << QStringList{"-oTrackname"} << QStringList{song + " > My Song.mp3", x};
     QTest::newRow("--ext, twice") << QStringList{"--ext", ".txt", "-e", ".MP3"}
                                   << QStringList{song + " > Album - Music - 01 - My Song.mp3",
                                                  "notes.txt > ", x};

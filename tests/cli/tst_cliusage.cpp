@@ -29,6 +29,11 @@ void TestCliUsage::usageErrors_data() {
     QTest::newRow("bundled short options")
         << QStringList{"-xa", folder} << "unknown option \"-xa\"";
     QTest::newRow("value for a switch") << QStringList{"--execute=yes", folder} << "takes no value";
+    QTest::newRow("the first fault in the order given")
+        << QStringList{"--bogus", folder, "-i"} << "unknown option \"--bogus\"";
+    QTest::newRow("a short option's value starts right after it")
+        << QStringList{"-i=Track# - Trackname", folder}
+        << "-i: the scheme \"=Track# - Trackname\" must start with a field, not with \"=\"";
     QTest::newRow("missing value") << QStringList{folder, "-i"} << "\"-i\" needs a value";
     QTest::newRow("bad scheme") << QStringList{"-x", "-i", "The Artist - Trackname", folder}
                                 << "-i: the scheme \"The Artist - Trackname\" must start";

@@ -187,7 +187,8 @@ void TestTranslationsComplete::everyTextIsTranslated() {
     QFETCH(QString, language);
     const Catalogue ts = translations(language);
     QVERIFY2(ts.error.isEmpty(), qPrintable(ts.error));
-    QCOMPARE(ts.language, language);
+    // lupdate names a language it makes a file for with its territory ("it_IT").
+    QCOMPARE(ts.language.section(u'_', 0, 0), language);
 
     QStringList faults;
     for (const QString& key : m_code.order) {

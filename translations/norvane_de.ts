@@ -528,7 +528,7 @@ Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
 --defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  mit Unterordnern, Unterstriche werden Leerzeichen, Endungen kleingeschrieben.
+  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben.
 
 Ausgabe: eine Zeile für jede Zeile der Ergebnisliste, in deren Reihenfolge,
 mit den Spalten Bisheriger Dateiname, Neuer Dateiname, Status und Ordner;

@@ -3,6 +3,8 @@
 // The one table of every text Norvane shows to the user. Each entry is marked
 // for Qt's translation tools (context "Norvane"); look texts up with Text().
 // Texts with "%1" placeholders are filled with QString::arg().
+// Their translations are translations/norvane_<language>.ts: a new or changed
+// text needs `make translations` and its translation there (see README.md).
 
 #include <QCoreApplication>
 #include <QString>

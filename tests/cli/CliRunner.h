@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -51,6 +52,11 @@ public:
         return file.write(data) == data.size();
     }
 
+    // The locale variables of the runs that follow, in place of LC_ALL=C.UTF-8
+    // (which keeps the program's texts English). Qt reads the language from
+    // these variables itself, so a run in German needs no generated system locale.
+    void setLocale(const QMap<QString, QString>& variables) { m_locale = variables; }
+
     // Standard output goes to outputFile when one is given.
     Outcome run(const QStringList& arguments, const QString& workingFolder = QString(),
                 const QString& outputFile = QString()) const {
@@ -82,7 +88,10 @@ private:
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+            env.remove(QString::fromLatin1(name));
+        for (auto it = m_locale.cbegin(); it != m_locale.cend(); ++it)
+            env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);
         if (!workingFolder.isEmpty())
             process.setWorkingDirectory(workingFolder);
@@ -99,6 +108,7 @@ private:
     }
 
     ConfigHome m_config;
+    QMap<QString, QString> m_locale = {{QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")}};
 };
 
 // The records of tsv output, each split into its four fields (still escaped).

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void searchAndReplace_data();
     void searchAndReplace();
     void replacedNamesAreExecuted();
+    void outcomesDoNotDependOnTheLanguage();
     void savedSettings_data();
     void savedSettings();
     void noSettingsFileIsMade();
@@ -255,6 +256,29 @@ void TestCliRun::replacedNamesAreExecuted() {
                                "notes.mp3 > memo.mp3 > new_file_exists"}));
     QCOMPARE(tree.entryNames("Music/Album"),
              (QList<QByteArray>{"Disc - 01 - One.mp3", "memo.mp3", "notes.mp3"}));
+}
+
+// In German the statuses are German; the exit status and the outcome words
+// are the same as in English.
+void TestCliRun::outcomesDoNotDependOnTheLanguage() {
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Album/Band - Album - 03 - Three.MP3"));
+    QVERIFY(tree.addFile("Music/Album/Cover - Album - 03 - Three.mp3"));
+    cli::Runner runner;
+    const QString german = "de_DE.UTF-8";
+    runner.setLocale({{"LANG", german}, {"LC_ALL", german}});
+
+    const cli::Outcome outcome =
+        runner.run({"--defaults", "-x", "-f", "json", tree.filePath("Music/Album")});
+
+    QCOMPARE(outcome.exitCode, 1);
+    const QJsonArray rows = QJsonDocument::fromJson(outcome.out).array();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1).toObject().value("outcome").toString(), QString("renamed"));
+    const QJsonObject taken = rows.at(2).toObject();
+    QCOMPARE(taken.value("outcome").toString(), QString("new_file_exists"));
+    QVERIFY2(!taken.value("status").toString().startsWith("error: "),
+             qPrintable(taken.value("status").toString()));
 }
 
 void TestCliRun::savedSettings_data() {

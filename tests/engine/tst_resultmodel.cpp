@@ -4,6 +4,21 @@
 
 #include "engine/ResultModel.h"
 
+namespace {
+
+// A folder row "[/x]" and two file rows in "/x".
+QVector<ResultRow> FolderWithTwoFiles() {
+    QVector<ResultRow> rows(3);
+    rows[0].existing = "[/x]";
+    rows[1].existing = "1.mp3";
+    rows[1].folder = "/x";
+    rows[2].existing = "2.mp3";
+    rows[2].folder = "/x";
+    return rows;
+}
+
+}  // namespace
+
 class TestResultModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -31,13 +46,7 @@ void TestResultModel::headersAndRowKinds() {
 void TestResultModel::batchAppendAnnouncesOnce() {
     ResultModel model;
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    QVector<ResultRow> rows(3);
-    rows[0].existing = "[x]";
-    rows[1].existing = "1.mp3";
-    rows[1].folder = "/x";
-    rows[2].existing = "2.mp3";
-    rows[2].folder = "/x";
-    model.appendRows(std::move(rows));
+    model.appendRows(FolderWithTwoFiles());
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(model.rowCount(), 3);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
@@ -52,13 +61,7 @@ void TestResultModel::batchAppendAnnouncesOnce() {
 void TestResultModel::modelTesterAcceptsEveryChange() {
     ResultModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QVector<ResultRow> rows(3);
-    rows[0].existing = "[/x]";
-    rows[1].existing = "1.mp3";
-    rows[1].folder = "/x";
-    rows[2].existing = "2.mp3";
-    rows[2].folder = "/x";
-    model.appendRows(std::move(rows));
+    model.appendRows(FolderWithTwoFiles());
     model.AddResultRow("[/y]", QString());
     model.AddResultRow("3.mp3", "/y");
     model.appendRows({});

@@ -424,134 +424,6 @@
         <translation>Elegir carpeta</translation>
     </message>
     <message>
-        <source>Usage: norvane-cli [OPTIONS] FOLDER...
-
-Renames music files by their names, as the Norvane window does. Lists the
-files in each FOLDER (a file stands for its folder), takes every name apart
-by the existing filename scheme and proposes a new name built by the new
-filename scheme. Nothing is renamed on disk unless --execute is given.
-
-Options:
-  -i, --in SCHEME          existing filename scheme (how the names are built now)
-  -o, --out SCHEME         new filename scheme (how the names shall be built)
-  -e, --ext EXT            only files with this extension, dot included: -e .mp3
-                           (repeat for more; replaces the saved extension list)
-  -a, --all-files          every file, whatever its extension
-      --no-recursive       do not descend into subfolders
-      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
-      --keep-extension-case  keep the extension&apos;s letter case
-                           (&quot;Extension Lowercase&quot; off)
-  -x, --execute            rename the files on disk
-  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
-                           or json
-      --defaults           ignore the settings saved by the Norvane window
-  -h, --help               show this help
-      --version            show the version
-
-A SCHEME is written as the window&apos;s preview shows it, without the extension:
-up to five fields with the divider texts between them, such as
-  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
-Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
-any letter case. Folder and ParentFolder are the names of the file&apos;s folder
-and of the folder above it. A scheme starts with a field, and a divider
-cannot hold a field name. Text after the last field is the divider looked
-for there in existing names (&quot; - &quot; when there is none).
-
-What the command line does not give comes from the settings the Norvane
-window saved; they are only read, never changed. With --defaults, or when
-nothing is saved, it comes from the defaults:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
-
-Output: one line for every row of the results list, in its order, with the
-columns Existing Filename, New Filename, Status and Folder; each folder has
-a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
-and writes tab, line feed, carriage return and backslash in a field as \t,
-\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
-&quot;new&quot;, &quot;status&quot; and &quot;folder&quot;; a name that is not valid UTF-8 shows with
-replacement characters and carries its exact bytes, in base64, in
-&quot;existing_bytes&quot; or &quot;folder_bytes&quot;.
-
-Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
-
-Examples:
-  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
-  Rename a whole library, then show the rows that failed:
-    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
-</source>
-        <translation>Uso: norvane-cli [OPCIONES] CARPETA...
-
-Renombra archivos de música por su nombre, como lo hace la ventana de
-Norvane. Lista los archivos de cada CARPETA (un archivo vale por su carpeta),
-descompone cada nombre según el esquema de nombre actual y propone un nombre
-nuevo construido según el esquema de nombre nuevo. No se renombra nada en el
-disco a menos que se indique --execute.
-
-Opciones:
-  -i, --in ESQUEMA         esquema de nombre actual (cómo están formados los
-                           nombres)
-  -o, --out ESQUEMA        esquema de nombre nuevo (cómo deben formarse)
-  -e, --ext EXT            solo archivos con esta extensión, punto incluido:
-                           -e .mp3 (repítala para más; sustituye la lista de
-                           extensiones guardada)
-  -a, --all-files          todos los archivos, sea cual sea su extensión
-      --no-recursive       no entrar en las subcarpetas
-      --keep-underscores   conservar los «_» de los nombres («Quitar guiones
-                           bajos» desactivado)
-      --keep-extension-case  conservar mayúsculas y minúsculas de la extensión
-                           («Extensión en minúsculas» desactivado)
-  -x, --execute            renombrar los archivos en el disco
-  -f, --format FORMATO     table (predeterminado en un terminal), tsv
-                           (predeterminado en otro caso) o json
-      --defaults           no tener en cuenta la configuración guardada por
-                           la ventana de Norvane
-  -h, --help               mostrar esta ayuda
-      --version            mostrar la versión
-
-Un ESQUEMA se escribe sin la extensión, como lo muestra la vista previa de la
-ventana: hasta cinco campos con los textos separadores entre ellos, como
-  &quot;Artist - Album - Track# - Trackname&quot;   o   &quot;Track#. Trackname&quot;
-Los campos se escriben siempre en inglés, en mayúsculas o minúsculas: Artist
-(Artista), Album (Álbum), Track# (N.º de pista), Trackname (Título), Folder
-(Carpeta), ParentFolder (Carpeta padre) y [none] ([ninguno]). Folder y
-ParentFolder son los nombres de la carpeta del archivo y de la carpeta que la
-contiene. Un esquema empieza por un campo, y un separador no puede contener
-un nombre de campo. El texto después del último campo es el separador que se
-busca allí en los nombres actuales (&quot; - &quot; si no hay ninguno).
-
-Lo que no indica la línea de comandos sale de la configuración que guardó la
-ventana de Norvane; solo se lee, nunca se cambia. Con --defaults, o si no hay
-nada guardado, se usan los valores predeterminados:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subcarpetas incluidas, guiones bajos convertidos en espacios, extensiones
-  en minúsculas.
-
-Salida: una línea por cada fila de la lista de resultados, en su orden, con
-las columnas Nombre actual, Nombre nuevo, Estado y Carpeta; cada carpeta tiene
-una fila «[carpeta]» propia con las demás columnas vacías. tsv no tiene línea
-de encabezado y escribe el tabulador, el salto de línea, el retorno de carro y
-la barra inversa de un campo como \t, \n, \r y \\. json es una matriz de
-objetos con las claves «existing», «new», «status» y «folder»; un nombre que
-no es UTF-8 válido se muestra con caracteres de sustitución y lleva sus bytes
-exactos, en base64, en «existing_bytes» o «folder_bytes».
-
-Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
-estado «Error: ...» o la ejecución falló, 2 si hubo un error de uso.
-
-Ejemplos:
-  Ver qué pasaría con un álbum cuyos archivos se llaman &quot;07 - Título.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Música/Álbum
-  Renombrar toda una colección y mostrar después las filas que fallaron:
-    norvane-cli -x -f tsv ~/Música &gt; renombrados.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^Error: /&apos; renombrados.tsv
-</translation>
-    </message>
-    <message>
         <source>norvane-cli %1</source>
         <translation>norvane-cli %1</translation>
     </message>
@@ -638,6 +510,186 @@ Ejemplos:
     <message>
         <source>cannot write the output: %1</source>
         <translation>no se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder; each folder has
+a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
+and writes tab, line feed, carriage return and backslash in a field as \t,
+\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
+&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Uso: norvane-cli [OPCIONES] CARPETA...
+
+Renombra archivos de música por su nombre, como lo hace la ventana de
+Norvane. Lista los archivos de cada CARPETA (un archivo vale por su carpeta),
+descompone cada nombre según el esquema de nombre actual y propone un nombre
+nuevo construido según el esquema de nombre nuevo. No se renombra nada en el
+disco a menos que se indique --execute.
+
+Opciones:
+  -i, --in ESQUEMA         esquema de nombre actual (cómo están formados los
+                           nombres)
+  -o, --out ESQUEMA        esquema de nombre nuevo (cómo deben formarse)
+  -e, --ext EXT            solo archivos con esta extensión, punto incluido:
+                           -e .mp3 (repítala para más; sustituye la lista de
+                           extensiones guardada)
+  -a, --all-files          todos los archivos, sea cual sea su extensión
+      --no-recursive       no entrar en las subcarpetas
+      --keep-underscores   conservar los «_» de los nombres («Quitar guiones
+                           bajos» desactivado)
+      --keep-extension-case  conservar mayúsculas y minúsculas de la extensión
+                           («Extensión en minúsculas» desactivado)
+      --search TEXTO       buscar TEXTO en los nombres nuevos y poner allí el
+      --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
+                           reemplazar» en la ventana (véase más abajo)
+  -x, --execute            renombrar los archivos en el disco
+  -f, --format FORMATO     table (predeterminado en un terminal), tsv
+                           (predeterminado en otro caso) o json
+      --defaults           no tener en cuenta la configuración guardada por
+                           la ventana de Norvane
+  -h, --help               mostrar esta ayuda
+      --version            mostrar la versión
+
+Un ESQUEMA se escribe sin la extensión, como lo muestra la vista previa de la
+ventana: hasta cinco campos con los textos separadores entre ellos, como
+  &quot;Artist - Album - Track# - Trackname&quot;   o   &quot;Track#. Trackname&quot;
+Los campos se escriben siempre en inglés, en mayúsculas o minúsculas: Artist
+(Artista), Album (Álbum), Track# (N.º de pista), Trackname (Título), Folder
+(Carpeta), ParentFolder (Carpeta padre) y [none] ([ninguno]). Folder y
+ParentFolder son los nombres de la carpeta del archivo y de la carpeta que la
+contiene. Un esquema empieza por un campo, y un separador no puede contener
+un nombre de campo. El texto después del último campo es el separador que se
+busca allí en los nombres actuales (&quot; - &quot; si no hay ninguno).
+
+--search y --replace van por parejas: el primer --search con el primer
+--replace, y así sucesivamente. Una vez propuestos los nombres nuevos, cada
+pareja a su vez reemplaza cada aparición de su texto buscado (con sus
+mayúsculas y minúsculas exactas) en el nombre nuevo de cada archivo, o en su
+nombre actual si no tiene ninguno; los archivos que cambia quedan en el
+estado «Reemplazado (cambio de nombre pendiente)».
+
+Lo que no indica la línea de comandos sale de la configuración que guardó la
+ventana de Norvane; solo se lee, nunca se cambia. Con --defaults, o si no hay
+nada guardado, se usan los valores predeterminados:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subcarpetas incluidas, guiones bajos convertidos en espacios, extensiones
+  en minúsculas.
+
+Salida: una línea por cada fila de la lista de resultados, en su orden, con
+las columnas Nombre actual, Nombre nuevo, Estado y Carpeta; cada carpeta tiene
+una fila «[carpeta]» propia con las demás columnas vacías. tsv no tiene línea
+de encabezado y escribe el tabulador, el salto de línea, el retorno de carro y
+la barra inversa de un campo como \t, \n, \r y \\. json es una matriz de
+objetos con las claves «existing», «new», «status», «outcome» y «folder»; un
+nombre que no es UTF-8 válido se muestra con caracteres de sustitución y
+lleva sus bytes exactos, en base64, en «existing_bytes» o «folder_bytes».
+«outcome» dice lo que dice el estado en una palabra que es la misma en todos
+los idiomas: none, pending, already_in_format, no_new_name,
+not_input_format, process_failed, renamed, file_does_not_exist,
+new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
+o replaced.
+
+Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
+estado «Error: ...» o la ejecución falló, 2 si hubo un error de uso.
+
+Ejemplos:
+  Ver qué pasaría con un álbum cuyos archivos se llaman &quot;07 - Título.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Música/Álbum
+  Renombrar toda una colección y mostrar después las filas que fallaron:
+    norvane-cli -x -f tsv ~/Música &gt; renombrados.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Error: /&apos; renombrados.tsv
+</translation>
+    </message>
+    <message>
+        <source>Replacing: %1%</source>
+        <translation>Reemplazando: %1 %</translation>
+    </message>
+    <message>
+        <source>warning: the search text &quot;%1&quot; is not found in any name</source>
+        <translation>aviso: el texto buscado «%1» no aparece en ningún nombre</translation>
+    </message>
+    <message>
+        <source>--search needs a text that is not empty</source>
+        <translation>--search necesita un texto que no esté vacío</translation>
+    </message>
+    <message>
+        <source>every --search needs a --replace, and every --replace a --search</source>
+        <translation>cada --search necesita un --replace, y cada --replace un --search</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is open for reading only.</source>
+        <translation>El archivo de configuración %1 está abierto solo para lectura.</translation>
+    </message>
+    <message>
+        <source>The settings have no value &quot;%1&quot;.</source>
+        <translation>La configuración no tiene ningún valor «%1».</translation>
     </message>
 </context>
 </TS>

@@ -424,136 +424,6 @@
         <translation>Choisir un dossier</translation>
     </message>
     <message>
-        <source>Usage: norvane-cli [OPTIONS] FOLDER...
-
-Renames music files by their names, as the Norvane window does. Lists the
-files in each FOLDER (a file stands for its folder), takes every name apart
-by the existing filename scheme and proposes a new name built by the new
-filename scheme. Nothing is renamed on disk unless --execute is given.
-
-Options:
-  -i, --in SCHEME          existing filename scheme (how the names are built now)
-  -o, --out SCHEME         new filename scheme (how the names shall be built)
-  -e, --ext EXT            only files with this extension, dot included: -e .mp3
-                           (repeat for more; replaces the saved extension list)
-  -a, --all-files          every file, whatever its extension
-      --no-recursive       do not descend into subfolders
-      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
-      --keep-extension-case  keep the extension&apos;s letter case
-                           (&quot;Extension Lowercase&quot; off)
-  -x, --execute            rename the files on disk
-  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
-                           or json
-      --defaults           ignore the settings saved by the Norvane window
-  -h, --help               show this help
-      --version            show the version
-
-A SCHEME is written as the window&apos;s preview shows it, without the extension:
-up to five fields with the divider texts between them, such as
-  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
-Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
-any letter case. Folder and ParentFolder are the names of the file&apos;s folder
-and of the folder above it. A scheme starts with a field, and a divider
-cannot hold a field name. Text after the last field is the divider looked
-for there in existing names (&quot; - &quot; when there is none).
-
-What the command line does not give comes from the settings the Norvane
-window saved; they are only read, never changed. With --defaults, or when
-nothing is saved, it comes from the defaults:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
-
-Output: one line for every row of the results list, in its order, with the
-columns Existing Filename, New Filename, Status and Folder; each folder has
-a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
-and writes tab, line feed, carriage return and backslash in a field as \t,
-\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
-&quot;new&quot;, &quot;status&quot; and &quot;folder&quot;; a name that is not valid UTF-8 shows with
-replacement characters and carries its exact bytes, in base64, in
-&quot;existing_bytes&quot; or &quot;folder_bytes&quot;.
-
-Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
-
-Examples:
-  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
-  Rename a whole library, then show the rows that failed:
-    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
-</source>
-        <translation>Usage&#xa0;: norvane-cli [OPTIONS] DOSSIER...
-
-Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
-Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
-dossier), décompose chaque nom selon le schéma des noms actuels et propose un
-nouveau nom construit selon le schéma des nouveaux noms. Rien n’est renommé
-sur le disque sans --execute.
-
-Options&#xa0;:
-  -i, --in SCHÉMA          schéma des noms actuels (comment ils sont formés)
-  -o, --out SCHÉMA         schéma des nouveaux noms (comment ils doivent l’être)
-  -e, --ext EXT            seulement les fichiers de cette extension, point
-                           compris&#xa0;: -e .mp3 (à répéter pour en donner
-                           plusieurs&#x202f;; remplace la liste enregistrée)
-  -a, --all-files          tous les fichiers, quelle que soit leur extension
-      --no-recursive       ne pas descendre dans les sous-dossiers
-      --keep-underscores   garder les «&#xa0;_&#xa0;» des noms («&#xa0;Supprimer les tirets
-                           bas&#xa0;» désactivé)
-      --keep-extension-case  garder la casse de l’extension
-                           («&#xa0;Extension en minuscules&#xa0;» désactivé)
-  -x, --execute            renommer les fichiers sur le disque
-  -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
-                           défaut sinon) ou json
-      --defaults           ignorer les réglages enregistrés par la fenêtre
-                           de Norvane
-  -h, --help               afficher cette aide
-      --version            afficher la version
-
-Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre&#xa0;:
-jusqu’à cinq champs avec les textes de séparation entre eux, par exemple
-  &quot;Artist - Album - Track# - Trackname&quot;   ou   &quot;Track#. Trackname&quot;
-Les champs s’écrivent en anglais quelle que soit la langue, en majuscules ou
-en minuscules&#xa0;: Artist (Artiste), Album, Track# (N° de piste), Trackname
-(Titre), Folder (Dossier), ParentFolder (Dossier parent) et [none] ([aucun]).
-Folder et ParentFolder sont les noms du dossier du fichier et du dossier qui
-le contient. Un schéma commence par un champ, et un séparateur ne peut pas
-contenir de nom de champ. Le texte après le dernier champ est le séparateur
-cherché à cet endroit dans les noms actuels (&quot; - &quot; s’il n’y en a pas).
-
-Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
-fenêtre de Norvane&#x202f;; ils sont seulement lus, jamais modifiés. Avec --defaults,
-ou si rien n’est enregistré, les valeurs par défaut s’appliquent&#xa0;:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  sous-dossiers compris, tirets bas changés en espaces, extensions en
-  minuscules.
-
-Sortie&#xa0;: une ligne par ligne de la liste des résultats, dans son ordre, avec
-les colonnes Nom actuel, Nouveau nom, État et Dossier&#x202f;; chaque dossier a sa
-propre ligne «&#xa0;[dossier]&#xa0;», aux autres colonnes vides. tsv n’a pas de ligne
-d’en-tête et écrit tabulation, saut de ligne, retour chariot et barre oblique
-inverse dans un champ sous la forme \t, \n, \r et \\. json est un tableau
-d’objets aux clés «&#xa0;existing&#xa0;», «&#xa0;new&#xa0;», «&#xa0;status&#xa0;» et «&#xa0;folder&#xa0;»&#x202f;; un nom qui
-n’est pas de l’UTF-8 valide s’affiche avec des caractères de remplacement et
-porte ses octets exacts, en base64, dans «&#xa0;existing_bytes&#xa0;» ou
-«&#xa0;folder_bytes&#xa0;».
-
-Code de sortie&#xa0;: 0 si tout a réussi, 1 si --execute a laissé une ligne dont
-l’état commence par «&#xa0;Erreur&#xa0;» ou si l’exécution a échoué, 2 pour une erreur
-d’utilisation.
-
-Exemples&#xa0;:
-  Voir ce que deviendrait un album dont les fichiers s’appellent
-  &quot;07 - Titre.mp3&quot;&#xa0;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musique/Album
-  Renommer toute une discothèque, puis afficher les lignes en échec&#xa0;:
-    norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
-</translation>
-    </message>
-    <message>
         <source>norvane-cli %1</source>
         <translation>norvane-cli %1</translation>
     </message>
@@ -640,6 +510,188 @@ Exemples&#xa0;:
     <message>
         <source>cannot write the output: %1</source>
         <translation>impossible d’écrire la sortie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder; each folder has
+a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
+and writes tab, line feed, carriage return and backslash in a field as \t,
+\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
+&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Usage : norvane-cli [OPTIONS] DOSSIER...
+
+Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
+Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
+dossier), décompose chaque nom selon le schéma des noms actuels et propose un
+nouveau nom construit selon le schéma des nouveaux noms. Rien n’est renommé
+sur le disque sans --execute.
+
+Options :
+  -i, --in SCHÉMA          schéma des noms actuels (comment ils sont formés)
+  -o, --out SCHÉMA         schéma des nouveaux noms (comment ils doivent l’être)
+  -e, --ext EXT            seulement les fichiers de cette extension, point
+                           compris : -e .mp3 (à répéter pour en donner
+                           plusieurs ; remplace la liste enregistrée)
+  -a, --all-files          tous les fichiers, quelle que soit leur extension
+      --no-recursive       ne pas descendre dans les sous-dossiers
+      --keep-underscores   garder les « _ » des noms (« Supprimer les tirets
+                           bas » désactivé)
+      --keep-extension-case  garder la casse de l’extension
+                           (« Extension en minuscules » désactivé)
+      --search TEXTE       chercher TEXTE dans les nouveaux noms et y mettre
+      --replace TEXTE      le texte de son --replace, comme le fait
+                           « Rechercher &amp; remplacer » dans la fenêtre (voir
+                           plus bas)
+  -x, --execute            renommer les fichiers sur le disque
+  -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
+                           défaut sinon) ou json
+      --defaults           ignorer les réglages enregistrés par la fenêtre
+                           de Norvane
+  -h, --help               afficher cette aide
+      --version            afficher la version
+
+Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre :
+jusqu’à cinq champs avec les textes de séparation entre eux, par exemple
+  &quot;Artist - Album - Track# - Trackname&quot;   ou   &quot;Track#. Trackname&quot;
+Les champs s’écrivent en anglais quelle que soit la langue, en majuscules ou
+en minuscules : Artist (Artiste), Album, Track# (N° de piste), Trackname
+(Titre), Folder (Dossier), ParentFolder (Dossier parent) et [none] ([aucun]).
+Folder et ParentFolder sont les noms du dossier du fichier et du dossier qui
+le contient. Un schéma commence par un champ, et un séparateur ne peut pas
+contenir de nom de champ. Le texte après le dernier champ est le séparateur
+cherché à cet endroit dans les noms actuels (&quot; - &quot; s’il n’y en a pas).
+
+--search et --replace vont par paires : le premier --search avec le premier
+--replace, et ainsi de suite. Une fois les nouveaux noms proposés, chaque
+paire à son tour remplace chaque occurrence de son texte recherché (dans sa
+casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
+s’il n’en a pas ; les fichiers qu’elle change sont à l’état « Remplacé
+(renommage en attente) ».
+
+Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
+fenêtre de Norvane ; ils sont seulement lus, jamais modifiés. Avec --defaults,
+ou si rien n’est enregistré, les valeurs par défaut s’appliquent :
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  sous-dossiers compris, tirets bas changés en espaces, extensions en
+  minuscules.
+
+Sortie : une ligne par ligne de la liste des résultats, dans son ordre, avec
+les colonnes Nom actuel, Nouveau nom, État et Dossier ; chaque dossier a sa
+propre ligne « [dossier] », aux autres colonnes vides. tsv n’a pas de ligne
+d’en-tête et écrit tabulation, saut de ligne, retour chariot et barre oblique
+inverse dans un champ sous la forme \t, \n, \r et \\. json est un tableau
+d’objets aux clés « existing », « new », « status », « outcome » et
+« folder » ; un nom qui n’est pas de l’UTF-8 valide s’affiche avec des
+caractères de remplacement et porte ses octets exacts, en base64, dans
+« existing_bytes » ou « folder_bytes ». « outcome » dit ce que dit l’état, en
+un mot qui reste le même dans toutes les langues : none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled ou replaced.
+
+Code de sortie : 0 si tout a réussi, 1 si --execute a laissé une ligne dont
+l’état commence par « Erreur » ou si l’exécution a échoué, 2 pour une erreur
+d’utilisation.
+
+Exemples :
+  Voir ce que deviendrait un album dont les fichiers s’appellent
+  &quot;07 - Titre.mp3&quot; :
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musique/Album
+  Renommer toute une discothèque, puis afficher les lignes en échec :
+    norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
+</translation>
+    </message>
+    <message>
+        <source>Replacing: %1%</source>
+        <translation>Remplacement : %1 %</translation>
+    </message>
+    <message>
+        <source>warning: the search text &quot;%1&quot; is not found in any name</source>
+        <translation>avertissement : le texte recherché « %1 » ne figure dans aucun nom</translation>
+    </message>
+    <message>
+        <source>--search needs a text that is not empty</source>
+        <translation>--search demande un texte non vide</translation>
+    </message>
+    <message>
+        <source>every --search needs a --replace, and every --replace a --search</source>
+        <translation>chaque --search demande un --replace, et chaque --replace un --search</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is open for reading only.</source>
+        <translation>Le fichier de réglages %1 est ouvert en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The settings have no value &quot;%1&quot;.</source>
+        <translation>Les réglages n’ont pas de valeur « %1 ».</translation>
     </message>
 </context>
 </TS>

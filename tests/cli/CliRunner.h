@@ -1,7 +1,7 @@
 #pragma once
 
 // Runs the built norvane-cli as a process, with a configuration folder of its
-// own so that no test sees or touches the user's saved settings.
+// own (ConfigHome) so that no test sees or touches the user's saved settings.
 
 #include <QByteArray>
 #include <QDir>
@@ -11,10 +11,10 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
+#include "support/ConfigHome.h"
 #include "support/TempTree.h"
 
 namespace cli {
@@ -38,9 +38,7 @@ public:
     // The XDG configuration folder the program sees.
     QString configPath() const { return m_config.path(); }
     // The desktop program's settings file in that folder.
-    QString settingsFile() const {
-        return m_config.path() + QStringLiteral("/Tarnik/Norvane/norvane.reg");
-    }
+    QString settingsFile() const { return m_config.settingsFile(); }
 
     // Writes a settings file holding these value lines.
     bool saveSettings(const QStringList& valueLines) const {
@@ -109,7 +107,7 @@ private:
         return outcome;
     }
 
-    QTemporaryDir m_config;
+    ConfigHome m_config;
     QMap<QString, QString> m_locale = {{QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")}};
 };
 

@@ -77,12 +77,18 @@ class TestTranslatedWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init() { forgetSettings(); }
+    void init() {
+        // The folder of the test before goes first: it puts back what it found.
+        m_home.reset();
+        m_home = std::make_unique<ConfigHome>();
+        QVERIFY(m_home->isValid());
+    }
     void everyCaptionIsTranslated();
     void menuMnemonicsAreDistinct();
     void standardButtonsSpeakTheLanguage();
 
 private:
+    std::unique_ptr<ConfigHome> m_home;
     QString m_language;
     QTranslator m_reference;
 };

@@ -18,6 +18,28 @@ namespace {
 
 enum class Undo { Done, OriginalTaken, RenamedGone, Failed };
 
+// Whether the folder lists an entry spelled exactly as name.
+bool Lists(const QByteArray& folder, const QByteArray& name) {
+    FolderListing listing(folder);
+    FolderEntry entry;
+    while (listing.next(entry)) {
+        if (QByteArrayView(entry.name, entry.length) == name)
+            return true;
+    }
+    return false;
+}
+
+// Where the file system ignores case, a file renamed by a case-only change
+// and renamed again in the same run under another spelling of that name
+// (a row listing it so) can have been given its old spelling back already
+// by the undo of that later rename: its new name then stands only for the
+// old one, which the folder lists.
+bool BackUnderItsOldSpelling(const UndoEntry& entry) {
+    return entry.oldName != entry.newName && !entry.newName.contains('/') &&
+           SameNameIgnoringCase(entry.oldName, entry.newName) &&
+           !Lists(entry.folder, entry.newName) && Lists(entry.folder, entry.oldName);
+}
+
 // The undo of one rename: the renamed file must still be there, and the old
 // name free, unless the two differ only in case and name the same file.
 Undo UndoOne(OpenFolder& open, const UndoEntry& entry, int& error) {
@@ -28,9 +50,11 @@ Undo UndoOne(OpenFolder& open, const UndoEntry& entry, int& error) {
     const QByteArray originalAt = OpenFolder::at(dir, entry.folder, entry.oldName);
     if (!FileExistsAt(dir, renamedAt))
         return Undo::RenamedGone;
-    if (FileExistsAt(dir, originalAt) &&
-        !SameNameIgnoringCase(JoinPath(entry.folder, entry.oldName),
-                              JoinPath(entry.folder, entry.newName)))
+    const bool caseOnly = SameNameIgnoringCase(JoinPath(entry.folder, entry.oldName),
+                                               JoinPath(entry.folder, entry.newName));
+    if (caseOnly && BackUnderItsOldSpelling(entry))
+        return Undo::Done;
+    if (FileExistsAt(dir, originalAt) && !caseOnly)
         return Undo::OriginalTaken;
     error = SafeRenameAt(dir, renamedAt, originalAt);
     if (error == 0)

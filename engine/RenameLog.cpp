@@ -207,8 +207,10 @@ QVector<ResultRow> ReadRenameLog(const QByteArray& log) {
         text.remove(0, 3);
     // Every line of a tab-separated log holds tabs, its folder rows such as
     // "[/music]" too; JSON has none outside its strings.
-    const QByteArray firstLine = text.left(text.indexOf('\n'));
-    if (firstLine.trimmed().startsWith('[') && !firstLine.contains('\t'))
+    const qsizetype end = text.indexOf('\n');
+    const QByteArray firstLine = end < 0 ? text : text.left(end);
+    const QByteArray start = firstLine.trimmed().left(1);
+    if ((start == "[" || start == "{") && !firstLine.contains('\t'))
         return ReadJsonLog(text);
     return ReadTsvLog(text);
 }

@@ -99,7 +99,7 @@ QByteArray RowsAsTextLog(const QVector<ResultRow>& rows, NameForm names) {
 QByteArray RowsAsHtml(const QVector<ResultRow>& rows) {
     QString out =
         QStringLiteral(
-            "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
+            "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\"/>\n<title>%1</title>\n"
             "<style>table{border-collapse:collapse}th,td{border:1px solid #bbb;padding:2px 6px;"
             "text-align:left;white-space:pre}</style>\n</head>\n<body>\n<table>\n<thead>\n")
             .arg(HtmlText(Text(Texts::kProgramTitle)));

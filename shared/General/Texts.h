@@ -182,7 +182,7 @@ inline constexpr const char* kLogCannotRead =
 inline constexpr const char* kLogBadLine =
     QT_TRANSLATE_NOOP("Norvane", "the log \"%1\" cannot be read at line %2: %3");
 inline constexpr const char* kLogFieldCount = QT_TRANSLATE_NOOP(
-    "Norvane", "%1 fields separated by tabs, where a log has 4 (norvane-cli) or 5 (Save)");
+    "Norvane", "%1 fields separated by tabs, where a log has 4 or 5");
 inline constexpr const char* kLogFieldCountChanged =
     QT_TRANSLATE_NOOP("Norvane", "%1 fields separated by tabs, where the lines above have %2");
 inline constexpr const char* kLogBadEscape = QT_TRANSLATE_NOOP(

@@ -169,8 +169,7 @@ void TestRenameLog::faultsNameTheirLine_data() {
 
     const QByteArray header = "Existing Filename\tNew Filename\tStatus\tFolder\tOutcome\n";
     QTest::newRow("not a log") << QByteArray("Dear diary,\nI renamed\n") << 1
-                               << "1 fields separated by tabs, where a log has 4 (norvane-cli) "
-                                  "or 5 (Save)";
+                               << "1 fields separated by tabs, where a log has 4 or 5";
     QTest::newRow("fields change") << QByteArray("a\tb\trenamed\t/m\na\tb\tc\t/m\tnone\n") << 2
                                    << "5 fields separated by tabs, where the lines above have 4";
     QTest::newRow("bad escape")

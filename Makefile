@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test install install-check deb icons format bench \
+.PHONY: all deps configure build run test install install-check deb deb-chroot icons format bench \
 	screenshot clean
 
 all: build
@@ -38,6 +38,11 @@ install-check: configure
 # The Debian package norvane_<version>_amd64.deb, in $(BUILD_DIR)/deb.
 deb: deps
 	@bash scripts/make-deb.sh $(BUILD_DIR)/deb
+
+# Builds the package in a fresh Debian 12 chroot and installs it in another
+# one: proves Build-Depends and Depends. Needs root.
+deb-chroot:
+	@bash scripts/deb-chroot.sh
 
 # Renders the icon's PNG files from its SVG, after a change to the SVG.
 icons:

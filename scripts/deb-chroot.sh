@@ -19,10 +19,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Removes a chroot folder, but never while anything is mounted below it: the
+# bind mounts lead to the machine's own /dev, /proc and /sys.
+remove_chroot() {
+  local dir=$1
+  if awk -v d="$dir/" 'index($2 "/", d) == 1 { found = 1 } END { exit !found }' /proc/mounts; then
+    echo "deb-chroot: something is still mounted below $dir; it stays" >&2
+    exit 1
+  fi
+  rm -rf "$dir"
+}
+
 # A minimal Debian 12 system, its package lists fetched from the default mirror.
 make_chroot() {
   local dir=$1
-  rm -rf "$dir"
+  remove_chroot "$dir"
   debootstrap --variant=minbase bookworm "$dir" >"$dir.log" 2>&1 ||
     { tail -n 20 "$dir.log"; echo "deb-chroot: debootstrap failed" >&2; exit 1; }
   local point
@@ -82,3 +93,7 @@ in_chroot "$run_root" apt-get purge -y -q norvane >"$work/purge.log" 2>&1
 in_chroot "$run_root" sh -c '! dpkg -s norvane >/dev/null 2>&1 && ! test -e /usr/bin/norvane' ||
   { echo "deb-chroot: the package did not go" >&2; exit 1; }
 echo "deb-chroot: removed again; Build-Depends and Depends hold"
+cleanup
+mounted=()
+remove_chroot "$build_root"
+remove_chroot "$run_root"

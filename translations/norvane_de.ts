@@ -536,6 +536,51 @@
         <translation>Die Einstellungen haben keinen Wert „%1“.</translation>
     </message>
     <message>
+        <source>Usage: norvane [FOLDER...]
+
+Starts the Norvane window, which renames music files in bulk by their names.
+Each FOLDER is added to the list on the page &quot;InputFolders&quot; and scanned, as
+a folder dropped there from a file manager would be: a file stands for its
+folder, and a folder already listed is not added again.
+
+Options:
+  -h, --help     show this help
+      --version  show the version
+
+The options, both schemes and the window&apos;s placement come from the settings
+the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and
+terminals, see &quot;norvane-cli --help&quot;.
+</source>
+        <translation>Aufruf: norvane [ORDNER...]
+
+Öffnet das Norvane-Fenster, das Musikdateien in großer Zahl nach ihren Namen
+umbenennt. Jeder ORDNER kommt in die Liste der Seite „Eingabeordner“ und wird
+durchsucht, so als wäre er aus einer Dateiverwaltung dorthin gezogen worden:
+eine Datei steht für ihren Ordner, und ein schon aufgeführter Ordner kommt
+nicht noch einmal hinzu.
+
+Optionen:
+  -h, --help     diese Hilfe anzeigen
+      --version  die Version anzeigen
+
+Die Optionen, beide Schemata und die Lage des Fensters stammen aus den
+Einstellungen, die das Fenster in ~/.config/Tarnik/Norvane/ ablegt. Zum
+Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
+</translation>
+    </message>
+    <message>
+        <source>norvane %1</source>
+        <translation>norvane %1</translation>
+    </message>
+    <message>
+        <source>norvane: %1</source>
+        <translation>norvane: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane --help&quot; for more information.</source>
+        <translation>„norvane --help“ zeigt weitere Informationen.</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Ausführen rückgängig</translation>
     </message>
@@ -590,6 +635,10 @@
     <message>
         <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
         <translation>das Protokoll „%1“ ist in Zeile %2 nicht lesbar: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 durch Tabulatoren getrennte Felder, wo ein Protokoll 4 oder 5 hat</translation>
     </message>
     <message>
         <source>%1 fields separated by tabs, where the lines above have %2</source>
@@ -833,10 +882,6 @@ Beispiele:
   Diesen Dateien danach ihre alten Namen zurückgeben:
     norvane-cli --undo umbenennungen.tsv --execute
 </translation>
-    </message>
-    <message>
-        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
-        <translation>%1 durch Tabulatoren getrennte Felder, wo ein Protokoll 4 oder 5 hat</translation>
     </message>
 </context>
 </TS>

@@ -536,6 +536,51 @@
         <translation>La configuración no tiene ningún valor «%1».</translation>
     </message>
     <message>
+        <source>Usage: norvane [FOLDER...]
+
+Starts the Norvane window, which renames music files in bulk by their names.
+Each FOLDER is added to the list on the page &quot;InputFolders&quot; and scanned, as
+a folder dropped there from a file manager would be: a file stands for its
+folder, and a folder already listed is not added again.
+
+Options:
+  -h, --help     show this help
+      --version  show the version
+
+The options, both schemes and the window&apos;s placement come from the settings
+the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and
+terminals, see &quot;norvane-cli --help&quot;.
+</source>
+        <translation>Uso: norvane [CARPETA...]
+
+Abre la ventana de Norvane, que renombra archivos de música en lote por su
+nombre. Cada CARPETA se añade a la lista de la página «Carpetas de entrada» y
+se recorre, como ocurriría con una carpeta arrastrada allí desde un gestor de
+archivos: un archivo vale por su carpeta, y una carpeta que ya está en la
+lista no se añade otra vez.
+
+Opciones:
+  -h, --help     mostrar esta ayuda
+      --version  mostrar la versión
+
+Las opciones, los dos esquemas y la posición de la ventana vienen de los
+ajustes que la ventana guarda en ~/.config/Tarnik/Norvane/. Para renombrar
+desde scripts y terminales, véase «norvane-cli --help».
+</translation>
+    </message>
+    <message>
+        <source>norvane %1</source>
+        <translation>norvane %1</translation>
+    </message>
+    <message>
+        <source>norvane: %1</source>
+        <translation>norvane: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane --help&quot; for more information.</source>
+        <translation>Pruebe «norvane --help» para más información.</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Deshacer ejecución</translation>
     </message>
@@ -590,6 +635,10 @@
     <message>
         <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
         <translation>el registro «%1» no se puede leer en la línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 campos separados por tabuladores, donde un registro tiene 4 o 5</translation>
     </message>
     <message>
         <source>%1 fields separated by tabs, where the lines above have %2</source>
@@ -832,10 +881,6 @@ Ejemplos:
   Devolver después su nombre anterior a esos archivos:
     norvane-cli --undo renombrados.tsv --execute
 </translation>
-    </message>
-    <message>
-        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
-        <translation>%1 campos separados por tabuladores, donde un registro tiene 4 o 5</translation>
     </message>
 </context>
 </TS>

@@ -536,6 +536,51 @@
         <translation>Les réglages n’ont pas de valeur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
+        <source>Usage: norvane [FOLDER...]
+
+Starts the Norvane window, which renames music files in bulk by their names.
+Each FOLDER is added to the list on the page &quot;InputFolders&quot; and scanned, as
+a folder dropped there from a file manager would be: a file stands for its
+folder, and a folder already listed is not added again.
+
+Options:
+  -h, --help     show this help
+      --version  show the version
+
+The options, both schemes and the window&apos;s placement come from the settings
+the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and
+terminals, see &quot;norvane-cli --help&quot;.
+</source>
+        <translation>Usage&#xa0;: norvane [DOSSIER...]
+
+Ouvre la fenêtre de Norvane, qui renomme des fichiers musicaux en masse
+d’après leur nom. Chaque DOSSIER est ajouté à la liste de la page «&#xa0;Dossiers
+d’entrée&#xa0;» et parcouru, comme le serait un dossier qu’on y dépose depuis un
+gestionnaire de fichiers&#xa0;: un fichier vaut pour son dossier, et un dossier
+déjà dans la liste n’est pas ajouté une seconde fois.
+
+Options&#xa0;:
+  -h, --help     afficher cette aide
+      --version  afficher la version
+
+Les options, les deux schémas et la position de la fenêtre viennent des
+réglages que la fenêtre conserve dans ~/.config/Tarnik/Norvane/. Pour renommer
+depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
+</translation>
+    </message>
+    <message>
+        <source>norvane %1</source>
+        <translation>norvane %1</translation>
+    </message>
+    <message>
+        <source>norvane: %1</source>
+        <translation>norvane&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane --help&quot; for more information.</source>
+        <translation>Saisissez «&#xa0;norvane --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Défaire l’exécution</translation>
     </message>
@@ -590,6 +635,10 @@
     <message>
         <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
         <translation>le journal «&#xa0;%1&#xa0;» est illisible à la ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 champs séparés par des tabulations, là où un journal en a 4 ou 5</translation>
     </message>
     <message>
         <source>%1 fields separated by tabs, where the lines above have %2</source>
@@ -836,10 +885,6 @@ Exemples&#xa0;:
   Redonner ensuite leur ancien nom à ces fichiers&#xa0;:
     norvane-cli --undo renommages.tsv --execute
 </translation>
-    </message>
-    <message>
-        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
-        <translation>%1 champs séparés par des tabulations, là où un journal en a 4 ou 5</translation>
     </message>
 </context>
 </TS>

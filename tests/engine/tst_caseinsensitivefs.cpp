@@ -139,10 +139,7 @@ void TestCaseInsensitiveFs::executeRows() {
     after.sort();
     QVERIFY(disk::Build(m_folder, before));
     ResultModel model;
-    for (const QString& proposal : proposals) {
-        const QStringList parts = proposal.split('>');
-        model.appendRows({FileRow(m_folder, QFile::encodeName(parts[0]), parts[1])});
-    }
+    AddProposals(model, m_folder, proposals);
     RecordingServices services;
     ExecuteRows(model, services);
     for (int i = 0; i < statuses.size(); ++i)
@@ -212,10 +209,7 @@ void TestCaseInsensitiveFs::executeThenUndo() {
     before.sort();
     QVERIFY(disk::Build(m_folder, before));
     ResultModel model;
-    for (const QString& proposal : proposals) {
-        const QStringList parts = proposal.split('>');
-        model.appendRows({FileRow(m_folder, QFile::encodeName(parts[0]), parts[1])});
-    }
+    AddProposals(model, m_folder, proposals);
     RecordingServices services;
     UndoSet renames;
     ExecuteRows(model, services, &renames);

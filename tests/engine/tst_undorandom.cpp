@@ -35,25 +35,6 @@ bool Exists(const QByteArray& path) {
     return ::lstat(path.constData(), &st) == 0;
 }
 
-// Every file's contents below root, with how often each occurs.
-QMap<QByteArray, int> Contents(const QByteArray& root) {
-    QMap<QByteArray, int> contents;
-    for (const QByteArray& name : disk::ListNames(root)) {
-        const QByteArray path = disk::Join(root, name);
-        struct stat st {};
-        if (::lstat(path.constData(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode)) {
-            const QMap<QByteArray, int> inner = Contents(path);
-            for (auto it = inner.cbegin(); it != inner.cend(); ++it)
-                contents[it.key()] += it.value();
-        } else {
-            ++contents[disk::ReadFile(path)];
-        }
-    }
-    return contents;
-}
-
 struct Counts {
     int undone = 0;
     int caseOnlyUndone = 0;
@@ -220,7 +201,7 @@ QString Round::run(Counts& counts) {
     if (!build())
         return "could not build the tree";
     const QStringList before = disk::Describe(m_root);
-    QMap<QByteArray, int> contents = Contents(m_root);
+    QMap<QByteArray, int> contents = disk::ContentsOnDisk(m_root);
 
     ResultModel model;
     model.appendRows(QVector<ResultRow>(m_rows));
@@ -231,12 +212,12 @@ QString Round::run(Counts& counts) {
     interfere();
     QTest::qWait(m_settleMs);
     for (const QByteArray& path : m_takenPaths)
-        ++contents[disk::ReadFile(path)];
+        ++contents["file " + disk::ReadFile(path)];
 
     UndoRenames(model, m_renames, services);
     m_rows = model.rows();
     QString problems = checkUndo(executed, renames, counts);
-    if (Contents(m_root) != contents)
+    if (disk::ContentsOnDisk(m_root) != contents)
         problems += "\n  files were lost or doubled";
     const bool interfered = !m_takenPaths.isEmpty() || m_movedAway > 0;
     if (!interfered && (disk::Describe(m_root) != before || !m_renames.isEmpty()))

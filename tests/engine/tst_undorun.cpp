@@ -144,10 +144,7 @@ void TestUndoRun::lastRenameFirst() {
 
     Fixture f;
     QVERIFY(disk::Build(f.root, before));
-    for (const QString& proposal : proposals) {
-        const QStringList parts = proposal.split('>');
-        f.model.appendRows({FileRow(f.root, QFile::encodeName(parts[0]), parts[1])});
-    }
+    AddProposals(f.model, f.root, proposals);
     RecordingServices services;
     ExecuteRows(f.model, services, &f.renames);
     for (int i = 0; i < statuses.size(); ++i)

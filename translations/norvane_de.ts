@@ -296,10 +296,6 @@
         <translation>Bitte Ordner mit den Dateien auswählen!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>Nicht implementiert</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Suchtext</translation>
     </message>

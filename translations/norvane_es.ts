@@ -296,10 +296,6 @@
         <translation>¡Elija carpetas que contengan los archivos!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>No implementado</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Texto de búsqueda</translation>
     </message>

@@ -296,10 +296,6 @@
         <translation>Veuillez choisir des dossiers contenant les fichiers&#x202f;!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>Non implémenté</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Texte à rechercher</translation>
     </message>

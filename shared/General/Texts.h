@@ -133,7 +133,6 @@ inline constexpr const char* kNoSelectedFilesToProcess =
     QT_TRANSLATE_NOOP("Norvane", "No selected files to process !");
 inline constexpr const char* kChooseDirectories =
     QT_TRANSLATE_NOOP("Norvane", "Please choose directories with the files !");
-inline constexpr const char* kNotImplemented = QT_TRANSLATE_NOOP("Norvane", "Not implemented");
 inline constexpr const char* kSearchStringCaption = QT_TRANSLATE_NOOP("Norvane", "Search String");
 inline constexpr const char* kSearchStringPrompt =
     QT_TRANSLATE_NOOP("Norvane", "Please enter the search string:");

@@ -189,6 +189,11 @@ inline constexpr const char* kSettingsInUse =
 inline constexpr const char* kSettingsMissingControl =
     QT_TRANSLATE_NOOP("Norvane", "The settings have no control for \"%1\".");
 
+// A new name that cannot be a file's name, and settings files that are not
+// read or saved whole (the settings texts are carried by errors, as above)
+inline constexpr const char* kStatusNulInNewName = QT_TRANSLATE_NOOP(
+    "Norvane", "no new name: the new filename scheme puts a NUL character into the name");
+
 // Folder chooser
 inline constexpr const char* kBrowseForFolder = QT_TRANSLATE_NOOP("Norvane", "Browse For Folder");
 

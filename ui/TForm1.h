@@ -13,6 +13,7 @@ namespace Ui {
 class TForm1;
 }
 class FileScanner;
+class PageGuard;
 class Prompter;
 class QMenu;
 class ResultModel;
@@ -129,6 +130,7 @@ private:
     QMenu* PopupMenu1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
     TFileDragDrop* m_fileDrop = nullptr;
+    PageGuard* m_pageGuard = nullptr;
     int m_scanDepth = 0;
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;

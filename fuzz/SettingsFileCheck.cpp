@@ -91,6 +91,8 @@ QString CheckSettingsFile(QByteArrayView input) {
     }
 
     // The program's writes: new values, and one over the file's first value.
+    // Their texts are whole Unicode text, as the window's controls give: no
+    // part of the input is cut between the two halves of a surrogate pair.
     const RegistryFile before = file;
     const QString text = QString::fromUtf8(data.left(64));
     QList<std::pair<QString, RegistryValue>> writes = {
@@ -100,7 +102,7 @@ QString CheckSettingsFile(QByteArrayView input) {
     QStringList writtenNames = {writes[0].first, writes[1].first};
     const QStringList names = file.names();
     if (!names.isEmpty() && !writtenNames.contains(names.first(), Qt::CaseInsensitive)) {
-        writes.append({names.first(), RegistryValue::fromString(text.right(5))});
+        writes.append({names.first(), RegistryValue::fromString("written over: " + text)});
         writtenNames.append(names.first());
     }
     for (const auto& [name, value] : writes)

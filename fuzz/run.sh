@@ -21,12 +21,13 @@ for harness in namecomputation settingsfile; do
     log=$build/fuzz_$harness.log
     mkdir -p "$work" "$artifacts"
     result=ok
+    start=$SECONDS
     "$build/fuzz/fuzz_$harness" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$artifacts/" "$work" "$root/fuzz/corpus/$harness" >"$log" 2>&1 ||
         result=failed
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     crashes=$(find "$artifacts" -type f | wc -l)
-    echo "fuzz_$harness: ${runs:-?} executions in $seconds s, $crashes crashes ($result); log $log"
+    echo "fuzz_$harness: ${runs:-?} executions in $((SECONDS - start)) s, $crashes crashes ($result); log $log"
     if [ "$result" != ok ] || [ "$crashes" -ne 0 ]; then
         status=1
         tail -n 40 "$log"

@@ -577,6 +577,22 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <translation>„norvane --help“ zeigt weitere Informationen.</translation>
     </message>
     <message>
+        <source>no new name: the new filename scheme puts a NUL character into the name</source>
+        <translation>Kein neuer Name: Das neue Dateinamenschema setzt ein NUL-Zeichen in den Namen</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes: it is not read, and left as it is.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als %2 Byte: Sie wird nicht gelesen und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1: %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>ihre Sperrdatei lässt sich nicht anlegen</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Ausführen rückgängig</translation>
     </message>

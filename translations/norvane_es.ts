@@ -577,6 +577,22 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>Pruebe «norvane --help» para más información.</translation>
     </message>
     <message>
+        <source>no new name: the new filename scheme puts a NUL character into the name</source>
+        <translation>Sin nombre nuevo: el esquema de nombre nuevo pone un carácter NUL en el nombre</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes: it is not read, and left as it is.</source>
+        <translation>El archivo de configuración %1 supera los %2 bytes: no se lee y se deja como está.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1: %2.</source>
+        <translation>No se puede escribir el archivo de configuración %1: %2.</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>no se puede crear su archivo de bloqueo</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Deshacer ejecución</translation>
     </message>

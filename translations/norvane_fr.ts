@@ -577,6 +577,22 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <translation>Saisissez «&#xa0;norvane --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
+        <source>no new name: the new filename scheme puts a NUL character into the name</source>
+        <translation>Pas de nouveau nom&#xa0;: le schéma des nouveaux noms met un caractère NUL dans le nom</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes: it is not read, and left as it is.</source>
+        <translation>Le fichier de réglages %1 dépasse %2 octets&#xa0;: il n’est pas lu et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1: %2.</source>
+        <translation>Impossible d’écrire le fichier de réglages %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>son fichier de verrou ne peut pas être créé</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Défaire l’exécution</translation>
     </message>

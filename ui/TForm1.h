@@ -14,6 +14,7 @@ namespace Ui {
 class TForm1;
 }
 class FileScanner;
+class PageGuard;
 class Prompter;
 class QAction;
 class QMenu;
@@ -148,6 +149,7 @@ private:
     QAction* Undo1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
     TFileDragDrop* m_fileDrop = nullptr;
+    PageGuard* m_pageGuard = nullptr;
     int m_scanDepth = 0;
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;

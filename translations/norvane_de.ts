@@ -895,5 +895,9 @@ Beispiele:
     norvane-cli --undo umbenennungen.tsv --execute
 </translation>
     </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>der bisherige Name „%1“ ist kein Name in seinem Ordner</translation>
+    </message>
 </context>
 </TS>

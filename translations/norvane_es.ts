@@ -894,5 +894,9 @@ Ejemplos:
     norvane-cli --undo renombrados.tsv --execute
 </translation>
     </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>el nombre actual «%1» no es un nombre dentro de su carpeta</translation>
+    </message>
 </context>
 </TS>

@@ -898,5 +898,9 @@ Exemples&#xa0;:
     norvane-cli --undo renommages.tsv --execute
 </translation>
     </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>le nom actuel «&#xa0;%1&#xa0;» n’est pas un nom dans son dossier</translation>
+    </message>
 </context>
 </TS>

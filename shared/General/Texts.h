@@ -192,6 +192,8 @@ inline constexpr const char* kLogRenamedWithoutFolder =
     QT_TRANSLATE_NOOP("Norvane", "a renamed file without a folder");
 inline constexpr const char* kLogRenamedWithoutName =
     QT_TRANSLATE_NOOP("Norvane", "a renamed file without an existing or a new name");
+inline constexpr const char* kLogNotAName =
+    QT_TRANSLATE_NOOP("Norvane", "the existing name \"%1\" is not a name within its folder");
 inline constexpr const char* kLogFolderNotAbsolute =
     QT_TRANSLATE_NOOP("Norvane", "the folder \"%1\" is not an absolute path");
 inline constexpr const char* kLogNewNameNotUtf8 =

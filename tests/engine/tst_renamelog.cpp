@@ -186,6 +186,17 @@ void TestRenameLog::faultsNameTheirLine_data() {
     QTest::newRow("renamed without a new name")
         << QByteArray("a\t\trenamed\t/m\n") << 1
         << "a renamed file without an existing or a new name";
+    QTest::newRow("existing name leads elsewhere")
+        << QByteArray("a.mp3\tb.mp3\trenamed\t/m\n../../etc/x\tb.mp3\trenamed\t/m\n") << 2
+        << "the existing name \"../../etc/x\" is not a name within its folder";
+    QTest::newRow("existing name is the folder's parent")
+        << QByteArray("..\tb.mp3\trenamed\t/m\n") << 1
+        << "the existing name \"..\" is not a name within its folder";
+    QTest::newRow("json existing bytes with a separator")
+        << QByteArray(
+               "[{\"existing\": \"a\", \"new\": \"b\", \"status\": \"\", \"outcome\": "
+               "\"renamed\", \"folder\": \"/m\", \"existing_bytes\": \"Li4vYQ==\"}]")
+        << 1 << "the existing name \"../a\" is not a name within its folder";
     QTest::newRow("new name not UTF-8")
         << QByteArray("a\tb\xe9\trenamed\t/m\n") << 1 << "the new name is not valid UTF-8";
     QTest::newRow("json syntax") << QByteArray("[\n{\"existing\": \"a\",\n\"new\" \"b\"}\n]\n") << 3

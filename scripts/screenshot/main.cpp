@@ -1,11 +1,14 @@
-// Shows Norvane's window on a small made-up library, the way a user sees it
-// after adding a folder and pressing "Process All", and saves a picture of
-// the screen. Run under an X server (scripts/screenshot.sh uses Xvfb).
+// Shows Norvane's window at its default size on a made-up library, the way a
+// user sees it after adding the library's folder and pressing "Process All",
+// and saves a picture of it. Run under an X server (scripts/screenshot.sh
+// uses Xvfb).
+//
+// Usage: norvane-screenshot PICTURE [PAGE]
+// PAGE 1 shows the page "Rename" (the default), 0 the page "InputFolders".
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -26,17 +29,23 @@ public:
     void critical(QWidget*, const QString&) override {}
 };
 
+// Two artists as a library grows: names that fit the default scheme, names
+// with underscores and upper-case extensions, one already renamed, names
+// without a track number or with a number that is none, and a cover picture.
 void makeLibrary(const QString& root) {
     const QStringList files = {
-        "Some Band/Best Of/Some_Band - Best Of - 01 - Night_Drive.MP3",
-        "Some Band/Best Of/Some Band - Best Of - 02 - City Lights.mp3",
-        "Some Band/Best Of/Some Band - Best Of - 03 - Last Train.mp3",
-        "Some Band/Best Of/Some Band - Best Of - 04.mp3",
-        "Some Band/Best Of/Best Of - Some Band - 05 - Home.mp3",
-        "Some Band/Live/Some Band - Live - 01 - Opening.mp3",
-        "Some Band/Live/Some Band - Live - 02 - Encore.mp3",
-        "Some Band/Live/Some Band - Live - x1 - Bonus.mp3",
-        "Some Band/Live/cover.jpg",
+        "Nordlicht/Abendrot/Nordlicht - Abendrot - 01 - Erste Stunde.mp3",
+        "Nordlicht/Abendrot/Nordlicht - Abendrot - 02 - Kalte_Nacht.MP3",
+        "Nordlicht/Abendrot/Nordlicht - Abendrot - 03 - Über den Dächern.mp3",
+        "Nordlicht/Abendrot/Abendrot - Nordlicht - 04 - Heimweg.mp3",
+        "Nordlicht/Abendrot/Nordlicht - Abendrot - Bonus.mp3",
+        "Nordlicht/Abendrot/cover.jpg",
+        "The Quiet Hours/Live at the Harbour/The Quiet Hours - Live at the Harbour - 01 - "
+        "Opening.mp3",
+        "The Quiet Hours/Live at the Harbour/The_Quiet_Hours - Live at the Harbour - 02 - "
+        "Low_Tide.mp3",
+        "The Quiet Hours/Live at the Harbour/The Quiet Hours - Live at the Harbour - x3 - "
+        "Encore.mp3",
     };
     for (const QString& name : files) {
         const QString path = root + "/" + name;
@@ -52,16 +61,17 @@ void makeLibrary(const QString& root) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshot.png";
-    // The page to show: 1 "Rename" (the default), 0 "InputFolders".
     const int page = argc > 2 ? QByteArray(argv[2]).toInt() : 1;
-    QTemporaryDir library;
-    makeLibrary(library.path() + "/Music");
+    QTemporaryDir library(QDir::tempPath() + "/library-XXXXXX");
+    const QString music = library.path() + "/Music";
+    makeLibrary(music);
 
     SilentPrompter prompter;
     TForm1 form(&prompter);
-    form.setGeometry(0, 0, 1000, 520);
+    form.resize(851, 462);
+    form.move(0, 0);
     form.show();
-    form.LBInputFileDrop(&form, {library.path() + "/Music/Some Band"});
+    form.LBInputFileDrop(&form, {music});
 
     QTimer::singleShot(500, &form, [&] {
         form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(page);
@@ -72,7 +82,9 @@ int main(int argc, char* argv[]) {
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
     QTimer::singleShot(1500, &form, [&] {
-        const QPixmap shot = form.screen()->grabWindow(0, 0, 0, 1000, 520);
+        const QRect frame = form.frameGeometry();
+        const QPixmap shot =
+            form.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
         const bool saved = shot.save(output);
         QApplication::exit(saved ? 0 : 1);
     });

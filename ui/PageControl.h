@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QTabWidget>
 
 // The window's page control. It is as high as its tallest page needs, and
@@ -14,4 +15,13 @@ public:
     using QTabWidget::QTabWidget;
 
     QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    // The sizes the page control was last laid out for.
+    QSize m_laidOutMinimum;
+    QSize m_laidOutHint;
+    QSize m_laidOutTabs;
 };

@@ -1,5 +1,4 @@
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
@@ -38,7 +37,10 @@ QStringList DividerProblems(const TForm1& form) {
         for (int k = 1; k <= 4; ++k) {
             const QString name = QString::fromLatin1(prefix) + QString::number(k);
             auto* divider = control<QLineEdit>(form, qPrintable(name));
-            if (!QFontInfo(divider->font()).fixedPitch())
+            // In a fixed-pitch font a blank is as wide as any letter.
+            const QFontMetrics metrics = divider->fontMetrics();
+            if (metrics.horizontalAdvance(' ') != metrics.horizontalAdvance('M') ||
+                metrics.horizontalAdvance(' ') != metrics.horizontalAdvance('i'))
                 problems << name + " is not in a fixed-pitch font";
             const int needed = divider->fontMetrics().horizontalAdvance(divider->text());
             const QRect shown = divider->contentsRect() - divider->textMargins();

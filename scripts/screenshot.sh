@@ -6,8 +6,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh xvfb xauth
 cmake --build build --target norvane-screenshot
 mkdir -p docs
+# The screen is as large as the window, so that a tool tip stays in the picture.
 shoot() {
-  XDG_CONFIG_HOME="$(mktemp -d)" xvfb-run -a -s "-screen 0 1024x600x24" \
+  XDG_CONFIG_HOME="$(mktemp -d)" xvfb-run -a -s "-screen 0 851x462x24" \
     ./build/scripts/screenshot/norvane-screenshot "$1" "$2"
   echo "wrote $1"
 }

@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QPalette>
-#include <QTextDocument>
 #include <QToolTip>
 
 #include "engine/ResultModel.h"
@@ -53,8 +52,9 @@ bool ResultsItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         event->ignore();
         return true;
     }
-    // A file name is no markup: shown as written, on one line.
-    QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap),
-                       view->viewport(), option.rect);
+    // A file name is no markup: shown as written, blanks and all, on one line.
+    const QString shown =
+        QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    QToolTip::showText(event->globalPos(), shown, view->viewport(), option.rect);
     return true;
 }

@@ -1,13 +1,16 @@
 // Shows Norvane's window at its default size on a made-up library, the way a
-// user sees it after adding the library's folder and pressing "Process All",
-// and saves a picture of it. Run under an X server (scripts/screenshot.sh
+// user sees it after dropping two of its folders and pressing "Process All"
+// (on the page "Rename", with the mouse resting on a status longer than its
+// column), and saves a picture of it. Run under an X server (scripts/screenshot.sh
 // uses Xvfb).
 //
 // Usage: norvane-screenshot PICTURE [PAGE]
 // PAGE 1 shows the page "Rename" (the default), 0 the page "InputFolders".
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QScreen>
@@ -29,23 +32,20 @@ public:
     void critical(QWidget*, const QString&) override {}
 };
 
-// Two artists as a library grows: names that fit the default scheme, names
-// with underscores and upper-case extensions, one already renamed, names
-// without a track number or with a number that is none, and a cover picture.
+// Part of a library as it grows: names that fit the default scheme, names
+// with underscores and upper-case extensions, one already renamed, one
+// without a track number, one with a number that is none, and a cover.
 void makeLibrary(const QString& root) {
     const QStringList files = {
         "Nordlicht/Abendrot/Nordlicht - Abendrot - 01 - Erste Stunde.mp3",
         "Nordlicht/Abendrot/Nordlicht - Abendrot - 02 - Kalte_Nacht.MP3",
-        "Nordlicht/Abendrot/Nordlicht - Abendrot - 03 - Über den Dächern.mp3",
+        "Nordlicht/Abendrot/Nordlicht - Abendrot - 03 - Dächer.mp3",
         "Nordlicht/Abendrot/Abendrot - Nordlicht - 04 - Heimweg.mp3",
         "Nordlicht/Abendrot/Nordlicht - Abendrot - Bonus.mp3",
         "Nordlicht/Abendrot/cover.jpg",
-        "The Quiet Hours/Live at the Harbour/The Quiet Hours - Live at the Harbour - 01 - "
-        "Opening.mp3",
-        "The Quiet Hours/Live at the Harbour/The_Quiet_Hours - Live at the Harbour - 02 - "
-        "Low_Tide.mp3",
-        "The Quiet Hours/Live at the Harbour/The Quiet Hours - Live at the Harbour - x3 - "
-        "Encore.mp3",
+        "Tidewater/Harbour Live/Tidewater - Harbour Live - 01 - Opening.mp3",
+        "Tidewater/Harbour Live/Tide_water - Harbour Live - 02 - Low_Tide.mp3",
+        "Tidewater/Harbour Live/Tidewater - Harbour Live - x3 - Encore.mp3",
     };
     for (const QString& name : files) {
         const QString path = root + "/" + name;
@@ -54,6 +54,17 @@ void makeLibrary(const QString& root) {
         if (file.open(QIODevice::WriteOnly))
             file.write(QByteArray(4096 * (name.size() % 7 + 1), 'x'));
     }
+}
+
+// Rests the mouse on a cell, as a user does to read a text cut short: the
+// pointer moves there, and a moment later the tool tip is asked for.
+void pauseOver(QTreeView* list, const QModelIndex& cell) {
+    const QPoint point = list->visualRect(cell).center();
+    QCursor::setPos(list->viewport()->mapToGlobal(point));
+    QTimer::singleShot(300, list, [list, point] {
+        QHelpEvent event(QEvent::ToolTip, point, list->viewport()->mapToGlobal(point));
+        QCoreApplication::sendEvent(list->viewport(), &event);
+    });
 }
 
 }  // namespace
@@ -71,16 +82,24 @@ int main(int argc, char* argv[]) {
     form.resize(851, 462);
     form.move(0, 0);
     form.show();
-    form.LBInputFileDrop(&form, {music});
+    // One folder after the other, as they are dragged over.
+    form.LBInputFileDrop(&form, {music + "/Nordlicht/Abendrot"});
+    QTimer::singleShot(200, &form, [&] { form.LBInputFileDrop(&form, {music + "/Tidewater"}); });
 
+    auto* list = form.findChild<QTreeView*>("LVResults");
     QTimer::singleShot(500, &form, [&] {
         form.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(page);
         form.findChild<QPushButton*>("BProcessAll")->click();
-        auto* list = form.findChild<QTreeView*>("LVResults");
         list->selectionModel()->setCurrentIndex(
-            form.results().index(4, 0),
+            form.results().index(3, 0),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
+    // The status of "... - Bonus.mp3" is longer than its column.
+    if (page == 1) {
+        QTimer::singleShot(900, &form, [&] {
+            pauseOver(list, form.results().index(5, ResultModel::StatusColumn));
+        });
+    }
     QTimer::singleShot(1500, &form, [&] {
         const QRect frame = form.frameGeometry();
         const QPixmap shot =

@@ -190,9 +190,9 @@ inline QStringList Problems(QWidget* window) {
     for (QTabWidget* pages : pageControls)
         shown << pages->currentIndex();
     auto check = [&](const QString& where) {
-        QApplication::processEvents();
-        if (window->layout())
-            window->layout()->activate();
+        // A page shown anew lays itself out over a few rounds of requests.
+        for (int round = 0; round < 5; ++round)
+            QApplication::processEvents();
         QStringList found;
         Detail::CheckShownControls(window, found);
         for (const QString& problem : found)

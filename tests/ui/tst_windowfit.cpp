@@ -65,6 +65,7 @@ private Q_SLOTS:
     void fits_data();
     void fits();
     void fitsAtScaleFactorTwo();
+    void refitsWhenTheDesktopFontGrows();
 };
 
 void TestWindowFit::fits_data() {
@@ -125,6 +126,20 @@ void TestWindowFit::fitsAtScaleFactorTwo() {
     QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
              qPrintable(output));
     QVERIFY2(output.contains("device pixel ratio 2"), qPrintable(output));
+}
+
+void TestWindowFit::refitsWhenTheDesktopFontGrows() {
+    RecordingPrompter prompter;
+    TForm1 form(&prompter);
+    form.resize(kDefaultSize);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const int heightBefore = control<QTabWidget>(form, "PageControl1")->height();
+    // A desktop that changes its font while the program runs.
+    const DesktopFont font(14);
+    QTRY_VERIFY(control<QTabWidget>(form, "PageControl1")->height() > heightBefore);
+    const QStringList problems = WindowFit::Problems(&form);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(TestWindowFit)

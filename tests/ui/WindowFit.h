@@ -86,30 +86,27 @@ inline void CheckCaptionRoom(const QWidget* widget, const QString& caption, cons
                     .arg(caption, Name(widget), Size(needed), Size(room));
 }
 
+// A button's caption is drawn in the part of it the style keeps for it.
+inline void CheckButtonCaption(QAbstractButton* button, QStyle::SubElement captionPart,
+                               QStringList& problems) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(captionPart, &option, button);
+    CheckCaptionRoom(button, PlainCaption(button->text()),
+                     button->fontMetrics().size(Qt::TextShowMnemonic, button->text()), room.size(),
+                     problems);
+}
+
 inline void CheckCaption(QWidget* widget, QStringList& problems) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text().isEmpty() || label->wordWrap())
             return;
         CheckCaptionRoom(label, label->text(), label->sizeHint(), label->size(), problems);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const QRect contents =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QString caption = PlainCaption(button->text());
-        CheckCaptionRoom(button, caption,
-                         button->fontMetrics().size(Qt::TextShowMnemonic, button->text()),
-                         contents.size(), problems);
+        CheckButtonCaption(button, QStyle::SE_PushButtonContents, problems);
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        option.text = box->text();
-        const QRect contents =
-            box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-        CheckCaptionRoom(box, PlainCaption(box->text()),
-                         box->fontMetrics().size(Qt::TextShowMnemonic, box->text()),
-                         contents.size(), problems);
+        CheckButtonCaption(box, QStyle::SE_CheckBoxContents, problems);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         // The title and everything the group's layout holds.
         CheckCaptionRoom(group, PlainCaption(group->title()), group->minimumSizeHint(),

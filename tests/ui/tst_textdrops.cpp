@@ -45,6 +45,13 @@ void OfferFolder(DragEvents::RawMimeData& data, const QString& folder, bool asTe
         data.setRaw("text/plain", link);
 }
 
+// The two ways file managers offer a folder, as the rows of a data table.
+void AddOffers() {
+    QTest::addColumn<bool>("asText");
+    QTest::newRow("link only") << false;
+    QTest::newRow("link and text") << true;
+}
+
 }  // namespace
 
 class TestTextDrops : public QObject {
@@ -77,9 +84,7 @@ void TestTextDrops::init() {
 }
 
 void TestTextDrops::textControlsRefuseFolders_data() {
-    QTest::addColumn<bool>("asText");
-    QTest::newRow("link only") << false;
-    QTest::newRow("link and text") << true;
+    AddOffers();
 }
 
 void TestTextDrops::textControlsRefuseFolders() {
@@ -138,9 +143,7 @@ void TestTextDrops::plainTextStillDropsIntoADivider() {
 }
 
 void TestTextDrops::folderListTakesFolders_data() {
-    QTest::addColumn<bool>("asText");
-    QTest::newRow("link only") << false;
-    QTest::newRow("link and text") << true;
+    AddOffers();
 }
 
 void TestTextDrops::folderListTakesFolders() {

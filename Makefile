@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test format bench screenshot clean
+.PHONY: all deps configure build run test format translations bench screenshot clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Refreshes translations/*.ts from the texts of the code (lupdate); finished
+# translations stay, new texts arrive unfinished.
+translations: configure
+	cmake --build $(BUILD_DIR) --target update_translations
 
 format:
 	@bash scripts/install-deps.sh

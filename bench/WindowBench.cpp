@@ -26,7 +26,6 @@
 #include <vector>
 
 #include "engine/ResultModel.h"
-#include "shared/General/Texts.h"
 #include "ui/Prompter.h"
 #include "ui/TForm1.h"
 
@@ -178,10 +177,9 @@ int main(int argc, char** argv) {
     Child<QPushButton>(form, "BExecuteAll")->click();
     Settle(list);
     Print("execute_s", timer.nsecsElapsed() / 1e9);
-    const QString renamedText = Text(Texts::kStatusRenamed);
     int renamed = 0;
     for (const ResultRow& row : form.results().rows())
-        renamed += row.status == renamedText ? 1 : 0;
+        renamed += row.outcome == RowOutcome::Renamed ? 1 : 0;
     Print("renamed", renamed);
 
     // 5. Scroll from the top to the bottom, as a user drags the scroll bar's

@@ -6,6 +6,11 @@
 #include "cli/UsageError.h"
 #include "shared/General/Texts.h"
 
+// The options are read here rather than by QCommandLineParser, which would
+// change what the command line accepts: it bundles short options ("-xa" would
+// execute), reads "-i=X" as "X", reports faults in its own words and not in
+// the order of the arguments, and takes arguments as text, so that a folder
+// name that is not valid UTF-8 would lose its bytes.
 namespace {
 
 enum class Option {
@@ -16,6 +21,8 @@ enum class Option {
     NoRecursive,
     KeepUnderscores,
     KeepExtensionCase,
+    Search,
+    Replace,
     Execute,
     Format,
     Defaults,
@@ -38,6 +45,8 @@ constexpr OptionEntry kOptions[] = {
     {Option::NoRecursive, 0, "no-recursive", false},
     {Option::KeepUnderscores, 0, "keep-underscores", false},
     {Option::KeepExtensionCase, 0, "keep-extension-case", false},
+    {Option::Search, 0, "search", true},
+    {Option::Replace, 0, "replace", true},
     {Option::Execute, 'x', "execute", false},
     {Option::Format, 'f', "format", true},
     {Option::Defaults, 0, "defaults", false},
@@ -70,8 +79,14 @@ FilenameScheme SchemeOf(const QString& optionText, const QString& value) {
     }
 }
 
-void Apply(CliOptions& options, const OptionEntry& entry, const QString& optionText,
-           const QString& value) {
+// The texts of --search and --replace, paired once all are read.
+struct ReplacementTexts {
+    QStringList searches;
+    QStringList replaces;
+};
+
+void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entry,
+           const QString& optionText, const QString& value) {
     switch (entry.option) {
         case Option::In:
             options.inScheme = SchemeOf(optionText, value);
@@ -93,6 +108,15 @@ void Apply(CliOptions& options, const OptionEntry& entry, const QString& optionT
             break;
         case Option::KeepExtensionCase:
             options.keepExtensionCase = true;
+            break;
+        case Option::Search:
+            // An empty text occurs everywhere and replaces nothing.
+            if (value.isEmpty())
+                throw UsageError(Text(Texts::kCliEmptySearch));
+            texts.searches.append(value);
+            break;
+        case Option::Replace:
+            texts.replaces.append(value);
             break;
         case Option::Execute:
             options.execute = true;
@@ -116,10 +140,24 @@ void Apply(CliOptions& options, const OptionEntry& entry, const QString& optionT
     }
 }
 
+// The checks that need the whole command line, and the search and replace
+// texts paired.
+void Complete(CliOptions& options, const ReplacementTexts& texts) {
+    if (texts.searches.size() != texts.replaces.size())
+        throw UsageError(Text(Texts::kCliSearchReplacePairs));
+    for (qsizetype k = 0; k < texts.searches.size(); ++k)
+        options.replacements.append({texts.searches.at(k), texts.replaces.at(k)});
+    if (!options.extensionLines.isEmpty() && options.allFiles)
+        throw UsageError(Text(Texts::kCliExtWithAllFiles));
+    if (options.folders.isEmpty())
+        throw UsageError(Text(Texts::kCliNoFolder));
+}
+
 }  // namespace
 
 CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
     CliOptions options;
+    ReplacementTexts texts;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QByteArray& raw = arguments.at(i);
@@ -165,13 +203,9 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
                 throw UsageError(Text(Texts::kCliUnknownOption).arg(argument));
             throw UsageError(Text(Texts::kCliNoValueAllowed).arg(optionText));
         }
-        Apply(options, *entry, optionText, value);
+        Apply(options, texts, *entry, optionText, value);
     }
-    if (options.help || options.version)
-        return options;
-    if (!options.extensionLines.isEmpty() && options.allFiles)
-        throw UsageError(Text(Texts::kCliExtWithAllFiles));
-    if (options.folders.isEmpty())
-        throw UsageError(Text(Texts::kCliNoFolder));
+    if (!options.help && !options.version)
+        Complete(options, texts);
     return options;
 }

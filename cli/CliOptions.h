@@ -8,6 +8,12 @@
 #include "cli/OutputFormat.h"
 #include "engine/FilenameScheme.h"
 
+// One --search with its --replace.
+struct CliReplacement {
+    QString search;
+    QString replace;
+};
+
 // What the command line asks for. Anything left unset comes from the saved
 // settings or the defaults.
 struct CliOptions {
@@ -18,6 +24,8 @@ struct CliOptions {
     bool noRecursive = false;
     bool keepUnderscores = false;
     bool keepExtensionCase = false;
+    // --search and --replace: the k-th --search with the k-th --replace, in order.
+    QList<CliReplacement> replacements;
     bool execute = false;  // -x, --execute
     std::optional<OutputFormat> format;
     bool defaults = false;
@@ -29,6 +37,7 @@ struct CliOptions {
 
 // Reads the arguments after the program name. Options take their value as
 // the next argument or after "=" (--in=SCHEME) or, for short ones, attached
-// (-iSCHEME); "--" ends the options. Throws UsageError; with --help or
-// --version the folders may be missing.
+// (-iSCHEME); short options are not bundled ("-xa" is refused); "--" ends the
+// options. Throws UsageError, for the first fault in the order of the
+// arguments; with --help or --version the folders may be missing.
 CliOptions ParseCommandLine(const QList<QByteArray>& arguments);

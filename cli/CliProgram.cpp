@@ -1,7 +1,6 @@
 #include "cli/CliProgram.h"
 
 #include <QFile>
-#include <QSet>
 
 #include <unistd.h>
 
@@ -21,6 +20,7 @@
 #include "engine/FileScanner.h"
 #include "engine/ProcessRun.h"
 #include "engine/ResultModel.h"
+#include "engine/SearchReplace.h"
 #include "shared/General/Texts.h"
 
 namespace {
@@ -75,20 +75,26 @@ void WarnAboutExtensionLines(const CliSettings& settings) {
 }
 
 bool AnyExecuteError(const ResultModel& model) {
-    const QSet<QString> errors = {Text(Texts::kStatusFileDoesNotExist),
-                                  Text(Texts::kStatusNewFileExists),
-                                  Text(Texts::kStatusRenameFailed)};
     for (const ResultRow& row : model.rows()) {
-        if (row.isFileRow() && errors.contains(row.status))
+        if (IsExecuteError(row.outcome))
             return true;
     }
     return false;
 }
 
+// The replacements in the order given, after the process run, as the
+// window's Search & Replace makes them; a search that finds nothing is
+// worth a word, since the command line shows no dialog.
+void ReplaceTexts(ResultModel& model, const CliOptions& options, CliServices& services) {
+    for (const CliReplacement& replacement : options.replacements) {
+        services.beginStep(CliServices::Step::Replace);
+        if (SearchReplace(model, replacement.search, replacement.replace, services) == 0)
+            PrintError(Text(Texts::kCliSearchNotFound).arg(replacement.search));
+    }
+}
+
 int Run(const CliOptions& options) {
-    CliSettings settings = DefaultCliSettings();
-    if (!options.defaults)
-        ReadSavedSettings(settings);
+    CliSettings settings = options.defaults ? DefaultCliSettings() : SavedCliSettings();
     ApplyOptions(settings, options);
 
     const QStringList folders = InputFolders(options.folders);
@@ -106,6 +112,7 @@ int Run(const CliOptions& options) {
     scanner.ScanInputFolders(folders, -1, -1, settings.scan);
     services.beginStep(CliServices::Step::Process);
     ProcessRows(model, settings.process, services);
+    ReplaceTexts(model, options, services);
     if (options.execute) {
         services.beginStep(CliServices::Step::Execute);
         ExecuteRows(model, services);

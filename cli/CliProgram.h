@@ -9,7 +9,7 @@ inline constexpr int kExitFailed = 1;  // --execute left an "error: ..." row, or
 inline constexpr int kExitUsage = 2;
 
 // One run of norvane-cli over the arguments after the program name: build
-// the folder list, scan it in full, process all rows and, when asked,
-// execute them, then write the rows to standard output. Messages go to
-// standard error. Returns the exit status.
+// the folder list, scan it in full, process all rows, replace the texts
+// asked for and, when asked, execute the rows, then write them to standard
+// output. Messages go to standard error. Returns the exit status.
 int RunCli(const QList<QByteArray>& arguments);

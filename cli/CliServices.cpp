@@ -73,9 +73,18 @@ void CliServices::setProgressPosition(int position) {
     if (!due())
         return;
     const int percent = std::clamp(position / 5, 0, 100);
-    const char* entry =
-        m_step == Step::Execute ? Texts::kCliProgressExecuting : Texts::kCliProgressProcessing;
-    draw(Text(entry).arg(percent));
+    draw(Text(stepEntry()).arg(percent));
+}
+
+const char* CliServices::stepEntry() const {
+    switch (m_step) {
+        case Step::Execute:
+            return Texts::kCliProgressExecuting;
+        case Step::Replace:
+            return Texts::kCliProgressReplacing;
+        default:
+            return Texts::kCliProgressProcessing;
+    }
 }
 
 bool CliServices::due() const {

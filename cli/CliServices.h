@@ -12,7 +12,7 @@
 // a few times a second at most, and is wiped when the step ends.
 class CliServices : public WindowServices {
 public:
-    enum class Step { Scan, Process, Execute };
+    enum class Step { Scan, Process, Replace, Execute };
 
     CliServices(QStringList extensionLines, bool showProgress);
     ~CliServices() override;
@@ -28,6 +28,8 @@ public:
     void hideProgressBar() override { endStep(); }
 
 private:
+    // The text of the progress line of a run over the rows.
+    const char* stepEntry() const;
     // The progress line is on and the last drawing is old enough.
     bool due() const;
     void draw(const QString& text);

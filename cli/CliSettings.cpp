@@ -1,95 +1,46 @@
 #include "cli/CliSettings.h"
 
-#include <QFileInfo>
-#include <QStandardPaths>
-
 #include "cli/CliOptions.h"
 #include "settings/store/SettingsKeys.h"
-#include "settings/store/TRegistryIniFile.h"
+#include "settings/store/SettingsModel.h"
 #include "settings/store/TextLines.h"
-#include "shared/General/General.h"
 
 namespace {
 
-QString SlotKey(const char* word, int position) {
-    return QString::fromLatin1(word) + QString::number(position);
-}
-
-void ReadFlag(const TRegistryIniFile& store, const char* word, bool& flag) {
-    flag = store.readBool(QString(), QString::fromLatin1(word), flag);
-}
-
-void ReadIndex(const TRegistryIniFile& store, const QString& name, int& slot) {
-    const int index = store.readInteger(QString(), name, -1);
-    if (index >= 0 && index < kFieldKindCount)
-        slot = index;
-}
-
-// The window shows the stored text in its memo and the scan reads the memo's
-// lines: an empty text holds no line at all.
-QStringList ExtensionLinesOf(const QString& text) {
-    return text.isEmpty() ? QStringList() : SplitLines(text);
-}
-
-// In the order of the window's load, so that a value that cannot be read
-// leaves the same settings unread.
-void ReadValues(const TRegistryIniFile& store, CliSettings& settings) {
-    using namespace SettingsKeys;
-    ReadFlag(store, kRecursive, settings.scan.recursive);
-    ReadFlag(store, kIncludeExtsChecked, settings.scan.extensionFilter);
-    const QString extensions = store.readString(QString(), QString::fromLatin1(kExtensions),
-                                                settings.extensionLines.join(u'\n'));
-    settings.extensionLines = ExtensionLinesOf(extensions);
-    ReadFlag(store, kRemoveUnderscores, settings.process.options.removeUnderscores);
-    ReadFlag(store, kExtensionLowercase, settings.process.options.lowercaseExtension);
-    for (int n = 0; n < kSlotCount; ++n) {
-        ReadIndex(store, SlotKey(kInIndex, n), settings.process.existingScheme.slots[n]);
-        ReadIndex(store, SlotKey(kOutIndex, n), settings.process.newScheme.slots[n]);
-    }
-    for (int n = 0; n < kDividerCount; ++n) {
-        QString& in = settings.process.existingScheme.dividers[n];
-        in = store.readString(QString(), SlotKey(kInDivider, n), in);
-        QString& out = settings.process.newScheme.dividers[n];
-        out = store.readString(QString(), SlotKey(kOutDivider, n), out);
-    }
+FilenameScheme SchemeOf(const SettingsModel& settings, const char* slotWord,
+                        const char* dividerWord) {
+    using SettingsKeys::SlotKey;
+    FilenameScheme scheme;
+    for (int n = 0; n < kSlotCount; ++n)
+        scheme.slots[n] = settings.integer(SlotKey(slotWord, n));
+    for (int n = 0; n < kDividerCount; ++n)
+        scheme.dividers[n] = settings.text(SlotKey(dividerWord, n));
+    return scheme;
 }
 
 }  // namespace
 
-CliSettings DefaultCliSettings() {
-    CliSettings settings;
+CliSettings CliSettingsOf(const SettingsModel& settings) {
+    using namespace SettingsKeys;
+    CliSettings cli;
+    cli.scan.recursive = settings.flag(kRecursive);
+    cli.scan.extensionFilter = settings.flag(kIncludeExtsChecked);
     // Nothing here shows the total size that the window's labels show.
-    settings.scan.totalSize = false;
-    settings.extensionLines = QStringList{QStringLiteral(".mp3")};
-    settings.process.existingScheme = DefaultScheme(SchemeRole::Existing);
-    settings.process.newScheme = DefaultScheme(SchemeRole::New);
-    return settings;
+    cli.scan.totalSize = false;
+    cli.extensionLines = MemoLines(settings.text(kExtensions));
+    cli.process.options.removeUnderscores = settings.flag(kRemoveUnderscores);
+    cli.process.options.lowercaseExtension = settings.flag(kExtensionLowercase);
+    cli.process.existingScheme = SchemeOf(settings, kInIndex, kInDivider);
+    cli.process.newScheme = SchemeOf(settings, kOutIndex, kOutDivider);
+    return cli;
 }
 
-QString SavedSettingsFile() {
-    QStringList parts = SettingsKeyPath().split(u'\\', Qt::SkipEmptyParts);
-    if (!parts.isEmpty() && parts.constFirst() == QLatin1String("Software"))
-        parts.removeFirst();
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (config.isEmpty() || parts.isEmpty())
-        return QString();
-    return config + u'/' + parts.join(u'/') + QStringLiteral(".reg");
+CliSettings DefaultCliSettings() {
+    return CliSettingsOf(SettingsModel());
 }
 
-void ReadSavedSettings(CliSettings& settings) {
-    // Opening the store makes the file when it is missing; the command line
-    // must leave the user's configuration as it found it.
-    const QString file = SavedSettingsFile();
-    if (file.isEmpty() || !QFileInfo(file).isFile())
-        return;
-    try {
-        const TRegistryIniFile store(SettingsKeyPath());
-        try {
-            ReadValues(store, settings);
-        } catch (...) {
-        }
-    } catch (...) {
-    }
+CliSettings SavedCliSettings() {
+    return CliSettingsOf(LoadSavedSettings());
 }
 
 void ApplyOptions(CliSettings& settings, const CliOptions& options) {

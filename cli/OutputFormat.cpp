@@ -164,6 +164,9 @@ void WriteJson(ChunkWriter& out, const QVector<ResultRow>& rows) {
         AppendJsonString(out, row.newName.toUtf8());
         out.append(", \"status\": ");
         AppendJsonString(out, row.status.toUtf8());
+        out.append(", \"outcome\": \"");
+        out.append(OutcomeWord(row.outcome));
+        out.append('"');
         out.append(", \"folder\": ");
         AppendJsonString(out, folder);
         AppendBytesKey(out, "existing_bytes", row.existingOnDisk(), existing);

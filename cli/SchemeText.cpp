@@ -30,7 +30,7 @@ FieldMatch NextField(const QString& text, qsizetype from, const QStringList& nam
 }  // namespace
 
 FilenameScheme ParseSchemeText(const QString& text) {
-    const QStringList names = FieldKindTexts();
+    const QStringList names = FieldKindEnglishTexts();
     FilenameScheme scheme;
     scheme.slots.fill(static_cast<int>(FieldKind::None));
     scheme.dividers.fill(QStringLiteral(" - "));

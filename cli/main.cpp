@@ -5,9 +5,11 @@
 
 #include "cli/CliProgram.h"
 #include "shared/General/General.h"
+#include "shared/General/Translations.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     QCoreApplication::setApplicationName(QStringLiteral("norvane-cli"));
     // The settings are those of the desktop program, whose key is named after
     // its own file, "norvane", not after this one.

@@ -8,7 +8,6 @@
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
-#include "engine/RenameAt.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -18,12 +17,27 @@
 
 namespace {
 
-// The four outcomes, looked up once a run and shared by the rows.
-struct Outcomes {
-    QString renamed = Text(Texts::kStatusRenamed);
-    QString doesNotExist = Text(Texts::kStatusFileDoesNotExist);
-    QString newFileExists = Text(Texts::kStatusNewFileExists);
-    QString renameFailed = Text(Texts::kStatusRenameFailed);
+// The statuses of the four outcomes, looked up once a run and shared by the rows.
+class StatusTexts {
+public:
+    const QString& of(RowOutcome outcome) const {
+        switch (outcome) {
+            case RowOutcome::Renamed:
+                return m_renamed;
+            case RowOutcome::FileDoesNotExist:
+                return m_doesNotExist;
+            case RowOutcome::NewFileExists:
+                return m_newFileExists;
+            default:
+                return m_renameFailed;
+        }
+    }
+
+private:
+    QString m_renamed = Text(Texts::kStatusRenamed);
+    QString m_doesNotExist = Text(Texts::kStatusFileDoesNotExist);
+    QString m_newFileExists = Text(Texts::kStatusNewFileExists);
+    QString m_renameFailed = Text(Texts::kStatusRenameFailed);
 };
 
 // The folder of the rows being executed, opened once for all its files: each
@@ -68,7 +82,7 @@ private:
 // case asks the disk least: the no-replace rename itself tells that the new
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
-QString ExecuteRowIn(OpenFolder& open, const ResultRow& row, const Outcomes& outcomes) {
+RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
@@ -82,25 +96,25 @@ QString ExecuteRowIn(OpenFolder& open, const ResultRow& row, const Outcomes& out
     if (oldExists && newName) {
         const int error = RenameNoReplaceAt(dir, oldAt, newAt);
         if (error == 0)
-            return outcomes.renamed;
+            return RowOutcome::Renamed;
         if (FileExistsAt(dir, newAt) &&
             !SameNameIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
-            return outcomes.newFileExists;
+            return RowOutcome::NewFileExists;
         // A taken name may still be the file itself under another case.
         if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)
-            return outcomes.renamed;
-        return outcomes.renameFailed;
+            return RowOutcome::Renamed;
+        return RowOutcome::RenameFailed;
     }
     const bool newExists = newName && FileExistsAt(dir, newAt);
     if (!oldExists && !newExists)
-        return outcomes.doesNotExist;
+        return RowOutcome::FileDoesNotExist;
     if (newName && SafeRenameAt(dir, oldAt, newAt) == 0)
-        return outcomes.renamed;
-    return outcomes.renameFailed;
+        return RowOutcome::Renamed;
+    return RowOutcome::RenameFailed;
 }
 
 void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection) {
-    const Outcomes outcomes;
+    const StatusTexts texts;
     OpenFolder open;
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
@@ -110,18 +124,15 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         const ResultRow& row = model.row(i);
         if (row.isFolderRow() || !row.hasProposal())
             continue;
-        QString status = ExecuteRowIn(open, row, outcomes);
-        model.mutableRow(i).status = std::move(status);
+        const RowOutcome outcome = ExecuteRowIn(open, row);
+        ResultRow& target = model.mutableRow(i);
+        target.status = texts.of(outcome);
+        target.outcome = outcome;
         run.touched(i);
     }
 }
 
 }  // namespace
-
-QString ExecuteRow(const ResultRow& row) {
-    OpenFolder open;
-    return ExecuteRowIn(open, row, Outcomes());
-}
 
 void ExecuteRows(ResultModel& model, WindowServices& services) {
     ExecuteRowsIn(model, services, nullptr);

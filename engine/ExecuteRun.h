@@ -3,7 +3,6 @@
 #include <QString>
 
 class ResultModel;
-struct ResultRow;
 class RowSelection;
 class WindowServices;
 
@@ -16,7 +15,3 @@ void ExecuteRows(ResultModel& model, WindowServices& services);
 
 // "Execute Selected": the same over the selected rows.
 void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection);
-
-// The execute decisions for one file row with a proposal, carried out on
-// disk; returns the row's new Status.
-QString ExecuteRow(const ResultRow& row);

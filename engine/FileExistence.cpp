@@ -3,8 +3,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "engine/RenameAt.h"
-
 bool FileExistsAt(int folder, const QByteArray& name) {
     if (name.isEmpty() || name.contains('\0'))
         return false;

@@ -6,3 +6,9 @@
 // is not a folder, links followed; a dangling link counts as a file. The path
 // is the exact bytes on disk. A path holding a NUL byte names nothing.
 bool FileExistsAt(const QByteArray& path);
+
+// The same for a name within a folder given as an open descriptor (or
+// AT_FDCWD, and then the name is a path). The execute run opens each folder
+// once for all its files, which spares the kernel a walk of the whole path
+// for every test.
+bool FileExistsAt(int folder, const QByteArray& name);

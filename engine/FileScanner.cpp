@@ -192,6 +192,66 @@ void FileScanner::appendPendingRows() {
         m_model.appendRows(m_pendingRows.takeFirst());
 }
 
+// What the listing of one folder gave: the files the filter takes and the
+// subfolders to walk, names as text and as their exact bytes.
+struct FileScanner::Listing {
+    FolderId id;
+    QStringList fileNames;
+    QList<QByteArray> fileBytes;
+    qint64 size = 0;
+    QStringList folderNames;
+    QList<QByteArray> folderBytes;
+};
+
+bool FileScanner::listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed) {
+    // Closed before the subfolders are walked, so that deep trees do not
+    // hold a listing open per level.
+    FolderListing listing(pathBytes);
+    listed.id = listing.id();
+    // A link back to a folder of the current branch would never end.
+    if (listing.isOpen() &&
+        std::find(walk.branch.begin(), walk.branch.end(), listed.id) != walk.branch.end())
+        return false;
+    FolderEntry entry;
+    while (listing.next(entry)) {
+        if (entry.isFolder) {
+            if (walk.options.recursive) {
+                listed.folderBytes.append(QByteArray(entry.name, entry.length));
+                listed.folderNames.append(DecodeFileName(listed.folderBytes.last()));
+            }
+            continue;
+        }
+        if (walk.options.extensionFilter && !walk.takes(entry.name, entry.length))
+            continue;
+        listed.fileBytes.append(QByteArray(entry.name, entry.length));
+        listed.fileNames.append(DecodeFileName(listed.fileBytes.last()));
+        if (walk.options.totalSize)
+            listed.size += listing.sizeOf(entry.name);
+    }
+    return true;
+}
+
+QVector<ResultRow> FileScanner::folderRows(Walk& walk, const QString& label,
+                                           const QByteArray& labelBytes, const QString& path,
+                                           const QByteArray& pathBytes, const Listing& listed) {
+    QVector<ResultRow> rows;
+    rows.reserve(1 + listed.fileNames.size());
+    ResultRow folderRow;
+    folderRow.existing = u'[' + label + u']';
+    folderRow.existingBytes = '[' + labelBytes + ']';
+    rows.append(std::move(folderRow));
+    for (qsizetype i : walk.sorter.sortedOrder(listed.fileNames)) {
+        ResultRow row;
+        row.existing = listed.fileNames.at(i);
+        row.existingBytes = listed.fileBytes.at(i);
+        // Shared by all rows of the folder.
+        row.folder = path;
+        row.folderBytes = pathBytes;
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
 void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes) {
     const bool isBase = relative.isNull();
     const QString path = isBase ? walk.base : JoinPath(walk.base, relative);
@@ -199,68 +259,24 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
     m_services.showProgressText(path);
     m_services.processPendingMessages();
 
-    QStringList fileNames;
-    QList<QByteArray> fileBytes;
-    qint64 size = 0;
-    QStringList folderNames;
-    QList<QByteArray> folderBytes;
-    FolderId id;
-    {
-        // Closed before the subfolders are walked, so that deep trees do not
-        // hold a listing open per level.
-        FolderListing listing(pathBytes);
-        id = listing.id();
-        // A link back to a folder of the current branch would never end.
-        if (listing.isOpen() &&
-            std::find(walk.branch.begin(), walk.branch.end(), id) != walk.branch.end())
-            return;
-        FolderEntry entry;
-        while (listing.next(entry)) {
-            if (entry.isFolder) {
-                if (walk.options.recursive) {
-                    folderBytes.append(QByteArray(entry.name, entry.length));
-                    folderNames.append(DecodeFileName(folderBytes.last()));
-                }
-                continue;
-            }
-            if (walk.options.extensionFilter && !walk.takes(entry.name, entry.length))
-                continue;
-            fileBytes.append(QByteArray(entry.name, entry.length));
-            fileNames.append(DecodeFileName(fileBytes.last()));
-            if (walk.options.totalSize)
-                size += listing.sizeOf(entry.name);
-        }
-    }
-
-    QVector<ResultRow> rows;
-    rows.reserve(1 + fileNames.size());
-    ResultRow folderRow;
-    const QString& label = isBase ? walk.base : relative;
-    folderRow.existing = u'[' + label + u']';
-    folderRow.existingBytes = '[' + (isBase ? walk.baseBytes : relativeBytes) + ']';
-    rows.append(std::move(folderRow));
-    for (qsizetype i : walk.sorter.sortedOrder(fileNames)) {
-        ResultRow row;
-        row.existing = fileNames.at(i);
-        row.existingBytes = fileBytes.at(i);
-        // Shared by all rows of the folder.
-        row.folder = path;
-        row.folderBytes = pathBytes;
-        rows.append(std::move(row));
-    }
-    m_pendingRows.append(std::move(rows));
-    m_fileCount += static_cast<int>(fileNames.size());
-    m_totalSize += size;
-
-    if (folderNames.isEmpty())
+    Listing listed;
+    if (!listFolder(walk, pathBytes, listed))
         return;
-    walk.branch.push_back(id);
-    for (qsizetype i : walk.sorter.sortedOrder(folderNames)) {
+    m_pendingRows.append(folderRows(walk, isBase ? walk.base : relative,
+                                    isBase ? walk.baseBytes : relativeBytes, path, pathBytes,
+                                    listed));
+    m_fileCount += static_cast<int>(listed.fileNames.size());
+    m_totalSize += listed.size;
+
+    if (listed.folderNames.isEmpty())
+        return;
+    walk.branch.push_back(listed.id);
+    for (qsizetype i : walk.sorter.sortedOrder(listed.folderNames)) {
         if (isBase)
-            ScanFolder(walk, folderNames.at(i), folderBytes.at(i));
+            ScanFolder(walk, listed.folderNames.at(i), listed.folderBytes.at(i));
         else
-            ScanFolder(walk, JoinPath(relative, folderNames.at(i)),
-                       JoinPath(relativeBytes, folderBytes.at(i)));
+            ScanFolder(walk, JoinPath(relative, listed.folderNames.at(i)),
+                       JoinPath(relativeBytes, listed.folderBytes.at(i)));
     }
     walk.branch.pop_back();
 }

@@ -37,8 +37,17 @@ public:
 
 private:
     struct Walk;
+    struct Listing;
     class PendingRowsGuard;
+    // Lists one folder and walks its subfolders, depth first.
     void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes);
+    // The files and subfolders of one folder; false for a folder that is
+    // already being walked higher up the branch.
+    static bool listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
+    // The folder's row "[label]", then its files sorted by name.
+    static QVector<ResultRow> folderRows(Walk& walk, const QString& label,
+                                         const QByteArray& labelBytes, const QString& path,
+                                         const QByteArray& pathBytes, const Listing& listed);
     // Hands the folders' rows to the model, one insert a folder, in order.
     void appendPendingRows();
 

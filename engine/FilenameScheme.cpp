@@ -33,6 +33,14 @@ QStringList FieldKindTexts() {
     return texts;
 }
 
+QStringList FieldKindEnglishTexts() {
+    QStringList texts;
+    texts.reserve(kFieldKindCount);
+    for (const char* entry : kKindEntries)
+        texts.append(QString::fromLatin1(entry));
+    return texts;
+}
+
 SlotList ActiveSlots(const FilenameScheme& scheme) {
     SlotList active;
     active.reserve(kSlotCount);

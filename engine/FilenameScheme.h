@@ -24,6 +24,10 @@ inline constexpr int kDividerCount = 4;
 QString FieldKindText(int kind);
 // The seven item texts in index order.
 QStringList FieldKindTexts();
+// The seven item texts in English, whatever the user's language: the words a
+// scheme is written in on the command line, so that a script means the same
+// under every locale.
+QStringList FieldKindEnglishTexts();
 
 // Five slots and four dividers; divider k (0-based) stands between slot k and
 // slot k+1. A slot holds a kind index, or -1 when nothing is chosen.

@@ -108,86 +108,91 @@ struct FormatError {
     }
 };
 
-// Steps 4 to 7: takes the cleaned base apart by `in` and builds the new name by
-// `out`. Returns false and fills `error` when the name does not fit.
-bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& names,
-                    const SlotList& in, const SlotList& out, QString& composed,
-                    FormatError& error) {
-    const QLocale locale = QLocale::system();
-    // Views are primitive to QVarLengthArray, which leaves them uninitialised.
-    QVarLengthArray<QStringView, kSlotCount> values(out.size());
-    std::fill(values.begin(), values.end(), QStringView());
-    QStringView rest = base;
-    for (qsizetype s = 0; s < in.size(); ++s) {
-        const ActiveSlot& slot = in[s];
-        const QString& divider = slot.rightDivider;
-        const int kind = static_cast<int>(slot.kind);
-        QStringView field;
-        if (s + 1 < in.size()) {
-            // A divider at the very start of the rest leaves an empty field: it counts as missing.
-            const qsizetype at = divider.isEmpty() ? -1 : rest.indexOf(divider);
-            if (at < 1) {
-                error = {Texts::kErrDoesNotExist, FieldKindText(kind)};
-                return false;
-            }
-            field = rest.left(at);
-            rest = rest.mid(at + divider.size());
-        } else {
-            // The last field is the whole rest. Slot 5 has no divider on its
-            // right, and an empty divider occurs nowhere, so neither tests for
-            // too many items.
-            if (!divider.isEmpty() && rest.contains(divider)) {
-                error = {Texts::kErrTooManyItems, QString()};
-                return false;
-            }
-            field = rest;
-        }
-        field = TrimControls(field);
-        if (field.isEmpty()) {
-            error = {Texts::kErrEmptyField, FieldKindText(kind)};
+// The field of one existing-name slot, cut off the front of rest: up to the
+// slot's divider, or the whole rest for the last slot. False and the error
+// when the name has no such field.
+bool CutField(QStringView& rest, const ActiveSlot& slot, bool last, QStringView& field,
+              FormatError& error) {
+    const QString& divider = slot.rightDivider;
+    if (!last) {
+        // A divider at the very start of the rest leaves an empty field: it counts as missing.
+        const qsizetype at = divider.isEmpty() ? -1 : rest.indexOf(divider);
+        if (at < 1) {
+            error = {Texts::kErrDoesNotExist, FieldKindText(static_cast<int>(slot.kind))};
             return false;
         }
-        switch (slot.kind) {
-            case FieldKind::TrackNo:
-                if (!IsTrackNumber(field)) {
-                    error = {Texts::kErrNotTrackNumber, field.toString()};
-                    return false;
-                }
-                break;
-            case FieldKind::Folder:
-                if (!EqualIgnoringCase(field, names.folder, locale)) {
-                    error = {Texts::kErrNotFolderName, field.toString()};
-                    return false;
-                }
-                break;
-            case FieldKind::ParentFolder:
-                if (!EqualIgnoringCase(field, names.parent, locale)) {
-                    error = {Texts::kErrNotParentFolderName, field.toString()};
-                    return false;
-                }
-                break;
-            default:
-                break;
-        }
-        // Later fields overwrite what earlier ones set, so a Folder slot keeps
-        // the field as written only when Folder is the last existing-name slot.
-        for (qsizetype t = 0; t < out.size(); ++t) {
-            if (out[t].kind == slot.kind)
-                values[t] = field;
-            else if (out[t].kind == FieldKind::Folder)
-                values[t] = names.folder;
-            else if (out[t].kind == FieldKind::ParentFolder)
-                values[t] = names.parent;
-        }
+        field = rest.left(at);
+        rest = rest.mid(at + divider.size());
+        return true;
     }
+    // The last field is the whole rest. Slot 5 has no divider on its right,
+    // and an empty divider occurs nowhere, so neither tests for too many items.
+    if (!divider.isEmpty() && rest.contains(divider)) {
+        error = {Texts::kErrTooManyItems, QString()};
+        return false;
+    }
+    field = rest;
+    return true;
+}
 
-    // Made at its final length and filled in place: a name is built for every row.
-    // Each new-name field is followed by its divider, the last one by the
-    // extension; with no new-name field there is nothing, not even the extension.
+// Whether a field (cut of its blanks) fits its slot's kind: not empty, a track
+// number, the name of the file's folder or of the folder above it.
+bool FieldFits(const ActiveSlot& slot, QStringView field, const FolderNames& names,
+               const QLocale& locale, FormatError& error) {
+    if (field.isEmpty()) {
+        error = {Texts::kErrEmptyField, FieldKindText(static_cast<int>(slot.kind))};
+        return false;
+    }
+    switch (slot.kind) {
+        case FieldKind::TrackNo:
+            if (!IsTrackNumber(field)) {
+                error = {Texts::kErrNotTrackNumber, field.toString()};
+                return false;
+            }
+            return true;
+        case FieldKind::Folder:
+            if (!EqualIgnoringCase(field, names.folder, locale)) {
+                error = {Texts::kErrNotFolderName, field.toString()};
+                return false;
+            }
+            return true;
+        case FieldKind::ParentFolder:
+            if (!EqualIgnoringCase(field, names.parent, locale)) {
+                error = {Texts::kErrNotParentFolderName, field.toString()};
+                return false;
+            }
+            return true;
+        default:
+            return true;
+    }
+}
+
+// What each new-name slot holds, one value a slot.
+using NewNameValues = QVarLengthArray<QStringView, kSlotCount>;
+
+// Puts a field that fits into the new-name slots of its kind. Later fields
+// overwrite what earlier ones set, so a Folder slot keeps the field as
+// written only when Folder is the last existing-name slot.
+void PlaceField(NewNameValues& values, const SlotList& out, FieldKind kind, QStringView field,
+                const FolderNames& names) {
+    for (qsizetype t = 0; t < out.size(); ++t) {
+        if (out[t].kind == kind)
+            values[t] = field;
+        else if (out[t].kind == FieldKind::Folder)
+            values[t] = names.folder;
+        else if (out[t].kind == FieldKind::ParentFolder)
+            values[t] = names.parent;
+    }
+}
+
+// Each new-name field followed by its divider, the last one by the extension;
+// with no new-name field there is nothing, not even the extension. Made at
+// its final length and filled in place: a name is built for every row.
+QString JoinNewName(const NewNameValues& values, const SlotList& out, const QString& ext) {
     qsizetype length = 0;
     for (qsizetype t = 0; t < out.size(); ++t)
         length += values[t].size() + (t + 1 < out.size() ? out[t].rightDivider.size() : ext.size());
-    composed = QString(length, Qt::Uninitialized);
+    QString composed(length, Qt::Uninitialized);
     QChar* at = composed.data();
     const auto put = [&at](QStringView part) {
         std::copy(part.begin(), part.end(), at);
@@ -197,6 +202,29 @@ bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& nam
         put(values[t]);
         put(t + 1 < out.size() ? QStringView(out[t].rightDivider) : QStringView(ext));
     }
+    return composed;
+}
+
+// Takes the cleaned base apart by `in` and builds the new name by `out`.
+// Returns false and fills `error` when the name does not fit.
+bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& names,
+                    const SlotList& in, const SlotList& out, QString& composed,
+                    FormatError& error) {
+    const QLocale locale = QLocale::system();
+    // Views are primitive to QVarLengthArray, which leaves them uninitialised.
+    NewNameValues values(out.size());
+    std::fill(values.begin(), values.end(), QStringView());
+    QStringView rest = base;
+    for (qsizetype s = 0; s < in.size(); ++s) {
+        QStringView field;
+        if (!CutField(rest, in[s], s + 1 == in.size(), field, error))
+            return false;
+        field = TrimControls(field);
+        if (!FieldFits(in[s], field, names, locale, error))
+            return false;
+        PlaceField(values, out, in[s].kind, field, names);
+    }
+    composed = JoinNewName(values, out, ext);
     return true;
 }
 
@@ -256,23 +284,29 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         FormatError error;
         if (!ComposeNewName(base, ext, names, in, out, composed, error)) {
             result.status = error.message();
+            result.outcome = RowOutcome::NotInputFormat;
         } else if (composed.isEmpty()) {
             // An empty name is no proposal: the row would read "rename pending"
             // while nothing could be renamed.
             result.status = texts.noNewName;
+            result.outcome = RowOutcome::NoNewName;
             return result;
         } else if (composed != name) {
             result.newName = std::move(composed);
             result.status = texts.renamePending;
+            result.outcome = RowOutcome::RenamePending;
             return result;
         } else {
             result.status = texts.alreadyInOutputFormat;
+            result.outcome = RowOutcome::AlreadyInOutputFormat;
             return result;
         }
     } catch (const std::exception& e) {
         result.status = QString::fromLocal8Bit(e.what());
+        result.outcome = RowOutcome::ProcessFailed;
     } catch (...) {
         result.status = Text(Texts::kUnexpectedError);
+        result.outcome = RowOutcome::ProcessFailed;
     }
     // A name that does not fit still gets its underscores and extension case cleaned.
     if (cleaned || extChanged) {
@@ -288,4 +322,5 @@ void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in
     NameResult result = ComputeNewName(row.existing, names, in, out, options);
     row.newName = std::move(result.newName);
     row.status = std::move(result.status);
+    row.outcome = result.outcome;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "engine/FilenameScheme.h"
+#include "engine/RowOutcome.h"
 
 struct ResultRow;
 
@@ -16,6 +17,7 @@ struct NameOptions {
 struct NameResult {
     QString newName;
     QString status;
+    RowOutcome outcome = RowOutcome::None;
 };
 
 // The name rules shared with the manual rename: the name without extension is
@@ -48,6 +50,6 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
 NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
                           const SlotList& out, const NameOptions& options,
                           const NameStatusTexts& texts);
-// The same, written into the row's New Filename and Status.
+// The same, written into the row's New Filename, Status and outcome.
 void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in,
                     const SlotList& out, const NameOptions& options);

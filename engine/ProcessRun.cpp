@@ -37,10 +37,11 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
             namesOf = row.folder;
         }
         NameResult result = ComputeNewName(row.existing, names, in, out, options, texts);
-        // Only the two texts the run owns are written, whatever the computation does.
+        // Only what the run owns is written, whatever the computation does.
         ResultRow& target = model.mutableRow(i);
         target.newName = std::move(result.newName);
         target.status = std::move(result.status);
+        target.outcome = result.outcome;
         run.touched(i);
     }
 }

@@ -81,15 +81,19 @@ void ResultModel::clear() {
     endResetModel();
 }
 
-void ResultModel::setProposal(int i, const QString& newName, const QString& status) {
+void ResultModel::setProposal(int i, const QString& newName, const QString& status,
+                              RowOutcome outcome) {
     ResultRow& r = m_rows[i];
     r.newName = newName;
     r.status = status;
+    r.outcome = outcome;
     rowsChanged(i, i);
 }
 
-void ResultModel::setStatus(int i, const QString& status) {
-    m_rows[i].status = status;
+void ResultModel::setStatus(int i, const QString& status, RowOutcome outcome) {
+    ResultRow& r = m_rows[i];
+    r.status = status;
+    r.outcome = outcome;
     rowsChanged(i, i);
 }
 

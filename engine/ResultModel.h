@@ -31,9 +31,9 @@ public:
     void appendRows(QVector<ResultRow>&& rows);
     void clear();
 
-    // Sets one row's New Filename and Status and tells the views.
-    void setProposal(int i, const QString& newName, const QString& status);
-    void setStatus(int i, const QString& status);
+    // Sets one row's New Filename, Status and outcome and tells the views.
+    void setProposal(int i, const QString& newName, const QString& status, RowOutcome outcome);
+    void setStatus(int i, const QString& status, RowOutcome outcome);
 
     // Batch editing for runs over many rows: change rows through mutableRow,
     // then announce the touched range once with rowsChanged.

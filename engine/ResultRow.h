@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+#include "engine/RowOutcome.h"
+
 // One line of the results list. A file row has a non-empty folder; a folder
 // row (the heading the scan puts before each folder's files) has an empty
 // folder and a caption "[label]".
@@ -19,6 +21,8 @@ struct ResultRow {
     QString folder;    // "Folder": path of the folder holding the file
     QByteArray existingBytes;
     QByteArray folderBytes;
+    // What the Status says, for the program: set together with the Status.
+    RowOutcome outcome = RowOutcome::None;
 
     // The exact bytes of the name and of the folder; rows made without the
     // listing's bytes address the disk by their texts, encoded.

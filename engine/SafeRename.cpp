@@ -16,7 +16,6 @@
 
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
-#include "engine/RenameAt.h"
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)

@@ -29,3 +29,17 @@ enum class RenameMethod { Automatic, ReserveNewName };
 // the file keeps its old name.
 int SafeRename(const QByteArray& oldPath, const QByteArray& newPath,
                RenameMethod method = RenameMethod::Automatic);
+
+// The rename within a folder given as an open descriptor (or AT_FDCWD, and
+// then the names are paths), for the execute run, which opens each folder
+// once for all its files.
+
+// Steps 1 and 2 of SafeRename() alone: the no-replace rename, or the rename
+// onto a reservation of the new name where the file system lacks it. Returns
+// 0 or the errno; EEXIST when an entry holds the new name.
+int RenameNoReplaceAt(int folder, const QByteArray& oldName, const QByteArray& newName,
+                      RenameMethod method = RenameMethod::Automatic);
+
+// SafeRename() for names within the folder.
+int SafeRenameAt(int folder, const QByteArray& oldName, const QByteArray& newName,
+                 RenameMethod method = RenameMethod::Automatic);

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang-format
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   qt6-qpa-plugins libxkbcommon-dev
   exfat-fuse exfatprogs fuse3
   "$@"

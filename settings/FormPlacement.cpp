@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "settings/WorkArea.h"
-#include "settings/store/TRegistryIniFile.h"
+#include "settings/store/SettingsModel.h"
 
 namespace {
 
@@ -68,8 +68,9 @@ const QWidget* ownerOf(const QWidget* window) {
 
 }  // namespace
 
-void SaveFormPlacement(QWidget* window, TRegistryIniFile& store, const QString& section,
-                       const QString& prefix, TPlacementOptions options) {
+void SaveFormPlacement(QWidget* window, SettingsModel& settings, const QString& prefix,
+                       TPlacementOptions options) {
+    using namespace SettingsKeys;
     try {
         const QRect area = GetWorkArea();
         // A window that never had a normal placement (never shown, or not a
@@ -79,34 +80,65 @@ void SaveFormPlacement(QWidget* window, TRegistryIniFile& store, const QString& 
             bounds = window->geometry();
         bounds = unmovedBounds(window, bounds);
         if (options & plPosition) {
-            store.writeInteger(section, prefix + QStringLiteral("Top"), bounds.y() - area.y());
-            store.writeInteger(section, prefix + QStringLiteral("Left"), bounds.x() - area.x());
+            settings.setInteger(PlacementKey(prefix, kTop), bounds.y() - area.y());
+            settings.setInteger(PlacementKey(prefix, kLeft), bounds.x() - area.x());
         }
         if (options & plSize) {
-            store.writeInteger(section, prefix + QStringLiteral("Height"), bounds.height());
-            store.writeInteger(section, prefix + QStringLiteral("Width"), bounds.width());
+            settings.setInteger(PlacementKey(prefix, kHeight), bounds.height());
+            settings.setInteger(PlacementKey(prefix, kWidth), bounds.width());
         }
         if (options & plMaximized) {
             // A main window closed while minimised comes back normal.
             const bool maximized =
                 window->isMaximized() && !(IsMainWindow(window) && window->isMinimized());
-            store.writeInteger(section, prefix + QStringLiteral("State"),
-                               maximized ? kStateMaximized : kStateNormal);
+            settings.setInteger(PlacementKey(prefix, kState),
+                                maximized ? kStateMaximized : kStateNormal);
         }
     } catch (...) {
     }
 }
 
-void RestoreFormPlacement(QWidget* window, TRegistryIniFile& store, const QString& section,
-                          const QString& prefix, TPlacementOptions options) {
+namespace {
+
+// Whether the load reached all these values of the placement: a value after
+// one that could not be read is not known, and the step that needs it, with
+// those after it, is skipped.
+bool AllKnown(const SettingsModel& settings, const QString& prefix,
+              std::initializer_list<const char*> words) {
+    for (const char* word : words) {
+        if (!settings.known(SettingsKeys::PlacementKey(prefix, word)))
+            return false;
+    }
+    return true;
+}
+
+// Only a stored state of "maximised" has an effect.
+void RestoreMaximized(QWidget* window, const SettingsModel& settings, const QString& key) {
+    const int state = settings.holds(key) ? settings.integer(key) : currentState(window);
+    if (state != kStateMaximized)
+        return;
+    if (IsMainWindow(window))
+        showMaximized() = true;
+    else
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+}  // namespace
+
+void RestoreFormPlacement(QWidget* window, const SettingsModel& settings, const QString& prefix,
+                          TPlacementOptions options) {
+    using namespace SettingsKeys;
     try {
+        if (((options & plSize) && !AllKnown(settings, prefix, {kHeight, kWidth})) ||
+            ((options & plPosition) && !AllKnown(settings, prefix, {kTop, kLeft})))
+            return;
         const QRect current = window->geometry();
         int width = current.width();
         int height = current.height();
         if (options & plSize) {
-            height = store.readInteger(section, prefix + QStringLiteral("Height"), height);
-            width = store.readInteger(section, prefix + QStringLiteral("Width"), width);
-            // A size of nothing would leave no window to see.
+            height = settings.integer(PlacementKey(prefix, kHeight));
+            width = settings.integer(PlacementKey(prefix, kWidth));
+            // No size stored, or a size of nothing, which would leave no window to see.
             if (height <= 0)
                 height = current.height();
             if (width <= 0)
@@ -116,8 +148,8 @@ void RestoreFormPlacement(QWidget* window, TRegistryIniFile& store, const QStrin
         int left = current.x();
         int top = current.y();
         if (options & plPosition) {
-            top = store.readInteger(section, prefix + QStringLiteral("Top"), kPositionNotStored);
-            left = store.readInteger(section, prefix + QStringLiteral("Left"), kPositionNotStored);
+            top = settings.integer(PlacementKey(prefix, kTop));
+            left = settings.integer(PlacementKey(prefix, kLeft));
             if (top == kPositionNotStored || left == kPositionNotStored) {
                 const QPoint centred = CenteredPosition(width, height, ownerOf(window));
                 left = centred.x();
@@ -138,16 +170,8 @@ void RestoreFormPlacement(QWidget* window, TRegistryIniFile& store, const QStrin
         window->setGeometry(left, top, width, height);
         window->setProperty(kAppliedProperty, QRect(left, top, width, height));
 
-        if (options & plMaximized) {
-            const int state =
-                store.readInteger(section, prefix + QStringLiteral("State"), currentState(window));
-            if (state == kStateMaximized) {
-                if (IsMainWindow(window))
-                    showMaximized() = true;
-                else
-                    window->setWindowState(window->windowState() | Qt::WindowMaximized);
-            }
-        }
+        if ((options & plMaximized) && AllKnown(settings, prefix, {kState}))
+            RestoreMaximized(window, settings, PlacementKey(prefix, kState));
     } catch (...) {
     }
 }

@@ -3,8 +3,10 @@
 #include <QFlags>
 #include <QString>
 
+#include "settings/store/SettingsKeys.h"
+
 class QWidget;
-class TRegistryIniFile;
+class SettingsModel;
 
 // Which parts of a window's placement are stored.
 enum TPlacementOption {
@@ -15,20 +17,19 @@ enum TPlacementOption {
 Q_DECLARE_FLAGS(TPlacementOptions, TPlacementOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TPlacementOptions)
 
-// A stored Top or Left of this value counts as never stored.
-inline constexpr int kPositionNotStored = -10000;
+// Puts the window's normal (not maximised, not minimised) bounds and its
+// maximised state into the settings, under prefix + "Top" and so on. Never
+// fails outward; an error skips the remaining items.
+void SaveFormPlacement(QWidget* window, SettingsModel& settings, const QString& prefix,
+                       TPlacementOptions options);
 
-// Writes the window's normal (not maximised, not minimised) bounds and its
-// maximised state. Never fails outward; an error skips the remaining items.
-void SaveFormPlacement(QWidget* window, TRegistryIniFile& store, const QString& section,
-                       const QString& prefix, TPlacementOptions options);
-
-// Reads the placement back and applies it, kept on the work area; a window
-// without a stored position is centred. A maximised main window is shown
-// maximised by ShowMainWindow; any other window is maximised at once.
-// Never fails outward; an error skips the remaining steps.
-void RestoreFormPlacement(QWidget* window, TRegistryIniFile& store, const QString& section,
-                          const QString& prefix, TPlacementOptions options);
+// Applies the placement the settings hold, kept on the work area; a window
+// without a stored position is centred, one without a stored size keeps its
+// own. A maximised main window is shown maximised by ShowMainWindow; any
+// other window is maximised at once. Where the load stopped at a value that
+// could not be read, the steps from there on are skipped. Never fails outward.
+void RestoreFormPlacement(QWidget* window, const SettingsModel& settings, const QString& prefix,
+                          TPlacementOptions options);
 
 // The application's main window: set by ShowMainWindow (or SetMainWindow).
 // Until there is one, every window counts as the main window, as during the

@@ -132,13 +132,13 @@ void TForm1::setUpResultsList() {
         action->setObjectName(name);
         return action;
     };
-    addItem("Process1", Texts::kMenuProcess);
-    addItem("Execute1", Texts::kMenuExecute);
-    addItem("Cancel1", Texts::kMenuCancel);
-    QAction* replace = addItem("Replace1", Texts::kMenuReplace);
-    replace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    replace->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    list->addAction(replace);
+    Process1 = addItem("Process1", Texts::kMenuProcess);
+    Execute1 = addItem("Execute1", Texts::kMenuExecute);
+    Cancel1 = addItem("Cancel1", Texts::kMenuCancel);
+    Replace1 = addItem("Replace1", Texts::kMenuReplace);
+    Replace1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    Replace1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list->addAction(Replace1);
 
     m_inScheme.slots = {m_ui->LBIn1, m_ui->LBIn2, m_ui->LBIn3, m_ui->LBIn4, m_ui->LBIn5};
     m_inScheme.dividers = {m_ui->EInDivider1, m_ui->EInDivider2, m_ui->EInDivider3,
@@ -201,10 +201,10 @@ void TForm1::connectControls() {
     ui.EManualRename->installEventFilter(this);
     wire(ui.BCancelRename, &QPushButton::clicked, &TForm1::BCancelRenameClick);
     wire(ui.BSearchReplace, &QPushButton::clicked, &TForm1::BSearchReplaceClick);
-    wire(findChild<QAction*>("Process1"), &QAction::triggered, &TForm1::Process1Click);
-    wire(findChild<QAction*>("Execute1"), &QAction::triggered, &TForm1::Execute1Click);
-    wire(findChild<QAction*>("Cancel1"), &QAction::triggered, &TForm1::Cancel1Click);
-    wire(findChild<QAction*>("Replace1"), &QAction::triggered, &TForm1::Replace1Click);
+    wire(Process1, &QAction::triggered, &TForm1::Process1Click);
+    wire(Execute1, &QAction::triggered, &TForm1::Execute1Click);
+    wire(Cancel1, &QAction::triggered, &TForm1::Cancel1Click);
+    wire(Replace1, &QAction::triggered, &TForm1::Replace1Click);
     connect(ui.LVResults, &QWidget::customContextMenuRequested, this, &TForm1::showResultsMenu);
     // The shortcut Ctrl+R works whatever the menu showed when it last opened.
     connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
@@ -267,21 +267,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     guarded([this] { FormClose(); });
     event->accept();
-}
-
-SettingsControls TForm1::settingsControls() const {
-    SettingsControls c;
-    c.window = const_cast<TForm1*>(this);
-    c.recursive = m_ui->CBRecursive;
-    c.includeExts = m_ui->CBIncludeExts;
-    c.extensions = m_ui->MIncludeExts;
-    c.removeUnderscores = m_ui->CBRemoveUnderscores;
-    c.extensionLowercase = m_ui->CBExtensionLowercase;
-    c.inSlots = m_inScheme.slots;
-    c.outSlots = m_outScheme.slots;
-    c.inDividers = m_inScheme.dividers;
-    c.outDividers = m_outScheme.dividers;
-    return c;
 }
 
 bool TForm1::PageControl1Changing(int to) {

@@ -14,6 +14,7 @@ class TForm1;
 }
 class FileScanner;
 class Prompter;
+class QAction;
 class QMenu;
 class ResultModel;
 class TFileDragDrop;
@@ -117,8 +118,6 @@ private:
     void showResultsMenu(const QPoint& position);
     void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
     ProcessSettings processSettings() const;
-    void processRows(bool selectedOnly);
-    void executeRows(bool selectedOnly);
 
     std::unique_ptr<Ui::TForm1> m_ui;
     std::unique_ptr<Prompter> m_ownPrompter;
@@ -128,6 +127,10 @@ private:
     SchemeControls m_inScheme;
     SchemeControls m_outScheme;
     QMenu* PopupMenu1 = nullptr;
+    QAction* Process1 = nullptr;
+    QAction* Execute1 = nullptr;
+    QAction* Cancel1 = nullptr;
+    QAction* Replace1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
     TFileDragDrop* m_fileDrop = nullptr;
     int m_scanDepth = 0;

@@ -1,18 +1,21 @@
-// Commands on the result rows themselves: the selection display, manual
-// rename with movement from file to file, Cancel Rename, Search & Replace
-// and the results list's context menu. None of them touches a file.
+// The results list's commands as the window gives them: the selection
+// display, manual rename with movement from file to file, Cancel Rename,
+// Search & Replace and the context menu. The window gathers their inputs
+// (selection, dialog texts, the extension option) and shows the outcome; the
+// operations on the rows are the engine's. None of them touches a file.
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 
-#include "engine/NameComputation.h"
+#include "engine/CancelRename.h"
+#include "engine/ManualRename.h"
 #include "engine/ResultModel.h"
-#include "engine/RunScope.h"
+#include "engine/SearchReplace.h"
 #include "shared/General/Texts.h"
 #include "ui/Prompter.h"
 #include "ui/TForm1.h"
+#include "ui/ViewRowSelection.h"
 #include "ui_TForm1.h"
 
 namespace {
@@ -32,10 +35,8 @@ QList<int> TForm1::selectedRows() const {
 void TForm1::LVResultsChange() {
     const QList<int> rows = selectedRows();
     if (rows.size() == 1 && m_results->row(rows.constFirst()).isFileRow()) {
-        const ResultRow& row = m_results->row(rows.constFirst());
         ManualRenameItem = rows.constFirst();
-        m_ui->EManualRename->setText(
-            NameWithoutExtension(row.hasProposal() ? row.newName : row.existing));
+        m_ui->EManualRename->setText(ManualRenameText(m_results->row(ManualRenameItem)));
         m_ui->EManualRename->setEnabled(true);
         m_ui->BManualRename->setEnabled(true);
     } else {
@@ -59,21 +60,8 @@ void TForm1::clearManualRenameState() {
 void TForm1::BManualRenameClick() {
     if (ManualRenameItem < 0)
         return;
-    const ResultRow& row = m_results->row(ManualRenameItem);
-    const QLocale locale = QLocale::system();
-    QString ext = ExtensionOf(row.existing);
-    if (m_ui->CBExtensionLowercase->isChecked())
-        ext = locale.toLower(ext);
-    QString name = m_ui->EManualRename->text();
-    if (locale.toLower(ExtensionOf(name)) != locale.toLower(ext))
-        name += ext;
-    if (name == row.existing || name.size() == ext.size()) {
-        m_results->setProposal(ManualRenameItem, QString(), Text(Texts::kStatusManualCancelled));
-        return;
-    }
-    if (name == row.newName)
-        return;
-    m_results->setProposal(ManualRenameItem, name, Text(Texts::kStatusManualPending));
+    ApplyManualRename(*m_results, ManualRenameItem, m_ui->EManualRename->text(),
+                      m_ui->CBExtensionLowercase->isChecked());
 }
 
 void TForm1::EManualRenameKeyDown(int key) {
@@ -103,29 +91,7 @@ void TForm1::EManualRenameKeyDown(int key) {
 void TForm1::MoveManualRename(int step) {
     if (ManualRenameItem < 0)
         return;
-    const int count = m_results->size();
-    int i = ManualRenameItem;
-    int d = step;
-    bool turned = false;
-    for (;;) {
-        i += d;
-        d = d < 0 ? -1 : 1;
-        if (i < 0) {
-            i = 0;
-            d = 1;
-            if (turned)
-                return;
-            turned = true;
-        } else if (i >= count) {
-            i = count - 1;
-            d = -1;
-            if (turned)
-                return;
-            turned = true;
-        }
-        if (m_results->row(i).isFileRow())
-            break;
-    }
+    const int i = ManualRenameMoveTarget(*m_results, ManualRenameItem, step);
     if (i == ManualRenameItem)
         return;
     QItemSelectionModel* selection = m_ui->LVResults->selectionModel();
@@ -138,19 +104,8 @@ void TForm1::MoveManualRename(int step) {
 }
 
 void TForm1::BCancelRenameClick() {
-    int first = -1;
-    int last = -1;
-    for (int i : selectedRows()) {
-        ResultRow& row = m_results->mutableRow(i);
-        if (!row.hasProposal())
-            continue;
-        row.newName.clear();
-        row.status = Text(Texts::kStatusRenameCancelled);
-        if (first < 0)
-            first = i;
-        last = i;
-    }
-    m_results->rowsChanged(first, last);
+    CancelRename(*m_results,
+                 ViewRowSelection(m_ui->LVResults->selectionModel(), m_results->size()));
     refillManualRename();
 }
 
@@ -159,25 +114,6 @@ void TForm1::refillManualRename() {
     // the edit shows its proposal as it now stands.
     if (ManualRenameItem >= 0)
         LVResultsChange();
-}
-
-// Replaces every occurrence of search in text from the left, without overlap
-// and without searching inserted text again; false when there was none.
-static bool ReplaceAll(const QString& text, const QString& search, const QString& replace,
-                       QString& result) {
-    qsizetype from = 0;
-    qsizetype found = text.indexOf(search, from, Qt::CaseSensitive);
-    if (found < 0)
-        return false;
-    result.clear();
-    while (found >= 0) {
-        result += QStringView(text).mid(from, found - from);
-        result += replace;
-        from = found + search.size();
-        found = text.indexOf(search, from, Qt::CaseSensitive);
-    }
-    result += QStringView(text).mid(from);
-    return true;
 }
 
 void TForm1::BSearchReplaceClick() {
@@ -194,28 +130,7 @@ void TForm1::BSearchReplaceClick() {
         return;
     ReplaceText = replace;
 
-    int changed = 0;
-    {
-        const int count = m_results->size();
-        RunScope run(*m_results, *this, count);
-        const QString status = Text(Texts::kStatusReplacedPending);
-        QString result;
-        for (int i = 0; i < count; ++i) {
-            run.advance();
-            ResultRow& row = m_results->mutableRow(i);
-            if (row.isFolderRow())
-                continue;
-            const QString& text = row.hasProposal() ? row.newName : row.existing;
-            // A replacement that leaves no name at all is no proposal: the row
-            // stays as it was rather than claim a rename that cannot happen.
-            if (!ReplaceAll(text, SearchText, ReplaceText, result) || result.isEmpty())
-                continue;
-            row.newName = result;
-            row.status = status;
-            ++changed;
-            run.touched(i);
-        }
-    }
+    const int changed = SearchReplace(*m_results, SearchText, ReplaceText, *this);
     refillManualRename();
     if (changed == 0)
         m_prompter->information(this, Text(Texts::kSearchNotFound));
@@ -228,10 +143,10 @@ void TForm1::PopupMenu1Popup() {
     bool anyProposal = false;
     for (int i : rows)
         anyProposal = anyProposal || m_results->row(i).hasProposal();
-    findChild<QAction*>("Process1")->setEnabled(!rows.isEmpty());
-    findChild<QAction*>("Execute1")->setEnabled(anyProposal);
-    findChild<QAction*>("Cancel1")->setEnabled(anyProposal);
-    findChild<QAction*>("Replace1")->setEnabled(m_results->size() > 0);
+    Process1->setEnabled(!rows.isEmpty());
+    Execute1->setEnabled(anyProposal);
+    Cancel1->setEnabled(anyProposal);
+    Replace1->setEnabled(m_results->size() > 0);
 }
 
 void TForm1::Process1Click() {

@@ -5,6 +5,7 @@
 
 #include "engine/FileScanner.h"
 #include "engine/SizeText.h"
+#include "settings/store/TextLines.h"
 #include "shared/General/Texts.h"
 #include "ui/TForm1.h"
 #include "ui_TForm1.h"
@@ -44,10 +45,7 @@ void TForm1::resumeResultsRedraw() {
 // does not make an empty line (which would take every file without an
 // extension).
 QStringList TForm1::extensionLines() {
-    QStringList lines = m_ui->MIncludeExts->toPlainText().split(QLatin1Char('\n'));
-    if (lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
+    return MemoLines(m_ui->MIncludeExts->toPlainText());
 }
 
 void TForm1::setExtensionLines(const QStringList& lines) {

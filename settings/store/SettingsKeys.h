@@ -1,18 +1,39 @@
 #pragma once
 
+#include <QString>
+
 // The value names of the settings key, in one place so that a typo is a
-// compile error. Slot keys get the slot's position from 0 appended.
+// compile error.
 namespace SettingsKeys {
 
+// A window's placement: prefix + word ("MainTop").
 inline constexpr const char* kMainPrefix = "Main";
+inline constexpr const char* kTop = "Top";
+inline constexpr const char* kLeft = "Left";
+inline constexpr const char* kHeight = "Height";
+inline constexpr const char* kWidth = "Width";
+inline constexpr const char* kState = "State";
+
 inline constexpr const char* kRecursive = "Recursive";
 inline constexpr const char* kIncludeExtsChecked = "IncludeExtsChecked";
 inline constexpr const char* kExtensions = "Extensions";
 inline constexpr const char* kRemoveUnderscores = "RemoveUnderscores";
 inline constexpr const char* kExtensionLowercase = "ExtensionLowercase";
+// Slot keys: the word with the slot's position from 0 appended ("InIndex0").
 inline constexpr const char* kInIndex = "InIndex";
 inline constexpr const char* kOutIndex = "OutIndex";
 inline constexpr const char* kInDivider = "InDivider";
 inline constexpr const char* kOutDivider = "OutDivider";
 
+inline QString PlacementKey(const QString& prefix, const char* word) {
+    return prefix + QLatin1String(word);
+}
+
+inline QString SlotKey(const char* word, int position) {
+    return QLatin1String(word) + QString::number(position);
+}
+
 }  // namespace SettingsKeys
+
+// A stored Top or Left of this value counts as never stored.
+inline constexpr int kPositionNotStored = -10000;

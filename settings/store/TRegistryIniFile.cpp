@@ -45,8 +45,8 @@ QString fileNameOfKey(const QString& keyPath) {
 
 }  // namespace
 
-TRegistryIniFile::TRegistryIniFile(const QString& keyPath)
-    : m_keyPath(keyPath), m_fileName(fileNameOfKey(keyPath)) {
+TRegistryIniFile::TRegistryIniFile(const QString& keyPath, Access access)
+    : m_access(access), m_keyPath(keyPath), m_fileName(fileNameOfKey(keyPath)) {
     m_keyName = m_keyPath;
     while (m_keyName.startsWith(QLatin1Char('\\')))
         m_keyName.remove(0, 1);
@@ -54,7 +54,7 @@ TRegistryIniFile::TRegistryIniFile(const QString& keyPath)
         return;
     // Opening creates the key, as on the first run; a folder that cannot be
     // created or written leaves the program working on its defaults.
-    if (!QFileInfo::exists(m_fileName)) {
+    if (m_access == Access::ReadWrite && !QFileInfo::exists(m_fileName)) {
         try {
             save(true);
         } catch (const ERegistryException&) {
@@ -137,6 +137,8 @@ void TRegistryIniFile::writeBool(const QString& section, const QString& name, bo
 }
 
 void TRegistryIniFile::write(const QString& name, const RegistryValue& value) {
+    if (m_access == Access::ReadOnly)
+        fail(Texts::kSettingsReadOnly, m_fileName);
     m_content.set(name, value);
     m_pending.append({name, value});
 }

@@ -18,7 +18,12 @@
 // uncreatable file reads as an empty key.
 class TRegistryIniFile {
 public:
-    explicit TRegistryIniFile(const QString& keyPath);
+    // ReadWrite creates the key's file when it is missing, as the window's
+    // load and save do; ReadOnly leaves the configuration folder as it is,
+    // reads a missing file as an empty key, and refuses every write.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit TRegistryIniFile(const QString& keyPath, Access access = Access::ReadWrite);
     ~TRegistryIniFile();
     TRegistryIniFile(const TRegistryIniFile&) = delete;
     TRegistryIniFile& operator=(const TRegistryIniFile&) = delete;
@@ -35,6 +40,7 @@ public:
     bool readBool(const QString& section, const QString& name, bool defaultValue) const;
     bool valueExists(const QString& section, const QString& name) const;
 
+    // Writes throw ERegistryException on a store opened ReadOnly.
     void writeString(const QString& section, const QString& name, const QString& value);
     // Stays a string when the value is one already.
     void writeInteger(const QString& section, const QString& name, int value);
@@ -55,6 +61,7 @@ private:
     std::optional<RegistryFile> readFromDisk() const;
     void save(bool createOnly);
 
+    Access m_access;
     QString m_keyPath;
     QString m_keyName;  // the key path without its leading "\", as in the section line
     QString m_fileName;

@@ -21,3 +21,10 @@ QStringList SplitLines(const QString& text) {
     lines += line;
     return lines;
 }
+
+QStringList MemoLines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}

@@ -3,6 +3,8 @@
 // The one table of every text Norvane shows to the user. Each entry is marked
 // for Qt's translation tools (context "Norvane"); look texts up with Text().
 // Texts with "%1" placeholders are filled with QString::arg().
+// Their translations are translations/norvane_<language>.ts: a new or changed
+// text needs `make translations` and its translation there (see README.md).
 
 #include <QCoreApplication>
 #include <QString>
@@ -221,6 +223,9 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "      --keep-underscores   keep \"_\" in names (\"Remove Underscores\" off)\n"
     "      --keep-extension-case  keep the extension's letter case\n"
     "                           (\"Extension Lowercase\" off)\n"
+    "      --search TEXT        find TEXT in the new names and put the text of its\n"
+    "      --replace TEXT       --replace there, as the window's \"Search & Replace\"\n"
+    "                           does (see below)\n"
     "  -x, --execute            rename the files on disk\n"
     "  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)\n"
     "                           or json\n"
@@ -237,6 +242,12 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "cannot hold a field name. Text after the last field is the divider looked\n"
     "for there in existing names (\" - \" when there is none).\n"
     "\n"
+    "--search and --replace come in pairs: the first --search with the first\n"
+    "--replace, and so on. Once the new names are proposed, each pair in turn\n"
+    "replaces every occurrence of its search text (in its exact letter case) in\n"
+    "the new name of every file, or in its existing name when it has none; the\n"
+    "files it changes read \"replaced (rename pending)\".\n"
+    "\n"
     "What the command line does not give comes from the settings the Norvane\n"
     "window saved; they are only read, never changed. With --defaults, or when\n"
     "nothing is saved, it comes from the defaults:\n"
@@ -249,9 +260,13 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "a row \"[folder]\" of its own with empty other columns. tsv has no header line\n"
     "and writes tab, line feed, carriage return and backslash in a field as \\t,\n"
     "\\n, \\r and \\\\. json is an array of objects with the keys \"existing\",\n"
-    "\"new\", \"status\" and \"folder\"; a name that is not valid UTF-8 shows with\n"
-    "replacement characters and carries its exact bytes, in base64, in\n"
-    "\"existing_bytes\" or \"folder_bytes\".\n"
+    "\"new\", \"status\", \"outcome\" and \"folder\"; a name that is not valid UTF-8\n"
+    "shows with replacement characters and carries its exact bytes, in base64,\n"
+    "in \"existing_bytes\" or \"folder_bytes\". \"outcome\" says what the status\n"
+    "says in one word that is the same in every language: none, pending,\n"
+    "already_in_format, no_new_name, not_input_format, process_failed, renamed,\n"
+    "file_does_not_exist, new_file_exists, rename_failed, cancelled,\n"
+    "manual_pending, manual_cancelled or replaced.\n"
     "\n"
     "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
     "\"error: ...\" status or the run failed, 2 for a usage error.\n"
@@ -304,6 +319,19 @@ inline constexpr const char* kCliProgressProcessing =
 inline constexpr const char* kCliProgressExecuting = QT_TRANSLATE_NOOP("Norvane", "Renaming: %1%");
 inline constexpr const char* kCliWriteFailed =
     QT_TRANSLATE_NOOP("Norvane", "cannot write the output: %1");
+
+// norvane-cli's Search & Replace, and the settings model over the store
+inline constexpr const char* kCliProgressReplacing = QT_TRANSLATE_NOOP("Norvane", "Replacing: %1%");
+inline constexpr const char* kCliSearchNotFound =
+    QT_TRANSLATE_NOOP("Norvane", "warning: the search text \"%1\" is not found in any name");
+inline constexpr const char* kCliEmptySearch =
+    QT_TRANSLATE_NOOP("Norvane", "--search needs a text that is not empty");
+inline constexpr const char* kCliSearchReplacePairs = QT_TRANSLATE_NOOP(
+    "Norvane", "every --search needs a --replace, and every --replace a --search");
+inline constexpr const char* kSettingsReadOnly =
+    QT_TRANSLATE_NOOP("Norvane", "The settings file %1 is open for reading only.");
+inline constexpr const char* kSettingsUnknownValue =
+    QT_TRANSLATE_NOOP("Norvane", "The settings have no value \"%1\".");
 
 }  // namespace Texts
 

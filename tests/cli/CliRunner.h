@@ -1,19 +1,20 @@
 #pragma once
 
 // Runs the built norvane-cli as a process, with a configuration folder of its
-// own so that no test sees or touches the user's saved settings.
+// own (ConfigHome) so that no test sees or touches the user's saved settings.
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
+#include "support/ConfigHome.h"
 #include "support/TempTree.h"
 
 namespace cli {
@@ -37,9 +38,7 @@ public:
     // The XDG configuration folder the program sees.
     QString configPath() const { return m_config.path(); }
     // The desktop program's settings file in that folder.
-    QString settingsFile() const {
-        return m_config.path() + QStringLiteral("/Tarnik/Norvane/norvane.reg");
-    }
+    QString settingsFile() const { return m_config.settingsFile(); }
 
     // Writes a settings file holding these value lines.
     bool saveSettings(const QStringList& valueLines) const {
@@ -52,6 +51,11 @@ public:
             data += line.toUtf8() + '\n';
         return file.write(data) == data.size();
     }
+
+    // The locale variables of the runs that follow, in place of LC_ALL=C.UTF-8
+    // (which keeps the program's texts English). Qt reads the language from
+    // these variables itself, so a run in German needs no generated system locale.
+    void setLocale(const QMap<QString, QString>& variables) { m_locale = variables; }
 
     // Standard output goes to outputFile when one is given.
     Outcome run(const QStringList& arguments, const QString& workingFolder = QString(),
@@ -84,7 +88,10 @@ private:
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+            env.remove(QString::fromLatin1(name));
+        for (auto it = m_locale.cbegin(); it != m_locale.cend(); ++it)
+            env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);
         if (!workingFolder.isEmpty())
             process.setWorkingDirectory(workingFolder);
@@ -100,7 +107,8 @@ private:
         return outcome;
     }
 
-    QTemporaryDir m_config;
+    ConfigHome m_config;
+    QMap<QString, QString> m_locale = {{QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")}};
 };
 
 // The records of tsv output, each split into its four fields (still escaped).

@@ -169,10 +169,12 @@ void TestCliOutput::json() {
     QCOMPARE(rows.at(0).toObject(), (QJsonObject{{"existing", "[" + m_tree.filePath("Music") + "]"},
                                                  {"new", ""},
                                                  {"status", ""},
+                                                 {"outcome", "none"},
                                                  {"folder", ""}}));
     QCOMPARE(rows.at(2).toObject(), (QJsonObject{{"existing", "Band - Album - 01 - Tab\there.mp3"},
                                                  {"new", "Album - Music - 01 - Tab\there.mp3"},
                                                  {"status", "rename pending"},
+                                                 {"outcome", "pending"},
                                                  {"folder", album}}));
     QCOMPARE(rows.at(3).toObject().value("existing").toString(),
              QString("Band - Album - 02 - New\nline.mp3"));

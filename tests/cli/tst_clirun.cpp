@@ -1,3 +1,6 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include "CliRunner.h"
@@ -27,6 +30,10 @@ private Q_SLOTS:
     void executeRenamesAndReportsStatuses();
     void switches_data();
     void switches();
+    void searchAndReplace_data();
+    void searchAndReplace();
+    void replacedNamesAreExecuted();
+    void outcomesDoNotDependOnTheLanguage();
     void savedSettings_data();
     void savedSettings();
     void noSettingsFileIsMade();
@@ -134,6 +141,8 @@ void TestCliRun::switches_data() {
     QTest::newRow("--keep-extension-case")
         << QStringList{"--keep-extension-case"}
         << QStringList{song + " > Album - Music - 01 - My Song.MP3", x};
+    QTest::newRow("a short option's value attached")
+        << QStringList{"-oTrackname"} << QStringList{song + " > My Song.mp3", x};
     QTest::newRow("--ext, twice") << QStringList{"--ext", ".txt", "-e", ".MP3"}
                                   << QStringList{song + " > Album - Music - 01 - My Song.mp3",
                                                  "notes.txt > ", x};
@@ -158,6 +167,118 @@ void TestCliRun::switches() {
             got.append(QString::fromUtf8(record.at(0) + " > " + record.at(1)));
     }
     QCOMPARE(got, rows);
+}
+
+void TestCliRun::searchAndReplace_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("rows");  // Existing Filename > New Filename > Status
+    QTest::addColumn<QByteArray>("warning");
+
+    const QString one = "Band - Album - 01 - One.mp3 > ";
+    const QString notes = "notes.mp3 > ";
+    const QString pending = " > rename pending";
+    const QString replaced = " > replaced (rename pending)";
+    const QString unfit = " > not input format: Artist does not exist";
+    QTest::newRow("in the proposal")
+        << QStringList{"--search", "Album", "--replace", "Disc"}
+        << QStringList{one + "Disc - Music - 01 - One.mp3" + replaced, notes + unfit}
+        << QByteArray();
+    QTest::newRow("pairs apply in order")
+        << QStringList{"--search=One", "--replace=Two", "--search", "Two", "--replace", "Three"}
+        << QStringList{one + "Album - Music - 01 - Three.mp3" + replaced, notes + unfit}
+        << QByteArray();
+    QTest::newRow("a file without a proposal gets one")
+        << QStringList{"--search", "notes", "--replace", "memo"}
+        << QStringList{one + "Album - Music - 01 - One.mp3" + pending,
+                       notes + "memo.mp3" + replaced}
+        << QByteArray();
+    QTest::newRow("an empty replace deletes")
+        << QStringList{"--search", " - 01", "--replace", ""}
+        << QStringList{one + "Album - Music - One.mp3" + replaced, notes + unfit} << QByteArray();
+    QTest::newRow("a text found nowhere is worth a word")
+        << QStringList{"--search", "Zither", "--replace", "x"}
+        << QStringList{one + "Album - Music - 01 - One.mp3" + pending, notes + unfit}
+        << QByteArray(
+               "norvane-cli: warning: the search text \"Zither\" is not found in any name\n");
+}
+
+// The window's Search & Replace after the process run, pair by pair.
+void TestCliRun::searchAndReplace() {
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, rows);
+    QFETCH(QByteArray, warning);
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Album/Band - Album - 01 - One.mp3"));
+    QVERIFY(tree.addFile("Music/Album/notes.mp3"));
+    const QList<QByteArray> before = cli::Snapshot(tree);
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run(QStringList{"--defaults", "-f", "tsv"} + options +
+                                            QStringList{tree.filePath("Music/Album")});
+
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.err, warning);
+    QStringList got;
+    for (const QList<QByteArray>& record : cli::TsvRecords(outcome.out)) {
+        if (!record.at(3).isEmpty())
+            got.append(
+                QString::fromUtf8(record.at(0) + " > " + record.at(1) + " > " + record.at(2)));
+    }
+    QCOMPARE(got, rows);
+    QCOMPARE(cli::Snapshot(tree), before);
+}
+
+// Replaced proposals are carried out like any other; the JSON says so in
+// words that do not depend on the language.
+void TestCliRun::replacedNamesAreExecuted() {
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Album/Band - Album - 01 - One.mp3"));
+    QVERIFY(tree.addFile("Music/Album/notes.mp3"));
+    QVERIFY(tree.addFile("Music/Album/memo.mp3"));
+    cli::Runner runner;
+
+    const cli::Outcome outcome = runner.run(
+        {"--defaults", "-x", "-f", "json", "--search", "Album - Music", "--replace", "Disc",
+         "--search", "notes", "--replace", "memo", tree.filePath("Music/Album")});
+
+    // "memo.mp3" is taken: that row's error makes the exit status 1.
+    QCOMPARE(outcome.exitCode, 1);
+    QStringList got;
+    const QJsonArray rows = QJsonDocument::fromJson(outcome.out).array();
+    for (const QJsonValue& row : rows) {
+        const QJsonObject object = row.toObject();
+        got.append(object.value("existing").toString() + " > " + object.value("new").toString() +
+                   " > " + object.value("outcome").toString());
+    }
+    QCOMPARE(got, (QStringList{"[" + tree.filePath("Music/Album") + "] >  > none",
+                               "Band - Album - 01 - One.mp3 > Disc - 01 - One.mp3 > renamed",
+                               "memo.mp3 >  > not_input_format",
+                               "notes.mp3 > memo.mp3 > new_file_exists"}));
+    QCOMPARE(tree.entryNames("Music/Album"),
+             (QList<QByteArray>{"Disc - 01 - One.mp3", "memo.mp3", "notes.mp3"}));
+}
+
+// In German the statuses are German; the exit status and the outcome words
+// are the same as in English.
+void TestCliRun::outcomesDoNotDependOnTheLanguage() {
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Album/Band - Album - 03 - Three.MP3"));
+    QVERIFY(tree.addFile("Music/Album/Cover - Album - 03 - Three.mp3"));
+    cli::Runner runner;
+    const QString german = "de_DE.UTF-8";
+    runner.setLocale({{"LANG", german}, {"LC_ALL", german}});
+
+    const cli::Outcome outcome =
+        runner.run({"--defaults", "-x", "-f", "json", tree.filePath("Music/Album")});
+
+    QCOMPARE(outcome.exitCode, 1);
+    const QJsonArray rows = QJsonDocument::fromJson(outcome.out).array();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1).toObject().value("outcome").toString(), QString("renamed"));
+    const QJsonObject taken = rows.at(2).toObject();
+    QCOMPARE(taken.value("outcome").toString(), QString("new_file_exists"));
+    QVERIFY2(!taken.value("status").toString().startsWith("error: "),
+             qPrintable(taken.value("status").toString()));
 }
 
 void TestCliRun::savedSettings_data() {

@@ -1,6 +1,8 @@
+#include <QRegularExpression>
 #include <QTest>
 
 #include "CliRunner.h"
+#include "engine/RowOutcome.h"
 
 // What norvane-cli says about itself, and how it refuses a command line it
 // cannot run.
@@ -27,6 +29,11 @@ void TestCliUsage::usageErrors_data() {
     QTest::newRow("bundled short options")
         << QStringList{"-xa", folder} << "unknown option \"-xa\"";
     QTest::newRow("value for a switch") << QStringList{"--execute=yes", folder} << "takes no value";
+    QTest::newRow("the first fault in the order given")
+        << QStringList{"--bogus", folder, "-i"} << "unknown option \"--bogus\"";
+    QTest::newRow("a short option's value starts right after it")
+        << QStringList{"-i=Track# - Trackname", folder}
+        << "-i: the scheme \"=Track# - Trackname\" must start with a field, not with \"=\"";
     QTest::newRow("missing value") << QStringList{folder, "-i"} << "\"-i\" needs a value";
     QTest::newRow("bad scheme") << QStringList{"-x", "-i", "The Artist - Trackname", folder}
                                 << "-i: the scheme \"The Artist - Trackname\" must start";
@@ -35,6 +42,15 @@ void TestCliUsage::usageErrors_data() {
     QTest::newRow("bad format") << QStringList{"-f", "xml", folder} << "\"xml\"";
     QTest::newRow("--ext with --all-files")
         << QStringList{"-e", ".mp3", "-a", folder} << "cannot be used together";
+    QTest::newRow("a search without its replace")
+        << QStringList{"--search", "a", "--replace", "b", "--search", "c", folder}
+        << "every --search needs a --replace";
+    QTest::newRow("a replace without its search")
+        << QStringList{"--replace", "b", folder} << "every --search needs a --replace";
+    QTest::newRow("an empty search") << QStringList{"--search=", "--replace", "b", folder}
+                                     << "--search needs a text that is not empty";
+    QTest::newRow("search needs a value")
+        << QStringList{folder, "--search"} << "\"--search\" needs a value";
     QTest::newRow("no folder") << QStringList{"-x"} << "no folder given";
     QTest::newRow("no folder that exists")
         << QStringList{"-x", "nowhere", "nor/here"} << "none of the folders given exists";
@@ -65,9 +81,13 @@ void TestCliUsage::helpAndVersion() {
     QVERIFY(help.out.startsWith("Usage: norvane-cli [OPTIONS] FOLDER...\n"));
     for (const char* option :
          {"--in SCHEME", "--out SCHEME", "--ext EXT", "--all-files", "--no-recursive",
-          "--keep-underscores", "--keep-extension-case", "--execute", "--format FORMAT",
-          "--defaults", "--version", "Exit status", "Examples"})
+          "--keep-underscores", "--keep-extension-case", "--search TEXT", "--replace TEXT",
+          "--execute", "--format FORMAT", "--defaults", "--version", "Exit status", "Examples"})
         QVERIFY2(help.out.contains(option), option);
+    // Every outcome word a script may meet in the JSON output is named.
+    const QString words = QString::fromUtf8(help.out).simplified();
+    for (const QString& word : OutcomeWords())
+        QVERIFY2(words.contains(QRegularExpression("[ ,]" + word + "[ ,.]")), qPrintable(word));
 
     const cli::Outcome version = runner.run({"--version"});
     QCOMPARE(version.exitCode, 0);

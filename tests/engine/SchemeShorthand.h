@@ -18,9 +18,16 @@ constexpr int F = static_cast<int>(FieldKind::Folder);
 constexpr int P = static_cast<int>(FieldKind::ParentFolder);
 constexpr int X = static_cast<int>(FieldKind::None);
 
-// Divider k is the k-th text given; dividers not given are empty.
-[[maybe_unused]] FilenameScheme Scheme(std::array<int, kSlotCount> slots,
-                                       const QStringList& dividers) {
+// The same text for all four dividers.
+[[maybe_unused]] QStringList Dividers(const QString& text) {
+    return QStringList(kDividerCount, text);
+}
+
+// Divider k is the k-th text given; dividers not given are empty. Without
+// dividers, all four are " - ".
+[[maybe_unused]] FilenameScheme Scheme(
+    std::array<int, kSlotCount> slots,
+    const QStringList& dividers = Dividers(QStringLiteral(" - "))) {
     FilenameScheme scheme;
     scheme.slots = slots;
     for (int k = 0; k < kDividerCount; ++k)

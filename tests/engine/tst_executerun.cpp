@@ -12,6 +12,19 @@ const QString kMissing = "error: file does not exist";
 const QString kExists = "error: new file already exists";
 const QString kFailed = "error: rename failed";
 
+// The outcome that goes with each status of the run.
+RowOutcome OutcomeOf(const QString& status) {
+    if (status == kRenamed)
+        return RowOutcome::Renamed;
+    if (status == kMissing)
+        return RowOutcome::FileDoesNotExist;
+    if (status == kExists)
+        return RowOutcome::NewFileExists;
+    if (status == kFailed)
+        return RowOutcome::RenameFailed;
+    return RowOutcome::Count;
+}
+
 // A temporary folder and a results list whose rows point into it.
 struct Fixture {
     disk::TemporaryFolder dir;
@@ -99,6 +112,8 @@ void TestExecuteRun::decisions() {
     RecordingServices services;
     ExecuteRows(f.model, services);
     QCOMPARE(f.status(0), status);
+    QCOMPARE(f.model.row(0).outcome, OutcomeOf(status));
+    QVERIFY(IsExecuteError(f.model.row(0).outcome) == (status != kRenamed));
     QCOMPARE(disk::Describe(f.root), after);
 }
 

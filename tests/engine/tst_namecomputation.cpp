@@ -7,17 +7,22 @@
 
 namespace {
 
-const QString kDash = QStringLiteral(" - ");
 const QString kPending = QStringLiteral("rename pending");
 const QString kAlready = QStringLiteral("already in output format");
 const QString kNoNewName =
     QStringLiteral("no new name: the new filename scheme gives an empty name");
 
-FilenameScheme Scheme(std::array<int, kSlotCount> slots, const QString& divider = kDash) {
-    FilenameScheme scheme;
-    scheme.slots = slots;
-    scheme.dividers.fill(divider);
-    return scheme;
+// The outcome that goes with each status the computation writes.
+RowOutcome OutcomeOf(const QString& status) {
+    if (status == kPending)
+        return RowOutcome::RenamePending;
+    if (status == kAlready)
+        return RowOutcome::AlreadyInOutputFormat;
+    if (status == kNoNewName)
+        return RowOutcome::NoNewName;
+    if (status.startsWith("not input format: "))
+        return RowOutcome::NotInputFormat;
+    return RowOutcome::Count;
 }
 
 QString DoesNotExist(const char* field) {
@@ -173,11 +178,11 @@ void TestNameComputation::computeNewName_data() {
 
     // Underscores become spaces before the name is taken apart.
     QTest::newRow("underscore divider never found when removing underscores")
-        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, "_") << defOut << true << true
+        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, Dividers("_")) << defOut << true << true
         << "a b.mp3" << DoesNotExist("Artist");
     QTest::newRow("underscore divider when keeping underscores")
-        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, "_") << Scheme({N, A, X, X, X}, "_")
-        << false << true << "b_a.mp3" << kPending;
+        << "a_b.mp3" << bestOf << Scheme({A, N, X, X, X}, Dividers("_"))
+        << Scheme({N, A, X, X, X}, Dividers("_")) << false << true << "b_a.mp3" << kPending;
     QTest::newRow("underscores around the divider")
         << "Some_Band_-_Song.mp3" << bestOf << Scheme({A, N, X, X, X}) << Scheme({N, A, X, X, X})
         << true << true << "Song - Some Band.mp3" << kPending;
@@ -210,8 +215,8 @@ void TestNameComputation::computeNewName_data() {
         << "x - y.mp3" << bestOf << Scheme({A, A, X, X, X}) << Scheme({A, X, X, X, X}) << true
         << true << "y.mp3" << kPending;
     QTest::newRow("blanks and control characters trimmed from fields")
-        << " a \t-\x01 b .mp3" << bestOf << Scheme({A, N, X, X, X}, "-")
-        << Scheme({A, N, X, X, X}, "-") << true << true << "a-b.mp3" << kPending;
+        << " a \t-\x01 b .mp3" << bestOf << Scheme({A, N, X, X, X}, Dividers("-"))
+        << Scheme({A, N, X, X, X}, Dividers("-")) << true << true << "a-b.mp3" << kPending;
     QTest::newRow("dividers of the new name as typed, slot numbers kept")
         << "a - b.mp3" << bestOf << Scheme({A, N, X, X, X})
         << Scheme({N, X, A, X, X}, QStringList{"<1>", "<2>", "<3>", "<4>"}) << true << true
@@ -255,6 +260,7 @@ void TestNameComputation::computeNewName() {
         ComputeNewName(name, FolderAndParentName(folderPath), ActiveSlots(in), ActiveSlots(out),
                        NameOptions{removeUnderscores, lowercaseExtension});
     QCOMPARE(result.status, status);
+    QCOMPARE(result.outcome, OutcomeOf(status));
     QCOMPARE(result.newName, newName);
 }
 
@@ -305,16 +311,19 @@ void TestNameComputation::writesIntoRow() {
     row.folder = "/m/a";
     row.newName = "earlier proposal.mp3";
     row.status = "manual rename (pending)";
+    row.outcome = RowOutcome::ManualPending;
     const SlotList in = ActiveSlots(Scheme({A, N, X, X, X}));
     ComputeNewName(row, FolderAndParentName(row.folder), in, ActiveSlots(Scheme({N, A, X, X, X})),
                    NameOptions{});
     QCOMPARE(row.newName, QString("b - a.mp3"));
     QCOMPARE(row.status, kPending);
+    QCOMPARE(row.outcome, RowOutcome::RenamePending);
     // A failure replaces the earlier proposal as well.
     ComputeNewName(row, FolderAndParentName(row.folder), ActiveSlots(Scheme({T, N, X, X, X})), in,
                    NameOptions{});
     QCOMPARE(row.newName, QString());
     QCOMPARE(row.status, NotTrackNumber("a"));
+    QCOMPARE(row.outcome, RowOutcome::NotInputFormat);
     QCOMPARE(row.existing, QString("a - b.mp3"));
 }
 

@@ -1,13 +1,30 @@
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "engine/ResultModel.h"
+
+namespace {
+
+// A folder row "[/x]" and two file rows in "/x".
+QVector<ResultRow> FolderWithTwoFiles() {
+    QVector<ResultRow> rows(3);
+    rows[0].existing = "[/x]";
+    rows[1].existing = "1.mp3";
+    rows[1].folder = "/x";
+    rows[2].existing = "2.mp3";
+    rows[2].folder = "/x";
+    return rows;
+}
+
+}  // namespace
 
 class TestResultModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void headersAndRowKinds();
     void batchAppendAnnouncesOnce();
+    void modelTesterAcceptsEveryChange();
 };
 
 void TestResultModel::headersAndRowKinds() {
@@ -20,7 +37,7 @@ void TestResultModel::headersAndRowKinds() {
     QVERIFY(model.row(0).isFolderRow());
     QVERIFY(model.row(1).isFileRow());
     QVERIFY(!model.row(1).hasProposal());
-    model.setProposal(1, "b.mp3", "rename pending");
+    model.setProposal(1, "b.mp3", "rename pending", RowOutcome::RenamePending);
     QVERIFY(model.row(1).hasProposal());
     QCOMPARE(model.data(model.index(1, ResultModel::NewColumn)).toString(), QString("b.mp3"));
     QCOMPARE(model.data(model.index(1, ResultModel::FolderColumn)).toString(), QString("/music"));
@@ -29,13 +46,7 @@ void TestResultModel::headersAndRowKinds() {
 void TestResultModel::batchAppendAnnouncesOnce() {
     ResultModel model;
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    QVector<ResultRow> rows(3);
-    rows[0].existing = "[x]";
-    rows[1].existing = "1.mp3";
-    rows[1].folder = "/x";
-    rows[2].existing = "2.mp3";
-    rows[2].folder = "/x";
-    model.appendRows(std::move(rows));
+    model.appendRows(FolderWithTwoFiles());
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(model.rowCount(), 3);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
@@ -43,6 +54,32 @@ void TestResultModel::batchAppendAnnouncesOnce() {
     model.mutableRow(2).status = "s";
     model.rowsChanged(1, 2);
     QCOMPARE(changed.count(), 1);
+}
+
+// Qt's own checks of the model's rules, run after every change the scan, the
+// runs and the commands make: inserts, edits, a full rescan's clear.
+void TestResultModel::modelTesterAcceptsEveryChange() {
+    ResultModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.appendRows(FolderWithTwoFiles());
+    model.AddResultRow("[/y]", QString());
+    model.AddResultRow("3.mp3", "/y");
+    model.appendRows({});
+    model.setProposal(1, "one.mp3", "rename pending", RowOutcome::RenamePending);
+    model.setStatus(4, "renamed", RowOutcome::Renamed);
+    model.mutableRow(2).status = "s";
+    model.rowsChanged(1, 2);
+    model.rowsChanged(-1, -1);
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.rowCount(model.index(1, 0)), 0);
+    QCOMPARE(model.columnCount(model.index(1, 0)), 0);
+    QVERIFY(!model.data(model.index(1, 0), Qt::EditRole).isValid());
+    QVERIFY(!model.headerData(0, Qt::Vertical).isValid());
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+    model.clear();
+    model.AddResultRow("[/z]", QString());
+    QCOMPARE(model.rowCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestResultModel)

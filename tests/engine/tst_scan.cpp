@@ -230,7 +230,7 @@ void TestScan::appendThenFullRescan() {
     const QStringList folders{tree.filePath("one"), tree.filePath("two") + '/'};
 
     scanner.ScanInputFolders(folders, 0, 0, ScanOptions{});
-    model.setProposal(1, "kept.mp3", "rename pending");
+    model.setProposal(1, "kept.mp3", "rename pending", RowOutcome::RenamePending);
     scanner.ScanInputFolders(folders, 1, 1, ScanOptions{});
     const QStringList both{"[~/one]", "~/one | a.mp3", "[~/two]", "~/two | b.mp3"};
     QCOMPARE(Rows(model, tree), both);

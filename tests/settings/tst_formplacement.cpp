@@ -6,6 +6,7 @@
 
 #include "settings/FormPlacement.h"
 #include "settings/WorkArea.h"
+#include "settings/store/SettingsModel.h"
 #include "settings/store/TRegistryIniFile.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"
@@ -31,14 +32,18 @@ QList<int> storedPlacement() {
 }
 
 void save(QWidget* window, TPlacementOptions options = kAll) {
+    SettingsModel settings;
+    SaveFormPlacement(window, settings, kPrefix, options);
     TRegistryIniFile store(SettingsKeyPath());
-    SaveFormPlacement(window, store, QString(), kPrefix, options);
+    settings.save(store);
     store.updateFile();
 }
 
 void restore(QWidget* window, TPlacementOptions options = kAll) {
-    TRegistryIniFile store(SettingsKeyPath());
-    RestoreFormPlacement(window, store, QString(), kPrefix, options);
+    const TRegistryIniFile store(SettingsKeyPath());
+    SettingsModel settings;
+    settings.load(store);
+    RestoreFormPlacement(window, settings, kPrefix, options);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsControls.h"
 #include "settings/WorkArea.h"
+#include "settings/store/SettingsKeys.h"
 #include "settings/store/TRegistryIniFile.h"
 #include "shared/General/General.h"
 #include "tests/settings/SettingsFixture.h"
@@ -53,21 +54,27 @@ struct StandIns {
         }
     }
 
-    SettingsControls controls() {
+    // The stand-ins bound as the window binds its controls; the control of
+    // the key missing is not handed over.
+    SettingsControls controls(const QString& missing = QString()) {
+        using namespace SettingsKeys;
         SettingsControls c;
         c.window = &window;
-        c.recursive = &recursive;
-        c.includeExts = &includeExts;
-        c.extensions = &extensions;
-        c.removeUnderscores = &removeUnderscores;
-        c.extensionLowercase = &extensionLowercase;
+        const auto bind = [&](const QString& key, auto* control) {
+            c.bind(key, key == missing ? nullptr : control);
+        };
+        bind(kRecursive, &recursive);
+        bind(kIncludeExtsChecked, &includeExts);
+        bind(kExtensions, &extensions);
+        bind(kRemoveUnderscores, &removeUnderscores);
+        bind(kExtensionLowercase, &extensionLowercase);
         for (int k = 0; k < kSlotCount; ++k) {
-            c.inSlots[k] = &inSlots[k];
-            c.outSlots[k] = &outSlots[k];
+            bind(SlotKey(kInIndex, k), &inSlots[k]);
+            bind(SlotKey(kOutIndex, k), &outSlots[k]);
         }
         for (int k = 0; k < kDividerCount; ++k) {
-            c.inDividers[k] = &inDividers[k];
-            c.outDividers[k] = &outDividers[k];
+            bind(SlotKey(kInDivider, k), &inDividers[k]);
+            bind(SlotKey(kOutDivider, k), &outDividers[k]);
         }
         return c;
     }
@@ -284,9 +291,7 @@ private Q_SLOTS:
     void anErrorEndsTheSaveButKeepsWhatCameBefore() {
         StandIns controls;
         controls.recursive.setChecked(false);
-        SettingsControls handed = controls.controls();
-        handed.outSlots[1] = nullptr;
-        SaveSettings(handed);
+        SaveSettings(controls.controls(QStringLiteral("OutIndex1")));
         TRegistryIniFile store(SettingsKeyPath());
         QVERIFY(store.valueExists(QString(), QStringLiteral("MainWidth")));
         QCOMPARE(store.readBool(QString(), QStringLiteral("Recursive"), true), false);

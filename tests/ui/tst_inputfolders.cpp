@@ -46,13 +46,17 @@ private:
     QListWidget* folders() const { return control<QListWidget>(*m_form, "LBInput"); }
     QStringList captions() const;
 
+    std::unique_ptr<ConfigHome> m_home;
     std::unique_ptr<QTemporaryDir> m_tempDir;
     RecordingPrompter m_prompter;
     std::unique_ptr<TForm1> m_form;
 };
 
 void TestInputFolders::init() {
-    forgetSettings();
+    // The folder of the test before goes first: it puts back what it found.
+    m_home.reset();
+    m_home = std::make_unique<ConfigHome>();
+    QVERIFY(m_home->isValid());
     m_tempDir = std::make_unique<QTemporaryDir>();
     m_prompter = RecordingPrompter();
     m_form = std::make_unique<TForm1>(&m_prompter);
@@ -210,7 +214,7 @@ void TestInputFolders::deleteWithAndWithoutSelection() {
     for (const char* name : {"a", "b", "c"})
         QVERIFY(AddInputFolder(folders(), m_tempDir->path() + "/" + name));
     m_form->BRefreshClick();
-    m_form->results().setProposal(1, "x.mp3", "rename pending");
+    m_form->results().setProposal(1, "x.mp3", "rename pending", RowOutcome::RenamePending);
     QTest::mouseClick(control<QPushButton>(*m_form, "BDelete"), Qt::LeftButton);
     QCOMPARE(folders()->count(), 3);
     QCOMPARE(m_form->results().row(1).newName, QString("x.mp3"));

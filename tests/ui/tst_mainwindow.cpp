@@ -21,7 +21,12 @@ using namespace WindowFixture;
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { forgetSettings(); }
+    void init() {
+        // The folder of the test before goes first: it puts back what it found.
+        m_home.reset();
+        m_home = std::make_unique<ConfigHome>();
+        QVERIFY(m_home->isValid());
+    }
     void startState();
     void pageGuard_data();
     void pageGuard();
@@ -35,6 +40,9 @@ private Q_SLOTS:
     void pageGuardWheelAndRightToLeft();
     void extensionMemoLines_data();
     void extensionMemoLines();
+
+private:
+    std::unique_ptr<ConfigHome> m_home;
 };
 
 void TestMainWindow::startState() {
@@ -265,7 +273,7 @@ void TestMainWindow::settingsSavedAtCloseAndRestored() {
         control<QLineEdit>(form, "EInDivider1")->setText(" _ ");
         control<QLineEdit>(form, "EOutDivider4")->setText("");
         form.setGeometry(40, 50, 700, 400);
-        QTest::qWait(50);
+        QTRY_COMPARE(form.normalGeometry().size(), QSize(700, 400));
         normal = form.normalGeometry();
         form.close();
     }

@@ -45,6 +45,7 @@ private:
     QLineEdit* edit() const { return control<QLineEdit>(*m_form, "EManualRename"); }
     const ResultRow& row(int i) const { return m_form->results().row(i); }
 
+    std::unique_ptr<ConfigHome> m_home;
     std::unique_ptr<QTemporaryDir> m_tempDir;
     RecordingPrompter m_prompter;
     std::unique_ptr<TForm1> m_form;
@@ -52,7 +53,10 @@ private:
 };
 
 void TestResultsCommands::init() {
-    forgetSettings();
+    // The folder of the test before goes first: it puts back what it found.
+    m_home.reset();
+    m_home = std::make_unique<ConfigHome>();
+    QVERIFY(m_home->isValid());
     m_tempDir = std::make_unique<QTemporaryDir>();
     for (const char* name : {"aaaa.mp3", "banana.mp3", "Song.MP3", "x.mp3", "Sub/z.mp3"})
         makeFile(m_tempDir->path(), name);
@@ -164,7 +168,7 @@ void TestResultsCommands::applyingTheSameNameChangesNothing() {
     edit()->setText("w");
     control<QPushButton>(*m_form, "BManualRename")->click();
     QCOMPARE(row(4).status, QString("manual rename (pending)"));
-    m_form->results().setStatus(4, "marker");
+    m_form->results().setStatus(4, "marker", RowOutcome::None);
     control<QPushButton>(*m_form, "BManualRename")->click();
     QCOMPARE(row(4).newName, QString("w.mp3"));
     QCOMPARE(row(4).status, QString("marker"));

@@ -1,0 +1,59 @@
+#include "shared/General/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStringList>
+#include <QTranslator>
+
+namespace {
+
+// Loads name_<language>.qm (or the file of the language without its
+// territory) from one of the folders into a translator of the application.
+bool InstallTranslator(const QString& name, const QString& language, const QStringList& folders) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    for (const QString& folder : folders) {
+        if (translator->load(name + u'_' + language, folder) &&
+            QCoreApplication::installTranslator(translator))
+            return true;
+    }
+    delete translator;
+    return false;
+}
+
+// English texts are the table's own; "C" and "POSIX" ask for them too.
+bool IsSourceLanguage(const QString& language) {
+    const QLocale::Language spoken = QLocale(language).language();
+    return spoken == QLocale::English || spoken == QLocale::C;
+}
+
+// The installed data folder, found from the program's own folder so that an
+// installation can move, then the build folder.
+QStringList TranslationFolders() {
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                                              QStringLiteral(NORVANE_INSTALLED_TRANSLATIONS));
+    return {installed, QStringLiteral(NORVANE_BUILD_TRANSLATIONS)};
+}
+
+}  // namespace
+
+void InstallTranslations() {
+    const QLocale system = QLocale::system();
+    // LC_ALL=C means untranslated messages, whatever LANGUAGE lists.
+    if (system.language() == QLocale::C)
+        return;
+    const QStringList folders = TranslationFolders();
+    // The languages in the user's order of preference: the first that is
+    // English or has a translation wins, so "en_GB:de" stays English.
+    for (QString language : system.uiLanguages()) {
+        language.replace(u'-', u'_');
+        if (IsSourceLanguage(language))
+            return;
+        if (InstallTranslator(QStringLiteral("norvane"), language, folders)) {
+            InstallTranslator(QStringLiteral("qtbase"), language,
+                              {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+            return;
+        }
+    }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Makes the program speak the user's language: loads Norvane's own translation
+// of the table of texts and Qt's translation of its standard buttons and
+// dialogs for the first language of QLocale::system() that Norvane knows.
+// English, and the "C" locale, need nothing: the table is written in English.
+// The translations are looked for in the installed data folder
+// (<prefix>/share/norvane/translations) and then in the build folder, so that
+// an uninstalled build speaks the language too. Call once, after the
+// application object exists and before any text is looked up.
+void InstallTranslations();

@@ -1,0 +1,695 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>Norvane</name>
+    <message>
+        <source>Norvane</source>
+        <translation>Norvane</translation>
+    </message>
+    <message>
+        <source>InputFolders</source>
+        <translation>Carpetas de entrada</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Add input directories (or drag it from explorer on this form)</source>
+        <translation>Añada carpetas de entrada (o arrástrelas aquí desde el gestor de archivos)</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Recursive</source>
+        <translation>Incluir subcarpetas</translation>
+    </message>
+    <message>
+        <source>Only these extensions:</source>
+        <translation>Solo estas extensiones:</translation>
+    </message>
+    <message>
+        <source>(1 per line)</source>
+        <translation>(1 por línea)</translation>
+    </message>
+    <message>
+        <source>Existing filename scheme</source>
+        <translation>Esquema de nombre actual</translation>
+    </message>
+    <message>
+        <source>New filename scheme</source>
+        <translation>Esquema de nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Divider:</source>
+        <translation>Separador:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Process All</source>
+        <translation>Procesar todo</translation>
+    </message>
+    <message>
+        <source>Process Selected</source>
+        <translation>Procesar selección</translation>
+    </message>
+    <message>
+        <source>Execute All</source>
+        <translation>Ejecutar todo</translation>
+    </message>
+    <message>
+        <source>Execute Selected</source>
+        <translation>Ejecutar selección</translation>
+    </message>
+    <message>
+        <source>Search &amp;&amp; Replace</source>
+        <translation>Buscar &amp;&amp; reemplazar</translation>
+    </message>
+    <message>
+        <source>Cancel Rename</source>
+        <translation>Descartar cambio</translation>
+    </message>
+    <message>
+        <source>Manual Rename</source>
+        <translation>Cambio de nombre manual</translation>
+    </message>
+    <message>
+        <source>Go!</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Remove Underscores</source>
+        <translation>Quitar guiones bajos</translation>
+    </message>
+    <message>
+        <source>Extension Lowercase</source>
+        <translation>Extensión en minúsculas</translation>
+    </message>
+    <message>
+        <source>Clipboard Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>%1 files.</source>
+        <translation>%1 archivos.</translation>
+    </message>
+    <message>
+        <source>Use this button in order to apply the rename rules to all files. No files are really renamed - this happens with the execute buttons</source>
+        <translation>Aplica las reglas de cambio de nombre a todos los archivos. Todavía no se renombra ningún archivo: eso se hace con los botones Ejecutar</translation>
+    </message>
+    <message>
+        <source>Really rename all files for which status is &quot;rename pending&quot;</source>
+        <translation>Renombra de verdad todos los archivos cuyo estado es «Cambio de nombre pendiente»</translation>
+    </message>
+    <message>
+        <source>Apply the current Input and Output filename schemes to the selected files</source>
+        <translation>Aplica los esquemas de nombre actual y nuevo a los archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>Really rename the selected files in status &quot;rename pending&quot;</source>
+        <translation>Renombra de verdad los archivos seleccionados cuyo estado es «Cambio de nombre pendiente»</translation>
+    </message>
+    <message>
+        <source>Remove any &quot;New Filename&quot; for the selected files</source>
+        <translation>Quita el «Nombre nuevo» de los archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>Find a text in the file names and replace it with another one</source>
+        <translation>Busca un texto en los nombres de archivo y lo sustituye por otro</translation>
+    </message>
+    <message>
+        <source>Rename the selected file. Pressing Cursor Up/Down will go to the next file, ENTER will enqueue the new filename and go to the next file</source>
+        <translation>Renombra el archivo seleccionado. Las flechas arriba y abajo pasan al archivo anterior o siguiente; Intro deja pendiente el nombre nuevo y pasa al archivo siguiente</translation>
+    </message>
+    <message>
+        <source>Existing Filename</source>
+        <translation>Nombre actual</translation>
+    </message>
+    <message>
+        <source>New Filename</source>
+        <translation>Nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Process Rules</source>
+        <translation>&amp;Aplicar reglas</translation>
+    </message>
+    <message>
+        <source>&amp;Execute</source>
+        <translation>&amp;Ejecutar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Track#</source>
+        <translation>N.º de pista</translation>
+    </message>
+    <message>
+        <source>Trackname</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>ParentFolder</source>
+        <translation>Carpeta padre</translation>
+    </message>
+    <message>
+        <source>[none]</source>
+        <translation>[ninguno]</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>rename pending</source>
+        <translation>Cambio de nombre pendiente</translation>
+    </message>
+    <message>
+        <source>already in output format</source>
+        <translation>Ya está en el formato de salida</translation>
+    </message>
+    <message>
+        <source>no new name: the new filename scheme gives an empty name</source>
+        <translation>Sin nombre nuevo: el esquema de nombre nuevo da un nombre vacío</translation>
+    </message>
+    <message>
+        <source>not input format: %1 does not exist</source>
+        <translation>No sigue el formato de entrada: falta %1</translation>
+    </message>
+    <message>
+        <source>not input format: too many items.</source>
+        <translation>No sigue el formato de entrada: demasiadas partes.</translation>
+    </message>
+    <message>
+        <source>not input format: empty field %1.</source>
+        <translation>No sigue el formato de entrada: el campo %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>not input format: &quot;%1&quot; is not a valid track number</source>
+        <translation>No sigue el formato de entrada: «%1» no es un número de pista válido</translation>
+    </message>
+    <message>
+        <source>not input format: &quot;%1&quot; is not folder name</source>
+        <translation>No sigue el formato de entrada: «%1» no es el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>not input format: &quot;%1&quot; is not parent folder name</source>
+        <translation>No sigue el formato de entrada: «%1» no es el nombre de la carpeta padre</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>Renombrado</translation>
+    </message>
+    <message>
+        <source>error: file does not exist</source>
+        <translation>Error: el archivo no existe</translation>
+    </message>
+    <message>
+        <source>error: new file already exists</source>
+        <translation>Error: el archivo nuevo ya existe</translation>
+    </message>
+    <message>
+        <source>error: rename failed</source>
+        <translation>Error: no se pudo cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>rename cancelled</source>
+        <translation>Cambio de nombre descartado</translation>
+    </message>
+    <message>
+        <source>manual rename (pending)</source>
+        <translation>Cambio de nombre manual (pendiente)</translation>
+    </message>
+    <message>
+        <source>manual rename (cancelled)</source>
+        <translation>Cambio de nombre manual (descartado)</translation>
+    </message>
+    <message>
+        <source>replaced (rename pending)</source>
+        <translation>Reemplazado (cambio de nombre pendiente)</translation>
+    </message>
+    <message>
+        <source>No files to process !</source>
+        <translation>¡No hay archivos que procesar!</translation>
+    </message>
+    <message>
+        <source>No selected files to process !</source>
+        <translation>¡No hay archivos seleccionados que procesar!</translation>
+    </message>
+    <message>
+        <source>Please choose directories with the files !</source>
+        <translation>¡Elija carpetas que contengan los archivos!</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>No implementado</translation>
+    </message>
+    <message>
+        <source>Search String</source>
+        <translation>Texto de búsqueda</translation>
+    </message>
+    <message>
+        <source>Please enter the search string:</source>
+        <translation>Escriba el texto que se buscará:</translation>
+    </message>
+    <message>
+        <source>Replace String</source>
+        <translation>Texto de reemplazo</translation>
+    </message>
+    <message>
+        <source>Please enter the replace string:</source>
+        <translation>Escriba el texto de reemplazo:</translation>
+    </message>
+    <message>
+        <source>Search string not found in any file</source>
+        <translation>El texto buscado no aparece en ningún archivo</translation>
+    </message>
+    <message>
+        <source>Replaced the search string in %1 files.</source>
+        <translation>Texto reemplazado en %1 archivos.</translation>
+    </message>
+    <message>
+        <source>Choose Filename</source>
+        <translation>Elegir nombre de archivo</translation>
+    </message>
+    <message>
+        <source>renamelog.txt</source>
+        <translation>renombrados.txt</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Invalid window handle</source>
+        <translation>Identificador de ventana no válido</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Could not get Data. $</source>
+        <translation>No se pudieron obtener los datos. $</translation>
+    </message>
+    <message>
+        <source>Medium of data is not HGlobal.</source>
+        <translation>El soporte de los datos no es HGlobal.</translation>
+    </message>
+    <message>
+        <source>Unable to lock Memory Object.</source>
+        <translation>No se puede bloquear el objeto de memoria.</translation>
+    </message>
+    <message>
+        <source>DragObject is nil.</source>
+        <translation>DragObject es nil.</translation>
+    </message>
+    <message>
+        <source>Index out of bounds (</source>
+        <translation>Índice fuera de rango (</translation>
+    </message>
+    <message>
+        <source>Could not enumerate objects</source>
+        <translation>No se pudieron enumerar los objetos</translation>
+    </message>
+    <message>
+        <source>Format is not available.</source>
+        <translation>El formato no está disponible.</translation>
+    </message>
+    <message>
+        <source>Out of Memory.</source>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t change DragDropMode while dragging !</source>
+        <translation>¡No se puede cambiar DragDropMode mientras se arrastra!</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Se produjo un error inesperado.</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>Fallo de aserción</translation>
+    </message>
+    <message>
+        <source>The settings value &quot;%1&quot; is not of the kind asked for.</source>
+        <translation>El valor de configuración «%1» no es del tipo pedido.</translation>
+    </message>
+    <message>
+        <source>The settings key has no section &quot;%1&quot;.</source>
+        <translation>La clave de configuración no tiene la sección «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1.</source>
+        <translation>No se puede leer el archivo de configuración %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1.</source>
+        <translation>No se puede escribir el archivo de configuración %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is in use.</source>
+        <translation>El archivo de configuración %1 está en uso.</translation>
+    </message>
+    <message>
+        <source>The settings have no control for &quot;%1&quot;.</source>
+        <translation>La configuración no tiene ningún control para «%1».</translation>
+    </message>
+    <message>
+        <source>Browse For Folder</source>
+        <translation>Elegir carpeta</translation>
+    </message>
+    <message>
+        <source>norvane-cli %1</source>
+        <translation>norvane-cli %1</translation>
+    </message>
+    <message>
+        <source>norvane-cli: %1</source>
+        <translation>norvane-cli: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane-cli --help&quot; for more information.</source>
+        <translation>Pruebe «norvane-cli --help» para más información.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; needs a value</source>
+        <translation>la opción «%1» necesita un valor</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; takes no value</source>
+        <translation>la opción «%1» no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>unknown output format &quot;%1&quot; (use table, tsv or json)</source>
+        <translation>formato de salida desconocido «%1» (use table, tsv o json)</translation>
+    </message>
+    <message>
+        <source>--ext and --all-files cannot be used together</source>
+        <translation>--ext y --all-files no se pueden usar a la vez</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>no se ha indicado ninguna carpeta</translation>
+    </message>
+    <message>
+        <source>none of the folders given exists</source>
+        <translation>no existe ninguna de las carpetas indicadas</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: no such file or folder</source>
+        <translation>se omite «%1»: no existe ese archivo ni esa carpeta</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: a folder path that is not valid UTF-8 cannot be listed; give a folder above it</source>
+        <translation>se omite «%1»: no se puede listar una ruta de carpeta que no es UTF-8 válido; indique una carpeta superior</translation>
+    </message>
+    <message>
+        <source>warning: the extension &quot;%1&quot; does not start with &quot;.&quot; and takes no file</source>
+        <translation>aviso: la extensión «%1» no empieza por «.» y no abarca ningún archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; names no field (Artist, Album, Track#, Trackname, Folder, ParentFolder or [none])</source>
+        <translation>el esquema «%1» no nombra ningún campo (Artist, Album, Track#, Trackname, Folder, ParentFolder o [none], escritos en inglés)</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; must start with a field, not with &quot;%2&quot;</source>
+        <translation>el esquema «%1» debe empezar por un campo, no por «%2»</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; has more than five fields</source>
+        <translation>el esquema «%1» tiene más de cinco campos</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; has text after its fifth field, where no divider can go: &quot;%2&quot;</source>
+        <translation>el esquema «%1» tiene texto después de su quinto campo, donde no cabe ningún separador: «%2»</translation>
+    </message>
+    <message>
+        <source>Scanning %1</source>
+        <translation>Examinando %1</translation>
+    </message>
+    <message>
+        <source>Processing: %1%</source>
+        <translation>Procesando: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Renaming: %1%</source>
+        <translation>Renombrando: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>no se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder; each folder has
+a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
+and writes tab, line feed, carriage return and backslash in a field as \t,
+\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
+&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Uso: norvane-cli [OPCIONES] CARPETA...
+
+Renombra archivos de música por su nombre, como lo hace la ventana de
+Norvane. Lista los archivos de cada CARPETA (un archivo vale por su carpeta),
+descompone cada nombre según el esquema de nombre actual y propone un nombre
+nuevo construido según el esquema de nombre nuevo. No se renombra nada en el
+disco a menos que se indique --execute.
+
+Opciones:
+  -i, --in ESQUEMA         esquema de nombre actual (cómo están formados los
+                           nombres)
+  -o, --out ESQUEMA        esquema de nombre nuevo (cómo deben formarse)
+  -e, --ext EXT            solo archivos con esta extensión, punto incluido:
+                           -e .mp3 (repítala para más; sustituye la lista de
+                           extensiones guardada)
+  -a, --all-files          todos los archivos, sea cual sea su extensión
+      --no-recursive       no entrar en las subcarpetas
+      --keep-underscores   conservar los «_» de los nombres («Quitar guiones
+                           bajos» desactivado)
+      --keep-extension-case  conservar mayúsculas y minúsculas de la extensión
+                           («Extensión en minúsculas» desactivado)
+      --search TEXTO       buscar TEXTO en los nombres nuevos y poner allí el
+      --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
+                           reemplazar» en la ventana (véase más abajo)
+  -x, --execute            renombrar los archivos en el disco
+  -f, --format FORMATO     table (predeterminado en un terminal), tsv
+                           (predeterminado en otro caso) o json
+      --defaults           no tener en cuenta la configuración guardada por
+                           la ventana de Norvane
+  -h, --help               mostrar esta ayuda
+      --version            mostrar la versión
+
+Un ESQUEMA se escribe sin la extensión, como lo muestra la vista previa de la
+ventana: hasta cinco campos con los textos separadores entre ellos, como
+  &quot;Artist - Album - Track# - Trackname&quot;   o   &quot;Track#. Trackname&quot;
+Los campos se escriben siempre en inglés, en mayúsculas o minúsculas: Artist
+(Artista), Album (Álbum), Track# (N.º de pista), Trackname (Título), Folder
+(Carpeta), ParentFolder (Carpeta padre) y [none] ([ninguno]). Folder y
+ParentFolder son los nombres de la carpeta del archivo y de la carpeta que la
+contiene. Un esquema empieza por un campo, y un separador no puede contener
+un nombre de campo. El texto después del último campo es el separador que se
+busca allí en los nombres actuales (&quot; - &quot; si no hay ninguno).
+
+--search y --replace van por parejas: el primer --search con el primer
+--replace, y así sucesivamente. Una vez propuestos los nombres nuevos, cada
+pareja a su vez reemplaza cada aparición de su texto buscado (con sus
+mayúsculas y minúsculas exactas) en el nombre nuevo de cada archivo, o en su
+nombre actual si no tiene ninguno; los archivos que cambia quedan en el
+estado «Reemplazado (cambio de nombre pendiente)».
+
+Lo que no indica la línea de comandos sale de la configuración que guardó la
+ventana de Norvane; solo se lee, nunca se cambia. Con --defaults, o si no hay
+nada guardado, se usan los valores predeterminados:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subcarpetas incluidas, guiones bajos convertidos en espacios, extensiones
+  en minúsculas.
+
+Salida: una línea por cada fila de la lista de resultados, en su orden, con
+las columnas Nombre actual, Nombre nuevo, Estado y Carpeta; cada carpeta tiene
+una fila «[carpeta]» propia con las demás columnas vacías. tsv no tiene línea
+de encabezado y escribe el tabulador, el salto de línea, el retorno de carro y
+la barra inversa de un campo como \t, \n, \r y \\. json es una matriz de
+objetos con las claves «existing», «new», «status», «outcome» y «folder»; un
+nombre que no es UTF-8 válido se muestra con caracteres de sustitución y
+lleva sus bytes exactos, en base64, en «existing_bytes» o «folder_bytes».
+«outcome» dice lo que dice el estado en una palabra que es la misma en todos
+los idiomas: none, pending, already_in_format, no_new_name,
+not_input_format, process_failed, renamed, file_does_not_exist,
+new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
+o replaced.
+
+Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
+estado «Error: ...» o la ejecución falló, 2 si hubo un error de uso.
+
+Ejemplos:
+  Ver qué pasaría con un álbum cuyos archivos se llaman &quot;07 - Título.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Música/Álbum
+  Renombrar toda una colección y mostrar después las filas que fallaron:
+    norvane-cli -x -f tsv ~/Música &gt; renombrados.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Error: /&apos; renombrados.tsv
+</translation>
+    </message>
+    <message>
+        <source>Replacing: %1%</source>
+        <translation>Reemplazando: %1 %</translation>
+    </message>
+    <message>
+        <source>warning: the search text &quot;%1&quot; is not found in any name</source>
+        <translation>aviso: el texto buscado «%1» no aparece en ningún nombre</translation>
+    </message>
+    <message>
+        <source>--search needs a text that is not empty</source>
+        <translation>--search necesita un texto que no esté vacío</translation>
+    </message>
+    <message>
+        <source>every --search needs a --replace, and every --replace a --search</source>
+        <translation>cada --search necesita un --replace, y cada --replace un --search</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is open for reading only.</source>
+        <translation>El archivo de configuración %1 está abierto solo para lectura.</translation>
+    </message>
+    <message>
+        <source>The settings have no value &quot;%1&quot;.</source>
+        <translation>La configuración no tiene ningún valor «%1».</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,697 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Norvane</name>
+    <message>
+        <source>Norvane</source>
+        <translation>Norvane</translation>
+    </message>
+    <message>
+        <source>InputFolders</source>
+        <translation>Dossiers d’entrée</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Add input directories (or drag it from explorer on this form)</source>
+        <translation>Ajoutez des dossiers (ou glissez-les ici depuis le gestionnaire de fichiers)</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Ajouter...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Recursive</source>
+        <translation>Inclure les sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Only these extensions:</source>
+        <translation>Seulement ces extensions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(1 per line)</source>
+        <translation>(1 par ligne)</translation>
+    </message>
+    <message>
+        <source>Existing filename scheme</source>
+        <translation>Schéma des noms actuels</translation>
+    </message>
+    <message>
+        <source>New filename scheme</source>
+        <translation>Schéma des nouveaux noms</translation>
+    </message>
+    <message>
+        <source>Divider:</source>
+        <translation>Séparateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Process All</source>
+        <translation>Tout traiter</translation>
+    </message>
+    <message>
+        <source>Process Selected</source>
+        <translation>Traiter la sélection</translation>
+    </message>
+    <message>
+        <source>Execute All</source>
+        <translation>Tout exécuter</translation>
+    </message>
+    <message>
+        <source>Execute Selected</source>
+        <translation>Exécuter la sélection</translation>
+    </message>
+    <message>
+        <source>Search &amp;&amp; Replace</source>
+        <translation>Rechercher &amp;&amp; remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel Rename</source>
+        <translation>Annuler le renommage</translation>
+    </message>
+    <message>
+        <source>Manual Rename</source>
+        <translation>Renommage manuel</translation>
+    </message>
+    <message>
+        <source>Go!</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Remove Underscores</source>
+        <translation>Supprimer les tirets bas</translation>
+    </message>
+    <message>
+        <source>Extension Lowercase</source>
+        <translation>Extension en minuscules</translation>
+    </message>
+    <message>
+        <source>Clipboard Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 files.</source>
+        <translation>%1 fichiers.</translation>
+    </message>
+    <message>
+        <source>Use this button in order to apply the rename rules to all files. No files are really renamed - this happens with the execute buttons</source>
+        <translation>Applique les règles de renommage à tous les fichiers. Aucun fichier n’est encore vraiment renommé&#xa0;: cela se fait avec les boutons Exécuter</translation>
+    </message>
+    <message>
+        <source>Really rename all files for which status is &quot;rename pending&quot;</source>
+        <translation>Renomme réellement tous les fichiers dont l’état est «&#xa0;Renommage en attente&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Apply the current Input and Output filename schemes to the selected files</source>
+        <translation>Applique le schéma des noms actuels et celui des nouveaux noms aux fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Really rename the selected files in status &quot;rename pending&quot;</source>
+        <translation>Renomme réellement les fichiers sélectionnés dont l’état est «&#xa0;Renommage en attente&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Remove any &quot;New Filename&quot; for the selected files</source>
+        <translation>Retire le «&#xa0;Nouveau nom&#xa0;» des fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Find a text in the file names and replace it with another one</source>
+        <translation>Cherche un texte dans les noms de fichier et le remplace par un autre</translation>
+    </message>
+    <message>
+        <source>Rename the selected file. Pressing Cursor Up/Down will go to the next file, ENTER will enqueue the new filename and go to the next file</source>
+        <translation>Renomme le fichier sélectionné. Les flèches haut et bas passent au fichier précédent ou suivant&#x202f;; Entrée met le nouveau nom en attente et passe au fichier suivant</translation>
+    </message>
+    <message>
+        <source>Existing Filename</source>
+        <translation>Nom actuel</translation>
+    </message>
+    <message>
+        <source>New Filename</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Process Rules</source>
+        <translation>&amp;Appliquer les règles</translation>
+    </message>
+    <message>
+        <source>&amp;Execute</source>
+        <translation>&amp;Exécuter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Track#</source>
+        <translation>N° de piste</translation>
+    </message>
+    <message>
+        <source>Trackname</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>ParentFolder</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>[none]</source>
+        <translation>[aucun]</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1&#xa0;octets</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1&#xa0;Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;Go</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1&#xa0;To</translation>
+    </message>
+    <message>
+        <source>rename pending</source>
+        <translation>Renommage en attente</translation>
+    </message>
+    <message>
+        <source>already in output format</source>
+        <translation>Déjà au format de sortie</translation>
+    </message>
+    <message>
+        <source>no new name: the new filename scheme gives an empty name</source>
+        <translation>Pas de nouveau nom&#xa0;: le schéma des nouveaux noms donne un nom vide</translation>
+    </message>
+    <message>
+        <source>not input format: %1 does not exist</source>
+        <translation>Pas au format d’entrée&#xa0;: champ %1 introuvable</translation>
+    </message>
+    <message>
+        <source>not input format: too many items.</source>
+        <translation>Pas au format d’entrée&#xa0;: trop d’éléments.</translation>
+    </message>
+    <message>
+        <source>not input format: empty field %1.</source>
+        <translation>Pas au format d’entrée&#xa0;: champ %1 vide.</translation>
+    </message>
+    <message>
+        <source>not input format: &quot;%1&quot; is not a valid track number</source>
+        <translation>Pas au format d’entrée&#xa0;: «&#xa0;%1&#xa0;» n’est pas un numéro de piste valide</translation>
+    </message>
+    <message>
+        <source>not input format: &quot;%1&quot; is not folder name</source>
+        <translation>Pas au format d’entrée&#xa0;: «&#xa0;%1&#xa0;» n’est pas le nom du dossier</translation>
+    </message>
+    <message>
+        <source>not input format: &quot;%1&quot; is not parent folder name</source>
+        <translation>Pas au format d’entrée&#xa0;: «&#xa0;%1&#xa0;» n’est pas le nom du dossier parent</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>Renommé</translation>
+    </message>
+    <message>
+        <source>error: file does not exist</source>
+        <translation>Erreur&#xa0;: le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>error: new file already exists</source>
+        <translation>Erreur&#xa0;: le nouveau fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>error: rename failed</source>
+        <translation>Erreur&#xa0;: échec du renommage</translation>
+    </message>
+    <message>
+        <source>rename cancelled</source>
+        <translation>Renommage annulé</translation>
+    </message>
+    <message>
+        <source>manual rename (pending)</source>
+        <translation>Renommage manuel (en attente)</translation>
+    </message>
+    <message>
+        <source>manual rename (cancelled)</source>
+        <translation>Renommage manuel (annulé)</translation>
+    </message>
+    <message>
+        <source>replaced (rename pending)</source>
+        <translation>Remplacé (renommage en attente)</translation>
+    </message>
+    <message>
+        <source>No files to process !</source>
+        <translation>Aucun fichier à traiter&#x202f;!</translation>
+    </message>
+    <message>
+        <source>No selected files to process !</source>
+        <translation>Aucun fichier sélectionné à traiter&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Please choose directories with the files !</source>
+        <translation>Veuillez choisir des dossiers contenant les fichiers&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Non implémenté</translation>
+    </message>
+    <message>
+        <source>Search String</source>
+        <translation>Texte à rechercher</translation>
+    </message>
+    <message>
+        <source>Please enter the search string:</source>
+        <translation>Saisissez le texte à rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replace String</source>
+        <translation>Texte de remplacement</translation>
+    </message>
+    <message>
+        <source>Please enter the replace string:</source>
+        <translation>Saisissez le texte de remplacement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Search string not found in any file</source>
+        <translation>Le texte recherché ne figure dans aucun fichier</translation>
+    </message>
+    <message>
+        <source>Replaced the search string in %1 files.</source>
+        <translation>Texte remplacé dans %1 fichiers.</translation>
+    </message>
+    <message>
+        <source>Choose Filename</source>
+        <translation>Choisir le nom du fichier</translation>
+    </message>
+    <message>
+        <source>renamelog.txt</source>
+        <translation>renommages.txt</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Invalid window handle</source>
+        <translation>Identifiant de fenêtre non valide</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Could not get Data. $</source>
+        <translation>Impossible d’obtenir les données. $</translation>
+    </message>
+    <message>
+        <source>Medium of data is not HGlobal.</source>
+        <translation>Le support des données n’est pas HGlobal.</translation>
+    </message>
+    <message>
+        <source>Unable to lock Memory Object.</source>
+        <translation>Impossible de verrouiller l’objet mémoire.</translation>
+    </message>
+    <message>
+        <source>DragObject is nil.</source>
+        <translation>DragObject vaut nil.</translation>
+    </message>
+    <message>
+        <source>Index out of bounds (</source>
+        <translation>Indice hors limites (</translation>
+    </message>
+    <message>
+        <source>Could not enumerate objects</source>
+        <translation>Impossible d’énumérer les objets</translation>
+    </message>
+    <message>
+        <source>Format is not available.</source>
+        <translation>Le format n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>Out of Memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t change DragDropMode while dragging !</source>
+        <translation>Impossible de changer DragDropMode pendant un glisser-déposer&#x202f;!</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s’est produite.</translation>
+    </message>
+    <message>
+        <source>Assertion failure</source>
+        <translation>Échec d’assertion</translation>
+    </message>
+    <message>
+        <source>The settings value &quot;%1&quot; is not of the kind asked for.</source>
+        <translation>La valeur de réglage «&#xa0;%1&#xa0;» n’est pas du type demandé.</translation>
+    </message>
+    <message>
+        <source>The settings key has no section &quot;%1&quot;.</source>
+        <translation>La clé des réglages n’a pas de section «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1.</source>
+        <translation>Impossible de lire le fichier de réglages %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1.</source>
+        <translation>Impossible d’écrire le fichier de réglages %1.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is in use.</source>
+        <translation>Le fichier de réglages %1 est en cours d’utilisation.</translation>
+    </message>
+    <message>
+        <source>The settings have no control for &quot;%1&quot;.</source>
+        <translation>Les réglages n’ont pas de contrôle pour «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Browse For Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>norvane-cli %1</source>
+        <translation>norvane-cli %1</translation>
+    </message>
+    <message>
+        <source>norvane-cli: %1</source>
+        <translation>norvane-cli&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane-cli --help&quot; for more information.</source>
+        <translation>Saisissez «&#xa0;norvane-cli --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; needs a value</source>
+        <translation>l’option «&#xa0;%1&#xa0;» demande une valeur</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; takes no value</source>
+        <translation>l’option «&#xa0;%1&#xa0;» ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>unknown output format &quot;%1&quot; (use table, tsv or json)</source>
+        <translation>format de sortie inconnu «&#xa0;%1&#xa0;» (utilisez table, tsv ou json)</translation>
+    </message>
+    <message>
+        <source>--ext and --all-files cannot be used together</source>
+        <translation>--ext et --all-files ne peuvent pas servir ensemble</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>aucun dossier indiqué</translation>
+    </message>
+    <message>
+        <source>none of the folders given exists</source>
+        <translation>aucun des dossiers indiqués n’existe</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: no such file or folder</source>
+        <translation>«&#xa0;%1&#xa0;» ignoré&#xa0;: fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>skipped &quot;%1&quot;: a folder path that is not valid UTF-8 cannot be listed; give a folder above it</source>
+        <translation>«&#xa0;%1&#xa0;» ignoré&#xa0;: un chemin de dossier qui n’est pas de l’UTF-8 valide ne peut pas être listé&#x202f;; indiquez un dossier au-dessus</translation>
+    </message>
+    <message>
+        <source>warning: the extension &quot;%1&quot; does not start with &quot;.&quot; and takes no file</source>
+        <translation>avertissement&#xa0;: l’extension «&#xa0;%1&#xa0;» ne commence pas par «&#xa0;.&#xa0;» et ne retient aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; names no field (Artist, Album, Track#, Trackname, Folder, ParentFolder or [none])</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» ne nomme aucun champ (Artist, Album, Track#, Trackname, Folder, ParentFolder ou [none], écrits en anglais)</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; must start with a field, not with &quot;%2&quot;</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» doit commencer par un champ, pas par «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; has more than five fields</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» a plus de cinq champs</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; has text after its fifth field, where no divider can go: &quot;%2&quot;</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» a du texte après son cinquième champ, où aucun séparateur ne peut aller&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Scanning %1</source>
+        <translation>Analyse de %1</translation>
+    </message>
+    <message>
+        <source>Processing: %1%</source>
+        <translation>Traitement&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Renaming: %1%</source>
+        <translation>Renommage&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossible d’écrire la sortie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder; each folder has
+a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
+and writes tab, line feed, carriage return and backslash in a field as \t,
+\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
+&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Usage : norvane-cli [OPTIONS] DOSSIER...
+
+Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
+Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
+dossier), décompose chaque nom selon le schéma des noms actuels et propose un
+nouveau nom construit selon le schéma des nouveaux noms. Rien n’est renommé
+sur le disque sans --execute.
+
+Options :
+  -i, --in SCHÉMA          schéma des noms actuels (comment ils sont formés)
+  -o, --out SCHÉMA         schéma des nouveaux noms (comment ils doivent l’être)
+  -e, --ext EXT            seulement les fichiers de cette extension, point
+                           compris : -e .mp3 (à répéter pour en donner
+                           plusieurs ; remplace la liste enregistrée)
+  -a, --all-files          tous les fichiers, quelle que soit leur extension
+      --no-recursive       ne pas descendre dans les sous-dossiers
+      --keep-underscores   garder les « _ » des noms (« Supprimer les tirets
+                           bas » désactivé)
+      --keep-extension-case  garder la casse de l’extension
+                           (« Extension en minuscules » désactivé)
+      --search TEXTE       chercher TEXTE dans les nouveaux noms et y mettre
+      --replace TEXTE      le texte de son --replace, comme le fait
+                           « Rechercher &amp; remplacer » dans la fenêtre (voir
+                           plus bas)
+  -x, --execute            renommer les fichiers sur le disque
+  -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
+                           défaut sinon) ou json
+      --defaults           ignorer les réglages enregistrés par la fenêtre
+                           de Norvane
+  -h, --help               afficher cette aide
+      --version            afficher la version
+
+Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre :
+jusqu’à cinq champs avec les textes de séparation entre eux, par exemple
+  &quot;Artist - Album - Track# - Trackname&quot;   ou   &quot;Track#. Trackname&quot;
+Les champs s’écrivent en anglais quelle que soit la langue, en majuscules ou
+en minuscules : Artist (Artiste), Album, Track# (N° de piste), Trackname
+(Titre), Folder (Dossier), ParentFolder (Dossier parent) et [none] ([aucun]).
+Folder et ParentFolder sont les noms du dossier du fichier et du dossier qui
+le contient. Un schéma commence par un champ, et un séparateur ne peut pas
+contenir de nom de champ. Le texte après le dernier champ est le séparateur
+cherché à cet endroit dans les noms actuels (&quot; - &quot; s’il n’y en a pas).
+
+--search et --replace vont par paires : le premier --search avec le premier
+--replace, et ainsi de suite. Une fois les nouveaux noms proposés, chaque
+paire à son tour remplace chaque occurrence de son texte recherché (dans sa
+casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
+s’il n’en a pas ; les fichiers qu’elle change sont à l’état « Remplacé
+(renommage en attente) ».
+
+Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
+fenêtre de Norvane ; ils sont seulement lus, jamais modifiés. Avec --defaults,
+ou si rien n’est enregistré, les valeurs par défaut s’appliquent :
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  sous-dossiers compris, tirets bas changés en espaces, extensions en
+  minuscules.
+
+Sortie : une ligne par ligne de la liste des résultats, dans son ordre, avec
+les colonnes Nom actuel, Nouveau nom, État et Dossier ; chaque dossier a sa
+propre ligne « [dossier] », aux autres colonnes vides. tsv n’a pas de ligne
+d’en-tête et écrit tabulation, saut de ligne, retour chariot et barre oblique
+inverse dans un champ sous la forme \t, \n, \r et \\. json est un tableau
+d’objets aux clés « existing », « new », « status », « outcome » et
+« folder » ; un nom qui n’est pas de l’UTF-8 valide s’affiche avec des
+caractères de remplacement et porte ses octets exacts, en base64, dans
+« existing_bytes » ou « folder_bytes ». « outcome » dit ce que dit l’état, en
+un mot qui reste le même dans toutes les langues : none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled ou replaced.
+
+Code de sortie : 0 si tout a réussi, 1 si --execute a laissé une ligne dont
+l’état commence par « Erreur » ou si l’exécution a échoué, 2 pour une erreur
+d’utilisation.
+
+Exemples :
+  Voir ce que deviendrait un album dont les fichiers s’appellent
+  &quot;07 - Titre.mp3&quot; :
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musique/Album
+  Renommer toute une discothèque, puis afficher les lignes en échec :
+    norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
+</translation>
+    </message>
+    <message>
+        <source>Replacing: %1%</source>
+        <translation>Remplacement : %1 %</translation>
+    </message>
+    <message>
+        <source>warning: the search text &quot;%1&quot; is not found in any name</source>
+        <translation>avertissement : le texte recherché « %1 » ne figure dans aucun nom</translation>
+    </message>
+    <message>
+        <source>--search needs a text that is not empty</source>
+        <translation>--search demande un texte non vide</translation>
+    </message>
+    <message>
+        <source>every --search needs a --replace, and every --replace a --search</source>
+        <translation>chaque --search demande un --replace, et chaque --replace un --search</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is open for reading only.</source>
+        <translation>Le fichier de réglages %1 est ouvert en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The settings have no value &quot;%1&quot;.</source>
+        <translation>Les réglages n’ont pas de valeur « %1 ».</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,25 @@
+// The window's controls bound to the settings they show, one line a setting.
+#include "engine/FilenameScheme.h"
+#include "settings/store/SettingsKeys.h"
+#include "ui/TForm1.h"
+#include "ui_TForm1.h"
+
+SettingsControls TForm1::settingsControls() const {
+    using namespace SettingsKeys;
+    SettingsControls c;
+    c.window = const_cast<TForm1*>(this);
+    c.bind(kRecursive, m_ui->CBRecursive);
+    c.bind(kIncludeExtsChecked, m_ui->CBIncludeExts);
+    c.bind(kExtensions, m_ui->MIncludeExts);
+    c.bind(kRemoveUnderscores, m_ui->CBRemoveUnderscores);
+    c.bind(kExtensionLowercase, m_ui->CBExtensionLowercase);
+    for (int n = 0; n < kSlotCount; ++n) {
+        c.bind(SlotKey(kInIndex, n), m_inScheme.slots[n]);
+        c.bind(SlotKey(kOutIndex, n), m_outScheme.slots[n]);
+    }
+    for (int n = 0; n < kDividerCount; ++n) {
+        c.bind(SlotKey(kInDivider, n), m_inScheme.dividers[n]);
+        c.bind(SlotKey(kOutDivider, n), m_outScheme.dividers[n]);
+    }
+    return c;
+}

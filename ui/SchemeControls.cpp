@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kDividerWidthInCharacters = 5;
+constexpr int kDividerWidthInCharacters = 4;
 
 // The width of a line edit that shows count characters of its font. A line
 // edit's own size hint is seventeen characters wide plus its frame and margins.

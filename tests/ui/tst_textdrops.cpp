@@ -67,13 +67,16 @@ private Q_SLOTS:
     void folderListTakesFolders();
 
 private:
+    std::unique_ptr<ConfigHome> m_home;
     std::unique_ptr<QTemporaryDir> m_dir;
     RecordingPrompter m_prompter;
     std::unique_ptr<TForm1> m_form;
 };
 
 void TestTextDrops::init() {
-    forgetSettings();
+    m_home.reset();
+    m_home = std::make_unique<ConfigHome>();
+    QVERIFY(m_home->isValid());
     m_dir = std::make_unique<QTemporaryDir>();
     makeFile(m_dir->path(), "AlbumE/Band - AlbumE - 01 - Song.mp3");
     makeFile(m_dir->path(), "Listed/Band - Listed - 01 - Song.mp3");

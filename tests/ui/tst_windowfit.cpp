@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "shared/General/Translations.h"
 #include "tests/ui/WindowFit.h"
 #include "tests/ui/WindowFixture.h"
 
@@ -13,6 +14,18 @@ using namespace WindowFixture;
 namespace {
 
 constexpr QSize kDefaultSize(851, 462);
+
+// The language CTest runs the test in; empty for English.
+QString TestLanguage() {
+    return qEnvironmentVariable("NORVANE_TEST_LANGUAGE");
+}
+
+// Whether the window opens at its designed size with the desktop's own font.
+// The French and Spanish field names make five slot lists side by side wider
+// than the designed window: it opens as wide as they need.
+bool FitsTheDesignedSize() {
+    return !QStringList{"fr", "es"}.contains(TestLanguage());
+}
 
 // The desktop's font for the time of one test.
 class DesktopFont {
@@ -61,11 +74,24 @@ QStringList DividerProblems(const TForm1& form) {
 class TestWindowFit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { forgetSettings(); }
+    // CTest runs the test in English and once in each language of the program.
+    void initTestCase() {
+        if (!TestLanguage().isEmpty())
+            InstallTranslations();
+    }
+    void init() {
+        // The folder of the test before goes first: it puts back what it found.
+        m_home.reset();
+        m_home = std::make_unique<ConfigHome>();
+        QVERIFY(m_home->isValid());
+    }
     void fits_data();
     void fits();
     void fitsAtScaleFactorTwo();
     void refitsWhenTheDesktopFontGrows();
+
+private:
+    std::unique_ptr<ConfigHome> m_home;
 };
 
 void TestWindowFit::fits_data() {
@@ -97,10 +123,14 @@ void TestWindowFit::fits() {
     // it opens at its designed size.
     QVERIFY(form.size().width() >= form.minimumSizeHint().width());
     QVERIFY(form.size().height() >= form.minimumSizeHint().height());
-    if (pointSize == 0 && size == kDefaultSize)
-        QCOMPARE(form.size(), kDefaultSize);
-    if (pointSize == 0)
+    if (pointSize == 0 && FitsTheDesignedSize()) {
         QVERIFY(form.minimumSize().boundedTo(kDefaultSize) == form.minimumSize());
+        if (size == kDefaultSize)
+            QCOMPARE(form.size(), kDefaultSize);
+    }
+    // The captions are the language's, not English ones.
+    if (!TestLanguage().isEmpty())
+        QVERIFY(control<QTabWidget>(form, "PageControl1")->tabText(1) != QLatin1String("Rename"));
     const QStringList problems = WindowFit::Problems(&form) + DividerProblems(form);
     QVERIFY2(problems.isEmpty(),
              qPrintable(QStringLiteral("at %1 x %2:\n").arg(form.width()).arg(form.height()) +

@@ -752,5 +752,25 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <source>its lock file cannot be made</source>
         <translation>ihre Sperrdatei lässt sich nicht anlegen</translation>
     </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Pfad eines Ordners eingeben oder einfügen</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
 </context>
 </TS>

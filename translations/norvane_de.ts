@@ -593,6 +593,26 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <translation>ihre Sperrdatei lässt sich nicht anlegen</translation>
     </message>
     <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Pfad eines Ordners eingeben oder einfügen</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Ausführen rückgängig</translation>
     </message>
@@ -671,6 +691,10 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
     <message>
         <source>a renamed file without an existing or a new name</source>
         <translation>eine umbenannte Datei ohne bisherigen oder ohne neuen Namen</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>der bisherige Name „%1“ ist kein Name in seinem Ordner</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; is not an absolute path</source>
@@ -894,10 +918,6 @@ Beispiele:
   Diesen Dateien danach ihre alten Namen zurückgeben:
     norvane-cli --undo umbenennungen.tsv --execute
 </translation>
-    </message>
-    <message>
-        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
-        <translation>der bisherige Name „%1“ ist kein Name in seinem Ordner</translation>
     </message>
 </context>
 </TS>

@@ -593,6 +593,26 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>no se puede crear su archivo de bloqueo</translation>
     </message>
     <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Escriba o pegue la ruta de una carpeta</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>No existe la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Carpeta personal</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Deshacer ejecución</translation>
     </message>
@@ -671,6 +691,10 @@ desde scripts y terminales, véase «norvane-cli --help».
     <message>
         <source>a renamed file without an existing or a new name</source>
         <translation>un archivo renombrado sin nombre actual o sin nombre nuevo</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>el nombre actual «%1» no es un nombre dentro de su carpeta</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; is not an absolute path</source>
@@ -893,10 +917,6 @@ Ejemplos:
   Devolver después su nombre anterior a esos archivos:
     norvane-cli --undo renombrados.tsv --execute
 </translation>
-    </message>
-    <message>
-        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
-        <translation>el nombre actual «%1» no es un nombre dentro de su carpeta</translation>
     </message>
 </context>
 </TS>

@@ -593,6 +593,26 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <translation>son fichier de verrou ne peut pas être créé</translation>
     </message>
     <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Saisissez ou collez le chemin d’un dossier</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Système de fichiers</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Défaire l’exécution</translation>
     </message>
@@ -671,6 +691,10 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
     <message>
         <source>a renamed file without an existing or a new name</source>
         <translation>un fichier renommé sans nom actuel ou sans nouveau nom</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>le nom actuel «&#xa0;%1&#xa0;» n’est pas un nom dans son dossier</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; is not an absolute path</source>
@@ -897,10 +921,6 @@ Exemples&#xa0;:
   Redonner ensuite leur ancien nom à ces fichiers&#xa0;:
     norvane-cli --undo renommages.tsv --execute
 </translation>
-    </message>
-    <message>
-        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
-        <translation>le nom actuel «&#xa0;%1&#xa0;» n’est pas un nom dans son dossier</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <exception>
 #include <limits>
 
+#include "engine/NameComparison.h"
 #include "engine/ResultRow.h"
 #include "shared/General/Texts.h"
 
@@ -93,8 +94,10 @@ QString LowerExtension(QStringView ext) {
     return ext.toString();
 }
 
+// Folder names are matched ignoring case, and canonically equivalent names
+// are the same name.
 bool EqualIgnoringCase(QStringView a, QStringView b, const QLocale& locale) {
-    return locale.toLower(a.toString()) == locale.toLower(b.toString());
+    return SameNameTextIgnoringCase(a.toString(), b.toString(), locale);
 }
 
 // Why a name does not fit the existing-name scheme: a text entry and what fills its "%1".
@@ -170,6 +173,27 @@ bool FieldFits(const ActiveSlot& slot, QStringView field, const FolderNames& nam
 // What each new-name slot holds, one value a slot.
 using NewNameValues = QVarLengthArray<QStringView, kSlotCount>;
 
+// A field as the new name writes it, after the clean-up options that apply
+// to its kind: the track number padded, the letter case of the other texts
+// changed. Empty when no option changes it; the field itself stands then.
+QString StyledField(FieldKind kind, QStringView field, const NameOptions& options,
+                    const QLocale& locale) {
+    switch (kind) {
+        case FieldKind::TrackNo:
+            if (options.padTrackDigits > 0)
+                return PaddedTrackNumber(field, options.padTrackDigits);
+            return QString();
+        case FieldKind::Artist:
+        case FieldKind::Album:
+        case FieldKind::Trackname:
+            if (options.capitalisation != Capitalisation::AsWritten)
+                return Capitalised(field, options.capitalisation, locale);
+            return QString();
+        default:
+            return QString();
+    }
+}
+
 // Puts a field that fits into the new-name slots of its kind. Later fields
 // overwrite what earlier ones set, so a Folder slot keeps the field as
 // written only when Folder is the last existing-name slot.
@@ -208,12 +232,14 @@ QString JoinNewName(const NewNameValues& values, const SlotList& out, const QStr
 // Takes the cleaned base apart by `in` and builds the new name by `out`.
 // Returns false and fills `error` when the name does not fit.
 bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& names,
-                    const SlotList& in, const SlotList& out, QString& composed,
-                    FormatError& error) {
+                    const SlotList& in, const SlotList& out, const NameOptions& options,
+                    QString& composed, FormatError& error) {
     const QLocale locale = QLocale::system();
     // Views are primitive to QVarLengthArray, which leaves them uninitialised.
     NewNameValues values(out.size());
     std::fill(values.begin(), values.end(), QStringView());
+    // The fields the clean-up options changed, for the views to look at.
+    QVarLengthArray<QString, kSlotCount> styled(in.size());
     QStringView rest = base;
     for (qsizetype s = 0; s < in.size(); ++s) {
         QStringView field;
@@ -222,10 +248,29 @@ bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& nam
         field = TrimControls(field);
         if (!FieldFits(in[s], field, names, locale, error))
             return false;
-        PlaceField(values, out, in[s].kind, field, names);
+        styled[s] = StyledField(in[s].kind, field, options, locale);
+        PlaceField(values, out, in[s].kind, styled[s].isNull() ? field : QStringView(styled[s]),
+                   names);
     }
     composed = JoinNewName(values, out, ext);
     return true;
+}
+
+// The options that apply to the whole new name: its composed form, then the
+// characters FAT, exFAT and NTFS cannot hold.
+QString FinishedName(QString name, const NameOptions& options) {
+    if (options.normalizeNfc)
+        name = ComposedName(name);
+    if (options.safeNames)
+        name = SafeName(name, options.safeReplacement);
+    return name;
+}
+
+// Whether the new name leaves the name as it is. With "Unicode NFC" on, a
+// name that is not in the composed form is changed by its composed form;
+// otherwise the two forms are the same name.
+bool SameAsExisting(const QString& composed, const QString& name, const NameOptions& options) {
+    return options.normalizeNfc ? composed == name : SameNameText(composed, name);
 }
 
 }  // namespace
@@ -261,7 +306,7 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
 
 NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
                           const SlotList& out, const NameOptions& options,
-                          const NameStatusTexts& texts) {
+                          const NameStatusTexts& texts, bool notUtf8) {
     NameResult result;
     QString cleanedBase;
     QStringView base = NameWithoutExtensionView(name);
@@ -282,7 +327,10 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         }
         QString composed;
         FormatError error;
-        if (!ComposeNewName(base, ext, names, in, out, composed, error)) {
+        const bool fits = ComposeNewName(base, ext, names, in, out, options, composed, error);
+        if (fits)
+            composed = FinishedName(std::move(composed), options);
+        if (!fits) {
             result.status = error.message();
             result.outcome = RowOutcome::NotInputFormat;
         } else if (composed.isEmpty()) {
@@ -291,7 +339,9 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
             result.status = texts.noNewName;
             result.outcome = RowOutcome::NoNewName;
             return result;
-        } else if (composed != name) {
+        } else if (notUtf8 || !SameAsExisting(composed, name, options)) {
+            // A name read in a legacy encoding is renamed to its UTF-8 form
+            // even when the text stays the same.
             result.newName = std::move(composed);
             result.status = texts.renamePending;
             result.outcome = RowOutcome::RenamePending;
@@ -308,18 +358,23 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         result.status = Text(Texts::kUnexpectedError);
         result.outcome = RowOutcome::ProcessFailed;
     }
-    // A name that does not fit still gets its underscores and extension case cleaned.
-    if (cleaned || extChanged) {
-        result.newName.reserve(base.size() + ext.size());
-        result.newName += base;
-        result.newName += ext;
-    }
+    // A name that does not fit still gets its underscores and extension case
+    // cleaned, the options for the whole name applied, and its legacy bytes
+    // made UTF-8.
+    QString cleanedName;
+    cleanedName.reserve(base.size() + ext.size());
+    cleanedName += base;
+    cleanedName += ext;
+    QString finished = FinishedName(cleanedName, options);
+    if (cleaned || extChanged || notUtf8 || finished != cleanedName)
+        result.newName = std::move(finished);
     return result;
 }
 
 void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in,
                     const SlotList& out, const NameOptions& options) {
-    NameResult result = ComputeNewName(row.existing, names, in, out, options);
+    NameResult result =
+        ComputeNewName(row.existing, names, in, out, options, NameStatusTexts(), row.nameNotUtf8);
     row.newName = std::move(result.newName);
     row.status = std::move(result.status);
     row.outcome = result.outcome;

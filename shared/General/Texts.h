@@ -324,6 +324,70 @@ inline constexpr const char* kSettingsReadOnly =
 inline constexpr const char* kSettingsUnknownValue =
     QT_TRANSLATE_NOOP("Norvane", "The settings have no value \"%1\".");
 
+// Names from other systems, and the clean-up options of new names
+inline constexpr const char* kLegacyEncodingLabel =
+    QT_TRANSLATE_NOOP("Norvane", "Names that are not UTF-8 are read as:");
+inline constexpr const char* kTipLegacyEncoding = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "The encoding in which file and folder names that are not valid UTF-8 are read. Such names "
+    "are marked in the list, and renaming writes them in UTF-8");
+inline constexpr const char* kTipNotUtf8 = QT_TRANSLATE_NOOP("Norvane", "not UTF-8: read as %1");
+inline constexpr const char* kEncodingWindows1252 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1252 (Western European, Windows)");
+inline constexpr const char* kEncodingIso8859_1 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-1 (Western European)");
+inline constexpr const char* kEncodingIso8859_2 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-2 (Central European)");
+inline constexpr const char* kEncodingIso8859_15 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-15 (Western European with the euro sign)");
+inline constexpr const char* kEncodingWindows1250 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1250 (Central European, Windows)");
+inline constexpr const char* kEncodingWindows1251 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1251 (Cyrillic, Windows)");
+inline constexpr const char* kEncodingKoi8R = QT_TRANSLATE_NOOP("Norvane", "KOI8-R (Russian)");
+inline constexpr const char* kEncodingCp437 =
+    QT_TRANSLATE_NOOP("Norvane", "CP437 (DOS, United States)");
+inline constexpr const char* kEncodingCp850 =
+    QT_TRANSLATE_NOOP("Norvane", "CP850 (DOS, Western European)");
+inline constexpr const char* kNormalizeNfc = QT_TRANSLATE_NOOP("Norvane", "Unicode NFC");
+inline constexpr const char* kTipNormalizeNfc = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Write new names in Unicode NFC, with accented letters as one character each: names copied "
+    "from a Mac often hold the letter and its accent apart");
+inline constexpr const char* kPadTrack = QT_TRANSLATE_NOOP("Norvane", "Pad Track#");
+inline constexpr const char* kPadDigits = QT_TRANSLATE_NOOP("Norvane", "%1 digits");
+inline constexpr const char* kTipPadTrack = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Give a decimal track number leading zeros in the new name up to this many digits (7 "
+    "becomes 07); hexadecimal track numbers stay as written");
+inline constexpr const char* kCapitalisation = QT_TRANSLATE_NOOP("Norvane", "Capitalisation:");
+inline constexpr const char* kCaseAsWritten = QT_TRANSLATE_NOOP("Norvane", "as written");
+inline constexpr const char* kCaseTitle = QT_TRANSLATE_NOOP("Norvane", "Title Case");
+inline constexpr const char* kCaseLower = QT_TRANSLATE_NOOP("Norvane", "lower case");
+inline constexpr const char* kCaseUpper = QT_TRANSLATE_NOOP("Norvane", "UPPER CASE");
+inline constexpr const char* kTipCapitalisation =
+    QT_TRANSLATE_NOOP("Norvane", "The letter case of Artist, Album and Trackname in the new names");
+inline constexpr const char* kSafeNames = QT_TRANSLATE_NOOP("Norvane", "Safe for FAT/exFAT/NTFS");
+inline constexpr const char* kSafeReplacement = QT_TRANSLATE_NOOP("Norvane", "Replace with:");
+inline constexpr const char* kTipSafeNames = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Replace the characters : * ? \" < > | \\ and control characters in new names, and drop "
+    "trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive");
+inline constexpr const char* kTipSafeReplacement = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "What each of those characters becomes; it cannot hold any of them, nor \"/\". Empty "
+    "leaves them out");
+inline constexpr const char* kCliBadLegacyEncoding =
+    QT_TRANSLATE_NOOP("Norvane", "unknown legacy encoding \"%1\" (use %2)");
+inline constexpr const char* kCliBadPadTrack =
+    QT_TRANSLATE_NOOP("Norvane", "--pad-track takes 2, 3 or 4 digits, not \"%1\"");
+inline constexpr const char* kCliBadCase = QT_TRANSLATE_NOOP(
+    "Norvane", "unknown capitalisation \"%1\" (use title, lower, upper or as-written)");
+inline constexpr const char* kCliBadSafeReplacement = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "the replacement \"%1\" holds a character that cannot be in a name on FAT, exFAT or NTFS "
+    "(: * ? \" < > | \\ / or a control character)");
+
 }  // namespace Texts
 
 // The text of a table entry in the user's language.

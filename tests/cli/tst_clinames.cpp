@@ -32,6 +32,7 @@ private Q_SLOTS:
     void legacyNamesExecuted();
     void cleanUpOptions_data();
     void cleanUpOptions();
+    void helpNamesTheOptions();
 };
 
 void TestCliNames::initTestCase() {
@@ -190,6 +191,17 @@ void TestCliNames::cleanUpOptions() {
                               "Artist - Track# - Trackname", "-f", "tsv", tree.filePath("Album")});
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(NewNames(outcome.out), newNames);
+}
+
+void TestCliNames::helpNamesTheOptions() {
+    cli::Runner runner;
+    const cli::Outcome help = runner.run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char* option :
+         {"--legacy-encoding NAME", "--nfc", "--pad-track N", "--case CASE", "--safe-names",
+          "--safe-replacement TEXT", "Windows-1252", "ISO-8859-2", "CP437", "as-written"})
+        QVERIFY2(help.out.contains(option), option);
+    QVERIFY(!help.out.contains("replacement characters"));
 }
 
 QTEST_GUILESS_MAIN(TestCliNames)

@@ -4,6 +4,7 @@
 #include "engine/FilenameScheme.h"
 #include "engine/NameComparison.h"
 #include "engine/NameComputation.h"
+#include "engine/NewNamePreview.h"
 #include "tests/engine/SchemeShorthand.h"
 
 Q_DECLARE_METATYPE(NameOptions)
@@ -69,6 +70,8 @@ private Q_SLOTS:
     void combined();
     void nameComparison_data();
     void nameComparison();
+    void newSchemePreview_data();
+    void newSchemePreview();
 
 private:
     void columns();
@@ -368,6 +371,41 @@ void TestNameOptions::nameComparison() {
     QCOMPARE(SameNameTextIgnoringCase(a, b, locale), sameIgnoringCase);
     QCOMPARE(ComposedName(a) == ComposedName(b), same);
     QCOMPARE(NameKeyIgnoringCase(a, locale) == NameKeyIgnoringCase(b, locale), sameIgnoringCase);
+}
+
+// The new-name preview shows what the options change, and nothing else.
+void TestNameOptions::newSchemePreview_data() {
+    QTest::addColumn<FilenameScheme>("scheme");
+    QTest::addColumn<NameOptions>("options");
+    QTest::addColumn<QString>("preview");
+    const FilenameScheme out = DefaultScheme(SchemeRole::New);
+    const FilenameScheme all = Scheme({A, Al, T, N, F}, QStringList{" - ", " : ", "|", " - "});
+    QTest::newRow("defaults") << out << NameOptions{}
+                              << "Folder - ParentFolder - Track# - Trackname.mp3";
+    QTest::newRow("defaults, unsafe dividers")
+        << all << NameOptions{} << "Artist - Album : Track#|Trackname - Folder.mp3";
+    QTest::newRow("upper case: the three texts only")
+        << all << NameOptions(Options().capitalise(Capitalisation::UpperCase))
+        << "ARTIST - ALBUM : Track#|TRACKNAME - Folder.mp3";
+    QTest::newRow("lower case") << out
+                                << NameOptions(Options().capitalise(Capitalisation::LowerCase))
+                                << "Folder - ParentFolder - Track# - trackname.mp3";
+    QTest::newRow("pad to 3 digits") << out << NameOptions(Options().pad(3))
+                                     << "Folder - ParentFolder - Track# (001) - Trackname.mp3";
+    QTest::newRow("safe names with \"_\"") << all << NameOptions(Options().safe("_"))
+                                           << "Artist - Album _ Track#_Trackname - Folder.mp3";
+    QTest::newRow("NFC alone shows no change")
+        << out << NameOptions(Options().nfc()) << "Folder - ParentFolder - Track# - Trackname.mp3";
+}
+
+void TestNameOptions::newSchemePreview() {
+    QFETCH(FilenameScheme, scheme);
+    QFETCH(NameOptions, options);
+    QFETCH(QString, preview);
+    QCOMPARE(NewSchemePreviewText(scheme, ".mp3", options), preview);
+    if (!options.safeNames && options.capitalisation == Capitalisation::AsWritten &&
+        options.padTrackDigits == 0)
+        QCOMPARE(preview, SchemePreviewText(scheme, ".mp3"));
 }
 
 QTEST_GUILESS_MAIN(TestNameOptions)

@@ -26,8 +26,6 @@ class TestCliNames : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void usageErrors_data();
-    void usageErrors();
     void legacyNamesExecuted_data();
     void legacyNamesExecuted();
     void cleanUpOptions_data();
@@ -37,47 +35,6 @@ private Q_SLOTS:
 
 void TestCliNames::initTestCase() {
     QVERIFY2(QFile::exists(cli::ProgramPath()), qPrintable(cli::ProgramPath()));
-}
-
-void TestCliNames::usageErrors_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-    const QString folder = QStringLiteral("FOLDER");
-    QTest::newRow("an encoding that is not offered")
-        << QStringList{"-x", "--legacy-encoding", "UTF-8", folder}
-        << "unknown legacy encoding \"UTF-8\" (use Windows-1252, ISO-8859-1, ISO-8859-2, "
-           "ISO-8859-15, Windows-1250, Windows-1251, KOI8-R, CP437, CP850)";
-    QTest::newRow("an encoding needs a name")
-        << QStringList{folder, "--legacy-encoding"} << "\"--legacy-encoding\" needs a value";
-    QTest::newRow("five digits") << QStringList{"-x", "--pad-track", "5", folder}
-                                 << "--pad-track takes 2, 3 or 4 digits, not \"5\"";
-    QTest::newRow("a number with more") << QStringList{"-x", "--pad-track=2x", folder}
-                                        << "--pad-track takes 2, 3 or 4 digits, not \"2x\"";
-    QTest::newRow("a number with a sign")
-        << QStringList{"-x", "--pad-track=+3", folder} << "not \"+3\"";
-    QTest::newRow("a case that is not offered")
-        << QStringList{"-x", "--case", "sentence", folder}
-        << "unknown capitalisation \"sentence\" (use title, lower, upper or as-written)";
-    QTest::newRow("a replacement that is not safe itself")
-        << QStringList{"-x", "--safe-replacement", "a:b", folder}
-        << "the replacement \"a:b\" holds a character that cannot be in a name";
-    QTest::newRow("a replacement with a slash")
-        << QStringList{"-x", "--safe-replacement=/", folder} << "the replacement \"/\" holds";
-    QTest::newRow("--nfc takes no value") << QStringList{"--nfc=yes", folder} << "takes no value";
-}
-
-void TestCliNames::usageErrors() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    TempTree tree;
-    QVERIFY(tree.addFile("FOLDER/Band - Album - 01 - Song:1.mp3"));
-    const QList<QByteArray> before = cli::Snapshot(tree);
-    cli::Runner runner;
-    const cli::Outcome outcome = runner.run(QStringList{"--defaults"} + arguments, tree.path());
-    QCOMPARE(outcome.exitCode, 2);
-    QCOMPARE(outcome.out, QByteArray());
-    QVERIFY2(outcome.err.contains(message.toUtf8()), outcome.err.constData());
-    QCOMPARE(cli::Snapshot(tree), before);
 }
 
 void TestCliNames::legacyNamesExecuted_data() {

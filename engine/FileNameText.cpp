@@ -116,11 +116,6 @@ ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy) {
     return name;
 }
 
-bool IsWellFormedUtf8(const QByteArray& bytes) {
-    QString text;
-    return DecodeWellFormedUtf8(bytes, text);
-}
-
 std::optional<QByteArray> PlainUtf8(const QString& name) {
     const QChar* units = name.constData();
     const qsizetype size = name.size();

@@ -22,9 +22,6 @@ struct ListedName {
 };
 ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy);
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-bool IsWellFormedUtf8(const QByteArray& bytes);
-
 // Whether two names, as bytes, may be one name on a file system that ignores
 // case: both UTF-8, with the same text ignoring case and canonical
 // equivalence (see NameComparison.h). Bytes that are not UTF-8 are only ever

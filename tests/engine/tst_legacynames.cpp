@@ -67,6 +67,8 @@ private Q_SLOTS:
     void namesThatCollidedNoLonger();
     void marksAndToolTips();
     void encodingChosenAtTheScan();
+    void caseOnlyRenameInALegacyFolder_data();
+    void caseOnlyRenameInALegacyFolder();
 };
 
 void TestLegacyNames::listedProposedExecuted_data() {
@@ -227,6 +229,33 @@ void TestLegacyNames::encodingChosenAtTheScan() {
     library.scan(LegacyEncoding::Windows1252);
     QCOMPARE(library.files().value(0).existing, "\u00c0\u00e1\u00e2.mp3");
     QCOMPARE(library.files().value(0).legacyEncoding, LegacyEncoding::Windows1252);
+}
+
+// The folder's own name is no part of the execute run's decisions: a
+// case-only rename goes as it goes in any folder.
+void TestLegacyNames::caseOnlyRenameInALegacyFolder_data() {
+    QTest::addColumn<QList<QByteArray>>("files");
+    QTest::addColumn<RowOutcome>("outcome");
+    QTest::newRow("the new spelling is free") << QList<QByteArray>{"a.mp3"} << RowOutcome::Renamed;
+    // Two files on a file system that tells case: the rename is tried and fails.
+    QTest::newRow("the new spelling is another file")
+        << QList<QByteArray>{"a.mp3", "A.mp3"} << RowOutcome::RenameFailed;
+}
+
+void TestLegacyNames::caseOnlyRenameInALegacyFolder() {
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(RowOutcome, outcome);
+    for (const QByteArray& folder : {QByteArray("Clean"), QByteArray("Caf\xe9")}) {
+        Library library;
+        QVERIFY(library.add(folder, files));
+        library.scan(LegacyEncoding::Windows1252);
+        int row = 0;
+        while (library.model.row(row).existingBytes != "a.mp3")
+            ++row;
+        library.model.setProposal(row, "A.mp3", QString(), RowOutcome::ManualPending);
+        ExecuteRows(library.model, library.services);
+        QCOMPARE(library.model.row(row).outcome, outcome);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLegacyNames)

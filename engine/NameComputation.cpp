@@ -94,6 +94,19 @@ QString LowerExtension(QStringView ext) {
     return ext.toString();
 }
 
+// A proposal is a path below the row's folder, which the execute run joins
+// to the folder with a "/" of its own: the "/" characters a proposal would
+// begin with lead nowhere else, and are left out so that it reads as the path
+// the file gets (a new-name scheme whose first field is empty and whose first
+// divider begins with "/" would otherwise seem to name a path from the root).
+void DropLeadingSeparators(QString& name) {
+    qsizetype count = 0;
+    while (count < name.size() && name.at(count) == u'/')
+        ++count;
+    if (count > 0)
+        name.remove(0, count);
+}
+
 // Folder names are matched ignoring case, and canonically equivalent names
 // are the same name.
 bool EqualIgnoringCase(QStringView a, QStringView b, const QLocale& locale) {
@@ -328,11 +341,18 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         QString composed;
         FormatError error;
         const bool fits = ComposeNewName(base, ext, names, in, out, options, composed, error);
-        if (fits)
+        if (fits) {
             composed = FinishedName(std::move(composed), options);
+            DropLeadingSeparators(composed);
+        }
         if (!fits) {
             result.status = error.message();
             result.outcome = RowOutcome::NotInputFormat;
+        } else if (composed.contains(QChar(0))) {
+            // Only a divider can bring it in; no file's name can hold it.
+            result.status = Text(Texts::kStatusNulInNewName);
+            result.outcome = RowOutcome::NoNewName;
+            return result;
         } else if (composed.isEmpty()) {
             // An empty name is no proposal: the row would read "rename pending"
             // while nothing could be renamed.
@@ -366,8 +386,14 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
     cleanedName += base;
     cleanedName += ext;
     QString finished = FinishedName(cleanedName, options);
-    if (cleaned || extChanged || notUtf8 || finished != cleanedName)
+    if (cleaned || extChanged || notUtf8 || finished != cleanedName) {
         result.newName = std::move(finished);
+        // A listed name holds neither; a name given by other means is held
+        // to the same rules as a composed one.
+        DropLeadingSeparators(result.newName);
+        if (result.newName.contains(QChar(0)))
+            result.newName.clear();
+    }
     return result;
 }
 

@@ -153,8 +153,16 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
     QByteArray encoded = plain ? std::move(*plain) : QFile::encodeName(newName);
     if (!plain && QFile::decodeName(encoded) != newName)
         return std::nullopt;
-    // Every component within the length a name may have; the last one a name.
+    // The name goes after the folder and a "/", and a doubled "/" is one: the
+    // separators it begins with lead nowhere else. Kept, they would make the
+    // name an absolute path, which the kernel takes as such even against the
+    // folder's descriptor.
     qsizetype start = 0;
+    while (start < encoded.size() && encoded.at(start) == kSeparator)
+        ++start;
+    encoded.remove(0, start);
+    start = 0;
+    // Every component within the length a name may have; the last one a name.
     for (;;) {
         qsizetype end = encoded.indexOf(kSeparator, start);
         const bool last = end < 0;

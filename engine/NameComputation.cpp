@@ -269,13 +269,14 @@ bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& nam
     return true;
 }
 
-// The options that apply to the whole new name: its composed form, then the
-// characters FAT, exFAT and NTFS cannot hold.
+// The options that apply to the whole new name: the characters FAT, exFAT
+// and NTFS cannot hold, then the composed form, which taking characters out
+// could undo ("e", a control character, a combining accent).
 QString FinishedName(QString name, const NameOptions& options) {
-    if (options.normalizeNfc)
-        name = ComposedName(name);
     if (options.safeNames)
         name = SafeName(name, options.safeReplacement);
+    if (options.normalizeNfc)
+        name = ComposedName(name);
     return name;
 }
 

@@ -31,9 +31,9 @@ QString NewSchemePreviewText(const FilenameScheme& scheme, const QString& firstE
     QString text = SchemePreviewText(scheme, firstExtensionLine, [&](FieldKind kind) {
         return FieldWord(kind, options, locale);
     });
-    if (options.normalizeNfc)
-        text = ComposedName(text);
     if (options.safeNames)
         text = SafeName(text, options.safeReplacement);
+    if (options.normalizeNfc)
+        text = ComposedName(text);
     return text;
 }

@@ -313,6 +313,11 @@ void TestNameOptions::combined_data() {
         << "/m/a" << in << out
         << NameOptions(Options().nfc().pad(2).capitalise(Capitalisation::TitleCase).safe()) << false
         << "The Quiet Ones - Harbour - 07 - Caf\u00e9- Blue-.mp3" << kPending;
+    // Leaving a control character out brings a letter and an accent together.
+    QTest::newRow("safe names, then NFC")
+        << "a - e\x01\u0301.mp3"
+        << "/m/a" << Scheme({A, N, X, X, X}) << Scheme({A, N, X, X, X})
+        << NameOptions(Options().safe("").nfc()) << false << "a - \u00e9.mp3" << kPending;
     QTest::newRow("worked example in capitals, 3 digits, underscores for the unsafe")
         << "Some_Band - Best Of - 7 - Night_Drive?.MP3"
         << "/data/Music/Best Of" << in << DefaultScheme(SchemeRole::New)

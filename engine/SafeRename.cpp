@@ -162,7 +162,8 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
         ++start;
     encoded.remove(0, start);
     start = 0;
-    // Every component within the length a name may have; the last one a name.
+    // Every component within the length a name may have, none of them ".."
+    // (which would lead out of the folder); the last one a name.
     for (;;) {
         qsizetype end = encoded.indexOf(kSeparator, start);
         const bool last = end < 0;
@@ -170,9 +171,11 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
             end = encoded.size();
         if (end - start > NAME_MAX)
             return std::nullopt;
+        const QByteArrayView component(encoded.constData() + start, end - start);
+        if (component == "..")
+            return std::nullopt;
         if (last) {
-            const QByteArrayView name(encoded.constData() + start, end - start);
-            if (name.isEmpty() || name == "." || name == "..")
+            if (component.isEmpty() || component == ".")
                 return std::nullopt;
             return encoded;
         }

@@ -597,6 +597,26 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <translation>ihre Sperrdatei lässt sich nicht anlegen</translation>
     </message>
     <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Pfad eines Ordners eingeben oder einfügen</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
 
 Renames music files by their names, as the Norvane window does. Lists the

@@ -597,6 +597,26 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>no se puede crear su archivo de bloqueo</translation>
     </message>
     <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Escriba o pegue la ruta de una carpeta</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>No existe la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Carpeta personal</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
 
 Renames music files by their names, as the Norvane window does. Lists the

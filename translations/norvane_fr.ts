@@ -597,6 +597,26 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <translation>son fichier de verrou ne peut pas être créé</translation>
     </message>
     <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a folder</source>
+        <translation>Saisissez ou collez le chemin d’un dossier</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Système de fichiers</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
 
 Renames music files by their names, as the Norvane window does. Lists the

@@ -332,6 +332,9 @@ void TestExecuteRun::newNameBelowFolder_data() {
         << QStringList{"{t}.mp3:A", "{t}/"} << "//{t}//{t}.mp3" << kRenamed << "{t}/{t}.mp3";
     QTest::newRow("only slashes") << one << "//" << kFailed << "{t}.mp3";
     QTest::newRow("absolute path elsewhere") << one << "{out}/{t}.mp3" << kFailed << "{t}.mp3";
+    QTest::newRow("up into the parent folder") << one << "../{t}.mp3" << kFailed << "{t}.mp3";
+    QTest::newRow("down and up out of the folder")
+        << QStringList{"{t}.mp3:A", "{t}/"} << "{t}/../../outside/{t}.mp3" << kFailed << "{t}.mp3";
     QTest::newRow("absolute path mirrored below the folder")
         << QStringList{"{t}.mp3:A", "{out}/"} << "{out}/{t}.mp3" << kRenamed << "{out}/{t}.mp3";
 }

@@ -212,6 +212,12 @@ void TestSafeRename::encodeNewName_data() {
     QTest::newRow("only a slash") << "/" << QByteArray();
     QTest::newRow("only slashes") << "///" << QByteArray();
     QTest::newRow("slash, dot dot") << "/.." << QByteArray();
+    // Nor a path that climbs out of the folder on the way.
+    QTest::newRow("up and out") << "../b.mp3" << QByteArray();
+    QTest::newRow("down, then up twice") << "sub/../../b.mp3" << QByteArray();
+    QTest::newRow("slash, then up") << "/../b.mp3" << QByteArray();
+    QTest::newRow("dots within a name stay") << "..b../...mp3" << QByteArray("..b../...mp3");
+    QTest::newRow("a dot component stays") << "./sub/./b.mp3" << QByteArray("./sub/./b.mp3");
 }
 
 void TestSafeRename::encodeNewName() {

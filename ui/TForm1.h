@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "engine/LegacyEncoding.h"
+#include "engine/NameComputation.h"
 #include "engine/WindowServices.h"
 #include "settings/SettingsControls.h"
 #include "ui/SchemeControls.h"
@@ -48,6 +50,12 @@ public:
 
     void FilenameSchemeClick();
     void UpdateSchemePreviews();
+
+    // How names are read and cleaned up (TForm1NameOptions.cpp).
+    NameOptions nameOptions() const;
+    LegacyEncoding legacyEncoding() const;
+    void NameOptionsChange();
+    void CMBLegacyEncodingChange();
     void BInDefaultClick();
     void BOutDefaultClick();
 
@@ -103,6 +111,8 @@ protected:
 
 private:
     void applyTexts();
+    void setUpNameOptions();
+    void connectNameOptions();
     void setUpLayout();
     void setUpResultsList();
     void connectControls();

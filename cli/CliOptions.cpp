@@ -4,6 +4,7 @@
 
 #include "cli/SchemeText.h"
 #include "cli/UsageError.h"
+#include "engine/SafeNames.h"
 #include "shared/General/Texts.h"
 
 // The options are read here rather than by QCommandLineParser, which would
@@ -21,6 +22,12 @@ enum class Option {
     NoRecursive,
     KeepUnderscores,
     KeepExtensionCase,
+    LegacyEncodingName,
+    Nfc,
+    PadTrack,
+    Case,
+    SafeNames,
+    SafeReplacement,
     Search,
     Replace,
     Execute,
@@ -46,6 +53,12 @@ constexpr OptionEntry kOptions[] = {
     {Option::NoRecursive, 0, "no-recursive", false},
     {Option::KeepUnderscores, 0, "keep-underscores", false},
     {Option::KeepExtensionCase, 0, "keep-extension-case", false},
+    {Option::LegacyEncodingName, 0, "legacy-encoding", true},
+    {Option::Nfc, 0, "nfc", false},
+    {Option::PadTrack, 0, "pad-track", true},
+    {Option::Case, 0, "case", true},
+    {Option::SafeNames, 0, "safe-names", false},
+    {Option::SafeReplacement, 0, "safe-replacement", true},
     {Option::Search, 0, "search", true},
     {Option::Replace, 0, "replace", true},
     {Option::Execute, 'x', "execute", false},
@@ -79,6 +92,42 @@ FilenameScheme SchemeOf(const QString& optionText, const QString& value) {
     } catch (const UsageError& error) {
         throw UsageError(Text(Texts::kCliSchemeOfOption).arg(optionText, error.message()));
     }
+}
+
+LegacyEncoding LegacyEncodingOf(const QString& value) {
+    const std::optional<LegacyEncoding> encoding = LegacyEncodingNamed(value);
+    if (!encoding)
+        throw UsageError(Text(Texts::kCliBadLegacyEncoding)
+                             .arg(value, LegacyEncodingNames().join(QLatin1String(", "))));
+    return *encoding;
+}
+
+int PadDigitsOf(const QString& value) {
+    bool ok = false;
+    const int digits = value.toInt(&ok);
+    if (!ok || digits < kPadTrackMinDigits || digits > kPadTrackMaxDigits ||
+        value != QString::number(digits))
+        throw UsageError(Text(Texts::kCliBadPadTrack).arg(value));
+    return digits;
+}
+
+Capitalisation CapitalisationOf(const QString& value) {
+    const QString word = value.toLower();
+    if (word == QLatin1String("title"))
+        return Capitalisation::TitleCase;
+    if (word == QLatin1String("lower"))
+        return Capitalisation::LowerCase;
+    if (word == QLatin1String("upper"))
+        return Capitalisation::UpperCase;
+    if (word == QLatin1String("as-written"))
+        return Capitalisation::AsWritten;
+    throw UsageError(Text(Texts::kCliBadCase).arg(value));
+}
+
+QString SafeReplacementArgument(const QString& value) {
+    if (!IsSafeReplacement(value))
+        throw UsageError(Text(Texts::kCliBadSafeReplacement).arg(value));
+    return value;
 }
 
 // The texts of --search and --replace, paired once all are read.
@@ -133,6 +182,24 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
             break;
         case Option::KeepExtensionCase:
             options.keepExtensionCase = true;
+            break;
+        case Option::LegacyEncodingName:
+            options.legacyEncoding = LegacyEncodingOf(value);
+            break;
+        case Option::Nfc:
+            options.nfc = true;
+            break;
+        case Option::PadTrack:
+            options.padTrackDigits = PadDigitsOf(value);
+            break;
+        case Option::Case:
+            options.capitalisation = CapitalisationOf(value);
+            break;
+        case Option::SafeNames:
+            options.safeNames = true;
+            break;
+        case Option::SafeReplacement:
+            options.safeReplacement = SafeReplacementArgument(value);
             break;
         case Option::Search:
             // An empty text occurs everywhere and replaces nothing.

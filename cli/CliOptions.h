@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "cli/OutputFormat.h"
+#include "engine/FieldCleanup.h"
 #include "engine/FilenameScheme.h"
+#include "engine/LegacyEncoding.h"
 
 // One --search with its --replace.
 struct CliReplacement {
@@ -24,6 +26,12 @@ struct CliOptions {
     bool noRecursive = false;
     bool keepUnderscores = false;
     bool keepExtensionCase = false;
+    std::optional<LegacyEncoding> legacyEncoding;  // --legacy-encoding
+    bool nfc = false;                              // --nfc
+    std::optional<int> padTrackDigits;             // --pad-track: 2, 3 or 4
+    std::optional<Capitalisation> capitalisation;  // --case
+    bool safeNames = false;                        // --safe-names
+    std::optional<QString> safeReplacement;        // --safe-replacement, turns --safe-names on
     // --search and --replace: the k-th --search with the k-th --replace, in order.
     QList<CliReplacement> replacements;
     bool execute = false;  // -x, --execute

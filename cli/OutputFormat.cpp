@@ -99,8 +99,9 @@ void AppendJsonString(ChunkWriter& out, const QByteArray& utf8) {
     out.append(s);
 }
 
-// A name that is not valid UTF-8 shows with replacement characters; its
-// exact bytes go alongside so that a script can still reach the file.
+// A name that is not valid UTF-8 shows as it was read in the legacy
+// encoding; its exact bytes go alongside so that a script can still reach
+// the file.
 void AppendBytesKey(ChunkWriter& out, const char* key, const QByteArray& bytes,
                     const QByteArray& utf8) {
     if (bytes == utf8)

@@ -61,8 +61,9 @@ RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row, UndoEntry& done)
         const int error = RenameNoReplaceAt(dir, oldAt, newAt);
         if (error == 0)
             return RowOutcome::Renamed;
-        if (FileExistsAt(dir, newAt) &&
-            !SameNameIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
+        // Both names are in the same folder, whose own name (UTF-8 or not) is
+        // no part of the question.
+        if (FileExistsAt(dir, newAt) && !SameNameIgnoringCase(existing, *newName))
             return RowOutcome::NewFileExists;
         // A taken name may still be the file itself under another case.
         if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)

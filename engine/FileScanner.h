@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include "engine/LegacyEncoding.h"
 #include "engine/ResultRow.h"
 
 class ResultModel;
@@ -16,6 +17,8 @@ struct ScanOptions {
     // The window shows the files' total size. Without it, a file the listing
     // already calls a file is not looked at again, and TotalSize() stays 0.
     bool totalSize = true;
+    // What names that are not UTF-8 are read as.
+    LegacyEncoding legacyEncoding = LegacyEncoding::Windows1252;
 };
 
 // Lists the files of the input folders as result rows: per folder a folder row
@@ -39,15 +42,18 @@ private:
     struct Walk;
     struct Listing;
     class PendingRowsGuard;
-    // Lists one folder and walks its subfolders, depth first.
-    void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes);
+    // Lists one folder and walks its subfolders, depth first. relativeNotUtf8
+    // says that a name of the relative path is not UTF-8.
+    void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes,
+                    bool relativeNotUtf8);
     // The files and subfolders of one folder; false for a folder that is
     // already being walked higher up the branch.
     static bool listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
     // The folder's row "[label]", then its files sorted by name.
     static QVector<ResultRow> folderRows(Walk& walk, const QString& label,
                                          const QByteArray& labelBytes, const QString& path,
-                                         const QByteArray& pathBytes, const Listing& listed);
+                                         const QByteArray& pathBytes, bool pathNotUtf8,
+                                         const Listing& listed);
     // Hands the folders' rows to the model, one insert a folder, in order.
     void appendPendingRows();
 

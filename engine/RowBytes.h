@@ -5,7 +5,8 @@
 
 struct ResultRow;
 
-// The four columns of a row as bytes: Existing Filename and Folder as the
-// listing gave them (names need not be valid UTF-8), New Filename and Status
-// as UTF-8.
+// The four columns of a row as the table shows them, all UTF-8: Existing
+// Filename and Folder as the listing gave them when they are UTF-8 (names
+// need not be, and the bytes are what they are), else as they were read in
+// the legacy encoding; New Filename and Status as UTF-8.
 std::array<QByteArray, 4> RowFieldBytes(const ResultRow& row);

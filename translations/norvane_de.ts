@@ -755,6 +755,20 @@ Options:
       --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
       --keep-extension-case  keep the extension&apos;s letter case
                            (&quot;Extension Lowercase&quot; off)
+      --legacy-encoding NAME  read names that are not valid UTF-8 in NAME:
+                           Windows-1252 (the default), ISO-8859-1, ISO-8859-2,
+                           ISO-8859-15, Windows-1250, Windows-1251, KOI8-R,
+                           CP437 or CP850; renaming writes them in UTF-8
+      --nfc                write new names in Unicode NFC (&quot;Unicode NFC&quot;)
+      --pad-track N        give decimal track numbers leading zeros up to N
+                           digits, N being 2, 3 or 4 (&quot;Pad Track#&quot;)
+      --case CASE          letter case of Artist, Album and Trackname: title,
+                           lower, upper or as-written (&quot;Capitalisation&quot;)
+      --safe-names         replace : * ? &quot; &lt; &gt; | \ and control characters in
+                           new names by &quot;-&quot; and drop trailing dots and spaces,
+                           for FAT, exFAT and NTFS (&quot;Safe for FAT/exFAT/NTFS&quot;)
+      --safe-replacement TEXT  put TEXT in place of those characters
+                           (implies --safe-names)
       --search TEXT        find TEXT in the new names and put the text of its
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
@@ -794,7 +808,8 @@ window saved; they are only read, never changed. With --defaults, or when
 nothing is saved, it comes from the defaults:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
+  subfolders included, underscores made spaces, extensions lower-cased, names
+  that are not UTF-8 read in Windows-1252, no other clean-up.
 
 Output: one line for every row of the results list, in its order, with the
 columns Existing Filename, New Filename, Status and Folder; each folder has
@@ -802,7 +817,7 @@ a row &quot;[folder]&quot; of its own with empty other columns. tsv has no heade
 and writes tab, line feed, carriage return and backslash in a field as \t,
 \n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
 &quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
+shows as read in the legacy encoding and carries its exact bytes, in base64,
 in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
 says in one word that is the same in every language: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
@@ -844,6 +859,24 @@ Optionen:
       --keep-underscores   „_“ in Namen lassen („Unterstriche entfernen“ aus)
       --keep-extension-case  Groß- und Kleinschreibung der Endung lassen
                            („Endung in Kleinbuchstaben“ aus)
+      --legacy-encoding NAME  Namen, die kein gültiges UTF-8 sind, in der
+                           Kodierung NAME lesen: Windows-1252 (Vorgabe),
+                           ISO-8859-1, ISO-8859-2, ISO-8859-15, Windows-1250,
+                           Windows-1251, KOI8-R, CP437 oder CP850; beim
+                           Umbenennen werden sie in UTF-8 geschrieben
+      --nfc                neue Namen in Unicode NFC schreiben („Unicode NFC“)
+      --pad-track N        dezimalen Titelnummern führende Nullen bis zu N
+                           Stellen geben, N ist 2, 3 oder 4 („Titelnr.
+                           auffüllen“)
+      --case SCHREIBWEISE  Groß- und Kleinschreibung von Interpret, Album und
+                           Titel: title, lower, upper oder as-written
+                           („Schreibweise“)
+      --safe-names         : * ? &quot; &lt; &gt; | \ und Steuerzeichen in neuen Namen
+                           durch „-“ ersetzen und Punkte und Leerzeichen am
+                           Ende entfernen, für FAT, exFAT und NTFS („Sicher
+                           für FAT/exFAT/NTFS“)
+      --safe-replacement TEXT  TEXT statt dieser Zeichen einsetzen (schaltet
+                           --safe-names ein)
       --search TEXT        TEXT in den neuen Namen suchen und den Text des
       --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
                            „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
@@ -889,7 +922,9 @@ Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
 --defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben.
+  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben,
+  Namen, die kein UTF-8 sind, als Windows-1252 gelesen, sonst keine
+  Bereinigung.
 
 Ausgabe: eine Zeile für jede Zeile der Ergebnisliste, in deren Reihenfolge,
 mit den Spalten Bisheriger Dateiname, Neuer Dateiname, Status und Ordner;
@@ -897,10 +932,11 @@ jeder Ordner hat eine eigene Zeile „[Ordner]“ mit leeren übrigen Spalten. t
 hat keine Kopfzeile und schreibt Tabulator, Zeilenvorschub, Wagenrücklauf und
 Backslash in einem Feld als \t, \n, \r und \\. json ist ein Array von
 Objekten mit den Schlüsseln „existing“, „new“, „status“, „outcome“ und
-„folder“; ein Name, der kein gültiges UTF-8 ist, erscheint mit Ersatzzeichen
-und trägt seine genauen Bytes base64-kodiert in „existing_bytes“ oder
-„folder_bytes“. „outcome“ sagt, was der Status sagt, in einem Wort, das in
-jeder Sprache gleich bleibt: none, pending, already_in_format, no_new_name,
+„folder“; ein Name, der kein gültiges UTF-8 ist, erscheint so, wie er in der
+alten Kodierung gelesen wurde, und trägt seine genauen Bytes base64-kodiert in
+„existing_bytes“ oder „folder_bytes“. „outcome“ sagt, was der Status sagt, in
+einem Wort, das in jeder Sprache gleich bleibt: none, pending,
+already_in_format, no_new_name,
 not_input_format, process_failed, renamed, file_does_not_exist,
 new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled,
 replaced, undo_pending, undone oder undo_failed.
@@ -918,6 +954,130 @@ Beispiele:
   Diesen Dateien danach ihre alten Namen zurückgeben:
     norvane-cli --undo umbenennungen.tsv --execute
 </translation>
+    </message>
+    <message>
+        <source>Names that are not UTF-8 are read as:</source>
+        <translation>Namen, die kein UTF-8 sind, lesen als:</translation>
+    </message>
+    <message>
+        <source>The encoding in which file and folder names that are not valid UTF-8 are read. Such names are marked in the list, and renaming writes them in UTF-8</source>
+        <translation>Die Kodierung, in der Datei- und Ordnernamen gelesen werden, die kein gültiges UTF-8 sind. Solche Namen sind in der Liste markiert, und beim Umbenennen werden sie in UTF-8 geschrieben</translation>
+    </message>
+    <message>
+        <source>not UTF-8: read as %1</source>
+        <translation>kein UTF-8: gelesen als %1</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European, Windows)</source>
+        <translation>Windows-1252 (Westeuropäisch, Windows)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-1 (Western European)</source>
+        <translation>ISO-8859-1 (Westeuropäisch)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-2 (Central European)</source>
+        <translation>ISO-8859-2 (Mitteleuropäisch)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-15 (Western European with the euro sign)</source>
+        <translation>ISO-8859-15 (Westeuropäisch mit Eurozeichen)</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European, Windows)</source>
+        <translation>Windows-1250 (Mitteleuropäisch, Windows)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic, Windows)</source>
+        <translation>Windows-1251 (Kyrillisch, Windows)</translation>
+    </message>
+    <message>
+        <source>KOI8-R (Russian)</source>
+        <translation>KOI8-R (Russisch)</translation>
+    </message>
+    <message>
+        <source>CP437 (DOS, United States)</source>
+        <translation>CP437 (DOS, USA)</translation>
+    </message>
+    <message>
+        <source>CP850 (DOS, Western European)</source>
+        <translation>CP850 (DOS, Westeuropäisch)</translation>
+    </message>
+    <message>
+        <source>Unicode NFC</source>
+        <translation>Unicode NFC</translation>
+    </message>
+    <message>
+        <source>Write new names in Unicode NFC, with accented letters as one character each: names copied from a Mac often hold the letter and its accent apart</source>
+        <translation>Neue Namen in Unicode NFC schreiben, jeden Buchstaben samt Akzent als ein Zeichen: Namen, die von einem Mac kopiert wurden, enthalten Buchstabe und Akzent oft getrennt</translation>
+    </message>
+    <message>
+        <source>Pad Track#</source>
+        <translation>Titelnr. auffüllen</translation>
+    </message>
+    <message>
+        <source>%1 digits</source>
+        <translation>%1 Stellen</translation>
+    </message>
+    <message>
+        <source>Give a decimal track number leading zeros in the new name up to this many digits (7 becomes 07); hexadecimal track numbers stay as written</source>
+        <translation>Einer dezimalen Titelnummer im neuen Namen führende Nullen bis zu dieser Stellenzahl geben (aus 7 wird 07); hexadezimale Titelnummern bleiben, wie sie geschrieben sind</translation>
+    </message>
+    <message>
+        <source>Capitalisation:</source>
+        <translation>Schreibweise:</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>wie geschrieben</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Jedes Wort Groß</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>GROSSBUCHSTABEN</translation>
+    </message>
+    <message>
+        <source>The letter case of Artist, Album and Trackname in the new names</source>
+        <translation>Groß- und Kleinschreibung von Interpret, Album und Titel in den neuen Namen</translation>
+    </message>
+    <message>
+        <source>Safe for FAT/exFAT/NTFS</source>
+        <translation>Sicher für FAT/exFAT/NTFS</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Replace the characters : * ? &quot; &lt; &gt; | \ and control characters in new names, and drop trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive</source>
+        <translation>Die Zeichen : * ? &quot; &lt; &gt; | \ und Steuerzeichen in neuen Namen ersetzen und Punkte und Leerzeichen am Ende entfernen, damit sich die Dateien auf ein FAT-, exFAT- oder NTFS-Laufwerk kopieren lassen</translation>
+    </message>
+    <message>
+        <source>What each of those characters becomes; it cannot hold any of them, nor &quot;/&quot;. Empty leaves them out</source>
+        <translation>Was aus jedem dieser Zeichen wird; es darf keines von ihnen enthalten, auch nicht „/“. Leer lässt sie weg</translation>
+    </message>
+    <message>
+        <source>unknown legacy encoding &quot;%1&quot; (use %2)</source>
+        <translation>unbekannte Kodierung „%1“ (eine von %2 angeben)</translation>
+    </message>
+    <message>
+        <source>--pad-track takes 2, 3 or 4 digits, not &quot;%1&quot;</source>
+        <translation>--pad-track nimmt 2, 3 oder 4 Stellen, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown capitalisation &quot;%1&quot; (use title, lower, upper or as-written)</source>
+        <translation>unbekannte Schreibweise „%1“ (title, lower, upper oder as-written angeben)</translation>
+    </message>
+    <message>
+        <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
+        <translation>der Ersatz „%1“ enthält ein Zeichen, das in einem Namen auf FAT, exFAT oder NTFS nicht stehen darf (: * ? &quot; &lt; &gt; | \ / oder ein Steuerzeichen)</translation>
     </message>
 </context>
 </TS>

@@ -755,6 +755,20 @@ Options:
       --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
       --keep-extension-case  keep the extension&apos;s letter case
                            (&quot;Extension Lowercase&quot; off)
+      --legacy-encoding NAME  read names that are not valid UTF-8 in NAME:
+                           Windows-1252 (the default), ISO-8859-1, ISO-8859-2,
+                           ISO-8859-15, Windows-1250, Windows-1251, KOI8-R,
+                           CP437 or CP850; renaming writes them in UTF-8
+      --nfc                write new names in Unicode NFC (&quot;Unicode NFC&quot;)
+      --pad-track N        give decimal track numbers leading zeros up to N
+                           digits, N being 2, 3 or 4 (&quot;Pad Track#&quot;)
+      --case CASE          letter case of Artist, Album and Trackname: title,
+                           lower, upper or as-written (&quot;Capitalisation&quot;)
+      --safe-names         replace : * ? &quot; &lt; &gt; | \ and control characters in
+                           new names by &quot;-&quot; and drop trailing dots and spaces,
+                           for FAT, exFAT and NTFS (&quot;Safe for FAT/exFAT/NTFS&quot;)
+      --safe-replacement TEXT  put TEXT in place of those characters
+                           (implies --safe-names)
       --search TEXT        find TEXT in the new names and put the text of its
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
@@ -794,7 +808,8 @@ window saved; they are only read, never changed. With --defaults, or when
 nothing is saved, it comes from the defaults:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
+  subfolders included, underscores made spaces, extensions lower-cased, names
+  that are not UTF-8 read in Windows-1252, no other clean-up.
 
 Output: one line for every row of the results list, in its order, with the
 columns Existing Filename, New Filename, Status and Folder; each folder has
@@ -802,7 +817,7 @@ a row &quot;[folder]&quot; of its own with empty other columns. tsv has no heade
 and writes tab, line feed, carriage return and backslash in a field as \t,
 \n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
 &quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
+shows as read in the legacy encoding and carries its exact bytes, in base64,
 in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
 says in one word that is the same in every language: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
@@ -844,6 +859,24 @@ Opciones:
                            bajos» desactivado)
       --keep-extension-case  conservar mayúsculas y minúsculas de la extensión
                            («Extensión en minúsculas» desactivado)
+      --legacy-encoding NOMBRE  leer los nombres que no son UTF-8 válido en
+                           la codificación NOMBRE: Windows-1252 (por defecto),
+                           ISO-8859-1, ISO-8859-2, ISO-8859-15, Windows-1250,
+                           Windows-1251, KOI8-R, CP437 o CP850; al cambiarles
+                           el nombre se escriben en UTF-8
+      --nfc                escribir los nombres nuevos en Unicode NFC
+                           («Unicode NFC»)
+      --pad-track N        añadir ceros a la izquierda a los números de pista
+                           decimales hasta N cifras, con N igual a 2, 3 o 4
+                           («Rellenar n.º de pista»)
+      --case ESTILO        mayúsculas de Artista, Álbum y Título: title,
+                           lower, upper o as-written («Mayúsculas»)
+      --safe-names         reemplazar : * ? &quot; &lt; &gt; | \ y los caracteres de
+                           control de los nombres nuevos por «-» y quitar los
+                           puntos y espacios finales, para FAT, exFAT y NTFS
+                           («Compatible con FAT/exFAT/NTFS»)
+      --safe-replacement TEXTO  poner TEXTO en lugar de esos caracteres
+                           (activa --safe-names)
       --search TEXTO       buscar TEXTO en los nombres nuevos y poner allí el
       --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
                            reemplazar» en la ventana (véase más abajo)
@@ -889,7 +922,8 @@ nada guardado, se usan los valores predeterminados:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
   subcarpetas incluidas, guiones bajos convertidos en espacios, extensiones
-  en minúsculas.
+  en minúsculas, nombres que no son UTF-8 leídos como Windows-1252, ninguna
+  otra limpieza.
 
 Salida: una línea por cada fila de la lista de resultados, en su orden, con
 las columnas Nombre actual, Nombre nuevo, Estado y Carpeta; cada carpeta tiene
@@ -897,8 +931,9 @@ una fila «[carpeta]» propia con las demás columnas vacías. tsv no tiene lín
 de encabezado y escribe el tabulador, el salto de línea, el retorno de carro y
 la barra inversa de un campo como \t, \n, \r y \\. json es una matriz de
 objetos con las claves «existing», «new», «status», «outcome» y «folder»; un
-nombre que no es UTF-8 válido se muestra con caracteres de sustitución y
-lleva sus bytes exactos, en base64, en «existing_bytes» o «folder_bytes».
+nombre que no es UTF-8 válido se muestra tal como se leyó en la codificación
+antigua y lleva sus bytes exactos, en base64, en «existing_bytes» o
+«folder_bytes».
 «outcome» dice lo que dice el estado en una palabra que es la misma en todos
 los idiomas: none, pending, already_in_format, no_new_name,
 not_input_format, process_failed, renamed, file_does_not_exist,
@@ -917,6 +952,130 @@ Ejemplos:
   Devolver después su nombre anterior a esos archivos:
     norvane-cli --undo renombrados.tsv --execute
 </translation>
+    </message>
+    <message>
+        <source>Names that are not UTF-8 are read as:</source>
+        <translation>Leer los nombres que no son UTF-8 como:</translation>
+    </message>
+    <message>
+        <source>The encoding in which file and folder names that are not valid UTF-8 are read. Such names are marked in the list, and renaming writes them in UTF-8</source>
+        <translation>La codificación con la que se leen los nombres de archivos y carpetas que no son UTF-8 válido. Esos nombres aparecen marcados en la lista, y al cambiarles el nombre se escriben en UTF-8</translation>
+    </message>
+    <message>
+        <source>not UTF-8: read as %1</source>
+        <translation>no es UTF-8: leído como %1</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European, Windows)</source>
+        <translation>Windows-1252 (Europa occidental, Windows)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-1 (Western European)</source>
+        <translation>ISO-8859-1 (Europa occidental)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-2 (Central European)</source>
+        <translation>ISO-8859-2 (Europa central)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-15 (Western European with the euro sign)</source>
+        <translation>ISO-8859-15 (Europa occidental, con el signo del euro)</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European, Windows)</source>
+        <translation>Windows-1250 (Europa central, Windows)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic, Windows)</source>
+        <translation>Windows-1251 (cirílico, Windows)</translation>
+    </message>
+    <message>
+        <source>KOI8-R (Russian)</source>
+        <translation>KOI8-R (ruso)</translation>
+    </message>
+    <message>
+        <source>CP437 (DOS, United States)</source>
+        <translation>CP437 (DOS, Estados Unidos)</translation>
+    </message>
+    <message>
+        <source>CP850 (DOS, Western European)</source>
+        <translation>CP850 (DOS, Europa occidental)</translation>
+    </message>
+    <message>
+        <source>Unicode NFC</source>
+        <translation>Unicode NFC</translation>
+    </message>
+    <message>
+        <source>Write new names in Unicode NFC, with accented letters as one character each: names copied from a Mac often hold the letter and its accent apart</source>
+        <translation>Escribir los nombres nuevos en Unicode NFC, con cada letra acentuada como un solo carácter: los nombres copiados desde un Mac suelen llevar la letra y su acento por separado</translation>
+    </message>
+    <message>
+        <source>Pad Track#</source>
+        <translation>Rellenar n.º de pista</translation>
+    </message>
+    <message>
+        <source>%1 digits</source>
+        <translation>%1 cifras</translation>
+    </message>
+    <message>
+        <source>Give a decimal track number leading zeros in the new name up to this many digits (7 becomes 07); hexadecimal track numbers stay as written</source>
+        <translation>Añadir ceros a la izquierda a un número de pista decimal en el nombre nuevo hasta esta cantidad de cifras (7 pasa a ser 07); los números de pista hexadecimales se quedan como están escritos</translation>
+    </message>
+    <message>
+        <source>Capitalisation:</source>
+        <translation>Mayúsculas:</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>tal como está</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Cada Palabra En Mayúscula</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>minúsculas</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>MAYÚSCULAS</translation>
+    </message>
+    <message>
+        <source>The letter case of Artist, Album and Trackname in the new names</source>
+        <translation>Mayúsculas y minúsculas de Artista, Álbum y Título en los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>Safe for FAT/exFAT/NTFS</source>
+        <translation>Compatible con FAT/exFAT/NTFS</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Replace the characters : * ? &quot; &lt; &gt; | \ and control characters in new names, and drop trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive</source>
+        <translation>Reemplazar los caracteres : * ? &quot; &lt; &gt; | \ y los caracteres de control en los nombres nuevos, y quitar los puntos y espacios finales, para que los archivos se puedan copiar a una unidad FAT, exFAT o NTFS</translation>
+    </message>
+    <message>
+        <source>What each of those characters becomes; it cannot hold any of them, nor &quot;/&quot;. Empty leaves them out</source>
+        <translation>En qué se convierte cada uno de esos caracteres; no puede contener ninguno de ellos, ni «/». Si se deja vacío, se quitan</translation>
+    </message>
+    <message>
+        <source>unknown legacy encoding &quot;%1&quot; (use %2)</source>
+        <translation>codificación desconocida «%1» (use %2)</translation>
+    </message>
+    <message>
+        <source>--pad-track takes 2, 3 or 4 digits, not &quot;%1&quot;</source>
+        <translation>--pad-track admite 2, 3 o 4 cifras, no «%1»</translation>
+    </message>
+    <message>
+        <source>unknown capitalisation &quot;%1&quot; (use title, lower, upper or as-written)</source>
+        <translation>estilo de mayúsculas desconocido «%1» (use title, lower, upper o as-written)</translation>
+    </message>
+    <message>
+        <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
+        <translation>el reemplazo «%1» contiene un carácter que no puede estar en un nombre en FAT, exFAT o NTFS (: * ? &quot; &lt; &gt; | \ / o un carácter de control)</translation>
     </message>
 </context>
 </TS>

@@ -755,6 +755,20 @@ Options:
       --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
       --keep-extension-case  keep the extension&apos;s letter case
                            (&quot;Extension Lowercase&quot; off)
+      --legacy-encoding NAME  read names that are not valid UTF-8 in NAME:
+                           Windows-1252 (the default), ISO-8859-1, ISO-8859-2,
+                           ISO-8859-15, Windows-1250, Windows-1251, KOI8-R,
+                           CP437 or CP850; renaming writes them in UTF-8
+      --nfc                write new names in Unicode NFC (&quot;Unicode NFC&quot;)
+      --pad-track N        give decimal track numbers leading zeros up to N
+                           digits, N being 2, 3 or 4 (&quot;Pad Track#&quot;)
+      --case CASE          letter case of Artist, Album and Trackname: title,
+                           lower, upper or as-written (&quot;Capitalisation&quot;)
+      --safe-names         replace : * ? &quot; &lt; &gt; | \ and control characters in
+                           new names by &quot;-&quot; and drop trailing dots and spaces,
+                           for FAT, exFAT and NTFS (&quot;Safe for FAT/exFAT/NTFS&quot;)
+      --safe-replacement TEXT  put TEXT in place of those characters
+                           (implies --safe-names)
       --search TEXT        find TEXT in the new names and put the text of its
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
@@ -794,7 +808,8 @@ window saved; they are only read, never changed. With --defaults, or when
 nothing is saved, it comes from the defaults:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
+  subfolders included, underscores made spaces, extensions lower-cased, names
+  that are not UTF-8 read in Windows-1252, no other clean-up.
 
 Output: one line for every row of the results list, in its order, with the
 columns Existing Filename, New Filename, Status and Folder; each folder has
@@ -802,7 +817,7 @@ a row &quot;[folder]&quot; of its own with empty other columns. tsv has no heade
 and writes tab, line feed, carriage return and backslash in a field as \t,
 \n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
 &quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
+shows as read in the legacy encoding and carries its exact bytes, in base64,
 in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
 says in one word that is the same in every language: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
@@ -843,6 +858,24 @@ Options&#xa0;:
                            bas&#xa0;» désactivé)
       --keep-extension-case  garder la casse de l’extension
                            («&#xa0;Extension en minuscules&#xa0;» désactivé)
+      --legacy-encoding NOM  lire les noms qui ne sont pas de l’UTF-8 valide
+                           dans l’encodage NOM&#xa0;: Windows-1252 (par défaut),
+                           ISO-8859-1, ISO-8859-2, ISO-8859-15, Windows-1250,
+                           Windows-1251, KOI8-R, CP437 ou CP850&#x202f;; le
+                           renommage les écrit en UTF-8
+      --nfc                écrire les nouveaux noms en Unicode NFC
+                           («&#xa0;Unicode NFC&#xa0;»)
+      --pad-track N        compléter les numéros de piste décimaux par des
+                           zéros en tête jusqu’à N chiffres, N valant 2, 3 ou
+                           4 («&#xa0;Compléter le n° de piste&#xa0;»)
+      --case CASSE         casse des champs Artiste, Album et Titre&#xa0;: title,
+                           lower, upper ou as-written («&#xa0;Casse&#xa0;»)
+      --safe-names         remplacer : * ? &quot; &lt; &gt; | \ et les caractères de
+                           contrôle des nouveaux noms par «&#xa0;-&#xa0;» et supprimer
+                           les points et les espaces finaux, pour FAT, exFAT
+                           et NTFS («&#xa0;Compatible FAT/exFAT/NTFS&#xa0;»)
+      --safe-replacement TEXTE  mettre TEXTE à la place de ces caractères
+                           (active --safe-names)
       --search TEXTE       chercher TEXTE dans les nouveaux noms et y mettre
       --replace TEXTE      le texte de son --replace, comme le fait
                            «&#xa0;Rechercher &amp; remplacer&#xa0;» dans la fenêtre (voir
@@ -890,7 +923,8 @@ ou si rien n’est enregistré, les valeurs par défaut s’appliquent&#xa0;:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
   sous-dossiers compris, tirets bas changés en espaces, extensions en
-  minuscules.
+  minuscules, noms qui ne sont pas en UTF-8 lus en Windows-1252, aucun autre
+  nettoyage.
 
 Sortie&#xa0;: une ligne par ligne de la liste des résultats, dans son ordre, avec
 les colonnes Nom actuel, Nouveau nom, État et Dossier&#x202f;; chaque dossier a sa
@@ -898,8 +932,8 @@ propre ligne «&#xa0;[dossier]&#xa0;», aux autres colonnes vides. tsv n’a pas
 d’en-tête et écrit tabulation, saut de ligne, retour chariot et barre oblique
 inverse dans un champ sous la forme \t, \n, \r et \\. json est un tableau
 d’objets aux clés «&#xa0;existing&#xa0;», «&#xa0;new&#xa0;», «&#xa0;status&#xa0;», «&#xa0;outcome&#xa0;» et
-«&#xa0;folder&#xa0;»&#x202f;; un nom qui n’est pas de l’UTF-8 valide s’affiche avec des
-caractères de remplacement et porte ses octets exacts, en base64, dans
+«&#xa0;folder&#xa0;»&#x202f;; un nom qui n’est pas de l’UTF-8 valide s’affiche tel qu’il
+a été lu dans l’ancien encodage et porte ses octets exacts, en base64, dans
 «&#xa0;existing_bytes&#xa0;» ou «&#xa0;folder_bytes&#xa0;». «&#xa0;outcome&#xa0;» dit ce que dit l’état, en
 un mot qui reste le même dans toutes les langues&#xa0;: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
@@ -921,6 +955,130 @@ Exemples&#xa0;:
   Redonner ensuite leur ancien nom à ces fichiers&#xa0;:
     norvane-cli --undo renommages.tsv --execute
 </translation>
+    </message>
+    <message>
+        <source>Names that are not UTF-8 are read as:</source>
+        <translation>Lire les noms qui ne sont pas en UTF-8 comme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The encoding in which file and folder names that are not valid UTF-8 are read. Such names are marked in the list, and renaming writes them in UTF-8</source>
+        <translation>L’encodage dans lequel sont lus les noms de fichiers et de dossiers qui ne sont pas de l’UTF-8 valide. Ces noms sont signalés dans la liste, et le renommage les écrit en UTF-8</translation>
+    </message>
+    <message>
+        <source>not UTF-8: read as %1</source>
+        <translation>pas en UTF-8&#xa0;: lu comme %1</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European, Windows)</source>
+        <translation>Windows-1252 (Europe occidentale, Windows)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-1 (Western European)</source>
+        <translation>ISO-8859-1 (Europe occidentale)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-2 (Central European)</source>
+        <translation>ISO-8859-2 (Europe centrale)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-15 (Western European with the euro sign)</source>
+        <translation>ISO-8859-15 (Europe occidentale, avec le signe euro)</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European, Windows)</source>
+        <translation>Windows-1250 (Europe centrale, Windows)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic, Windows)</source>
+        <translation>Windows-1251 (cyrillique, Windows)</translation>
+    </message>
+    <message>
+        <source>KOI8-R (Russian)</source>
+        <translation>KOI8-R (russe)</translation>
+    </message>
+    <message>
+        <source>CP437 (DOS, United States)</source>
+        <translation>CP437 (DOS, États-Unis)</translation>
+    </message>
+    <message>
+        <source>CP850 (DOS, Western European)</source>
+        <translation>CP850 (DOS, Europe occidentale)</translation>
+    </message>
+    <message>
+        <source>Unicode NFC</source>
+        <translation>Unicode NFC</translation>
+    </message>
+    <message>
+        <source>Write new names in Unicode NFC, with accented letters as one character each: names copied from a Mac often hold the letter and its accent apart</source>
+        <translation>Écrire les nouveaux noms en Unicode NFC, chaque lettre accentuée en un seul caractère&#xa0;: les noms copiés depuis un Mac séparent souvent la lettre de son accent</translation>
+    </message>
+    <message>
+        <source>Pad Track#</source>
+        <translation>Compléter le n° de piste</translation>
+    </message>
+    <message>
+        <source>%1 digits</source>
+        <translation>%1 chiffres</translation>
+    </message>
+    <message>
+        <source>Give a decimal track number leading zeros in the new name up to this many digits (7 becomes 07); hexadecimal track numbers stay as written</source>
+        <translation>Compléter un numéro de piste décimal par des zéros en tête dans le nouveau nom, jusqu’à ce nombre de chiffres (7 devient 07)&#x202f;; les numéros hexadécimaux restent tels qu’ils sont écrits</translation>
+    </message>
+    <message>
+        <source>Capitalisation:</source>
+        <translation>Casse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>telle quelle</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Majuscule À Chaque Mot</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>minuscules</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>MAJUSCULES</translation>
+    </message>
+    <message>
+        <source>The letter case of Artist, Album and Trackname in the new names</source>
+        <translation>La casse des champs Artiste, Album et Titre dans les nouveaux noms</translation>
+    </message>
+    <message>
+        <source>Safe for FAT/exFAT/NTFS</source>
+        <translation>Compatible FAT/exFAT/NTFS</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replace the characters : * ? &quot; &lt; &gt; | \ and control characters in new names, and drop trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive</source>
+        <translation>Remplacer les caractères : * ? &quot; &lt; &gt; | \ et les caractères de contrôle dans les nouveaux noms, et supprimer les points et les espaces finaux, pour que les fichiers puissent être copiés sur un disque FAT, exFAT ou NTFS</translation>
+    </message>
+    <message>
+        <source>What each of those characters becomes; it cannot hold any of them, nor &quot;/&quot;. Empty leaves them out</source>
+        <translation>Ce que devient chacun de ces caractères&#x202f;; le texte ne peut en contenir aucun, ni «&#xa0;/&#xa0;». Vide, ils sont supprimés</translation>
+    </message>
+    <message>
+        <source>unknown legacy encoding &quot;%1&quot; (use %2)</source>
+        <translation>encodage inconnu «&#xa0;%1&#xa0;» (utilisez %2)</translation>
+    </message>
+    <message>
+        <source>--pad-track takes 2, 3 or 4 digits, not &quot;%1&quot;</source>
+        <translation>--pad-track prend 2, 3 ou 4 chiffres, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown capitalisation &quot;%1&quot; (use title, lower, upper or as-written)</source>
+        <translation>casse inconnue «&#xa0;%1&#xa0;» (utilisez title, lower, upper ou as-written)</translation>
+    </message>
+    <message>
+        <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
+        <translation>le remplacement «&#xa0;%1&#xa0;» contient un caractère interdit dans un nom sur FAT, exFAT ou NTFS (: * ? &quot; &lt; &gt; | \ / ou un caractère de contrôle)</translation>
     </message>
 </context>
 </TS>

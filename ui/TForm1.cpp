@@ -10,6 +10,7 @@
 #include <QPalette>
 
 #include "engine/FileScanner.h"
+#include "engine/NewNamePreview.h"
 #include "engine/ResultModel.h"
 #include "settings/Settings.h"
 #include "shared/DropWrap/TMyOLEDragDropInterface.h"
@@ -35,6 +36,7 @@ TForm1::TForm1(Prompter* prompter, QWidget* parent)
     // "Add..." starts in the home folder, then where the last folder was chosen.
     PathDialog1->setDirectory(QDir::homePath());
     applyTexts();
+    setUpNameOptions();
     setUpLayout();
     setUpResultsList();
     connectControls();
@@ -217,6 +219,7 @@ void TForm1::connectControls() {
     wire(Replace1, &QAction::triggered, &TForm1::Replace1Click);
     wire(Undo1, &QAction::triggered, &TForm1::Undo1Click);
     connect(ui.LVResults, &QWidget::customContextMenuRequested, this, &TForm1::showResultsMenu);
+    connectNameOptions();
     // The shortcut Ctrl+R works whatever the menu showed when it last opened.
     connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
         for (QAction* action : PopupMenu1->actions())
@@ -302,7 +305,7 @@ void TForm1::UpdateSchemePreviews() {
     const QStringList lines = extensionLines();
     const QString first = lines.isEmpty() ? QString() : lines.constFirst();
     m_ui->EInputFile->setText(SchemePreviewText(m_inScheme.scheme(), first));
-    m_ui->EOutputFile->setText(SchemePreviewText(m_outScheme.scheme(), first));
+    m_ui->EOutputFile->setText(NewSchemePreviewText(m_outScheme.scheme(), first, nameOptions()));
 }
 
 void TForm1::applyDefaultScheme(const SchemeControls& scheme, SchemeRole role) {

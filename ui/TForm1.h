@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "engine/UndoSet.h"
+#include "engine/LegacyEncoding.h"
+#include "engine/NameComputation.h"
 #include "engine/WindowServices.h"
 #include "settings/SettingsControls.h"
 #include "ui/SchemeControls.h"
@@ -50,6 +52,12 @@ public:
 
     void FilenameSchemeClick();
     void UpdateSchemePreviews();
+
+    // How names are read and cleaned up (TForm1NameOptions.cpp).
+    NameOptions nameOptions() const;
+    LegacyEncoding legacyEncoding() const;
+    void NameOptionsChange();
+    void CMBLegacyEncodingChange();
     void BInDefaultClick();
     void BOutDefaultClick();
 
@@ -111,6 +119,8 @@ protected:
 
 private:
     void applyTexts();
+    void setUpNameOptions();
+    void connectNameOptions();
     void setUpLayout();
     void setUpResultsList();
     void connectControls();

@@ -14,6 +14,7 @@ void TForm1::ScanInputFolders(int first, int last) {
     ScanOptions options;
     options.recursive = m_ui->CBRecursive->isChecked();
     options.extensionFilter = m_ui->CBIncludeExts->isChecked();
+    options.legacyEncoding = legacyEncoding();
     ++m_scanDepth;
     struct ScanEnd {
         TForm1* form;

@@ -14,8 +14,7 @@ ProcessSettings TForm1::processSettings() const {
     ProcessSettings settings;
     settings.existingScheme = m_inScheme.scheme();
     settings.newScheme = m_outScheme.scheme();
-    settings.options.removeUnderscores = m_ui->CBRemoveUnderscores->isChecked();
-    settings.options.lowercaseExtension = m_ui->CBExtensionLowercase->isChecked();
+    settings.options = nameOptions();
     return settings;
 }
 

@@ -299,6 +299,20 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "      --keep-underscores   keep \"_\" in names (\"Remove Underscores\" off)\n"
     "      --keep-extension-case  keep the extension's letter case\n"
     "                           (\"Extension Lowercase\" off)\n"
+    "      --legacy-encoding NAME  read names that are not valid UTF-8 in NAME:\n"
+    "                           Windows-1252 (the default), ISO-8859-1, ISO-8859-2,\n"
+    "                           ISO-8859-15, Windows-1250, Windows-1251, KOI8-R,\n"
+    "                           CP437 or CP850; renaming writes them in UTF-8\n"
+    "      --nfc                write new names in Unicode NFC (\"Unicode NFC\")\n"
+    "      --pad-track N        give decimal track numbers leading zeros up to N\n"
+    "                           digits, N being 2, 3 or 4 (\"Pad Track#\")\n"
+    "      --case CASE          letter case of Artist, Album and Trackname: title,\n"
+    "                           lower, upper or as-written (\"Capitalisation\")\n"
+    "      --safe-names         replace : * ? \" < > | \\ and control characters in\n"
+    "                           new names by \"-\" and drop trailing dots and spaces,\n"
+    "                           for FAT, exFAT and NTFS (\"Safe for FAT/exFAT/NTFS\")\n"
+    "      --safe-replacement TEXT  put TEXT in place of those characters\n"
+    "                           (implies --safe-names)\n"
     "      --search TEXT        find TEXT in the new names and put the text of its\n"
     "      --replace TEXT       --replace there, as the window's \"Search & Replace\"\n"
     "                           does (see below)\n"
@@ -338,7 +352,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "nothing is saved, it comes from the defaults:\n"
     "  --in \"Artist - Album - Track# - Trackname\"\n"
     "  --out \"Folder - ParentFolder - Track# - Trackname\" --ext .mp3,\n"
-    "  subfolders included, underscores made spaces, extensions lower-cased.\n"
+    "  subfolders included, underscores made spaces, extensions lower-cased, names\n"
+    "  that are not UTF-8 read in Windows-1252, no other clean-up.\n"
     "\n"
     "Output: one line for every row of the results list, in its order, with the\n"
     "columns Existing Filename, New Filename, Status and Folder; each folder has\n"
@@ -346,7 +361,7 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "and writes tab, line feed, carriage return and backslash in a field as \\t,\n"
     "\\n, \\r and \\\\. json is an array of objects with the keys \"existing\",\n"
     "\"new\", \"status\", \"outcome\" and \"folder\"; a name that is not valid UTF-8\n"
-    "shows with replacement characters and carries its exact bytes, in base64,\n"
+    "shows as read in the legacy encoding and carries its exact bytes, in base64,\n"
     "in \"existing_bytes\" or \"folder_bytes\". \"outcome\" says what the status\n"
     "says in one word that is the same in every language: none, pending,\n"
     "already_in_format, no_new_name, not_input_format, process_failed, renamed,\n"
@@ -450,6 +465,70 @@ inline constexpr const char* kWindowFolderNotUtf8 =
     QT_TRANSLATE_NOOP("Norvane",
                       "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
                       "give a folder above it");
+
+// Names from other systems, and the clean-up options of new names
+inline constexpr const char* kLegacyEncodingLabel =
+    QT_TRANSLATE_NOOP("Norvane", "Names that are not UTF-8 are read as:");
+inline constexpr const char* kTipLegacyEncoding = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "The encoding in which file and folder names that are not valid UTF-8 are read. Such names "
+    "are marked in the list, and renaming writes them in UTF-8");
+inline constexpr const char* kTipNotUtf8 = QT_TRANSLATE_NOOP("Norvane", "not UTF-8: read as %1");
+inline constexpr const char* kEncodingWindows1252 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1252 (Western European, Windows)");
+inline constexpr const char* kEncodingIso8859_1 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-1 (Western European)");
+inline constexpr const char* kEncodingIso8859_2 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-2 (Central European)");
+inline constexpr const char* kEncodingIso8859_15 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-15 (Western European with the euro sign)");
+inline constexpr const char* kEncodingWindows1250 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1250 (Central European, Windows)");
+inline constexpr const char* kEncodingWindows1251 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1251 (Cyrillic, Windows)");
+inline constexpr const char* kEncodingKoi8R = QT_TRANSLATE_NOOP("Norvane", "KOI8-R (Russian)");
+inline constexpr const char* kEncodingCp437 =
+    QT_TRANSLATE_NOOP("Norvane", "CP437 (DOS, United States)");
+inline constexpr const char* kEncodingCp850 =
+    QT_TRANSLATE_NOOP("Norvane", "CP850 (DOS, Western European)");
+inline constexpr const char* kNormalizeNfc = QT_TRANSLATE_NOOP("Norvane", "Unicode NFC");
+inline constexpr const char* kTipNormalizeNfc = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Write new names in Unicode NFC, with accented letters as one character each: names copied "
+    "from a Mac often hold the letter and its accent apart");
+inline constexpr const char* kPadTrack = QT_TRANSLATE_NOOP("Norvane", "Pad Track#");
+inline constexpr const char* kPadDigits = QT_TRANSLATE_NOOP("Norvane", "%1 digits");
+inline constexpr const char* kTipPadTrack = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Give a decimal track number leading zeros in the new name up to this many digits (7 "
+    "becomes 07); hexadecimal track numbers stay as written");
+inline constexpr const char* kCapitalisation = QT_TRANSLATE_NOOP("Norvane", "Capitalisation:");
+inline constexpr const char* kCaseAsWritten = QT_TRANSLATE_NOOP("Norvane", "as written");
+inline constexpr const char* kCaseTitle = QT_TRANSLATE_NOOP("Norvane", "Title Case");
+inline constexpr const char* kCaseLower = QT_TRANSLATE_NOOP("Norvane", "lower case");
+inline constexpr const char* kCaseUpper = QT_TRANSLATE_NOOP("Norvane", "UPPER CASE");
+inline constexpr const char* kTipCapitalisation =
+    QT_TRANSLATE_NOOP("Norvane", "The letter case of Artist, Album and Trackname in the new names");
+inline constexpr const char* kSafeNames = QT_TRANSLATE_NOOP("Norvane", "Safe for FAT/exFAT/NTFS");
+inline constexpr const char* kSafeReplacement = QT_TRANSLATE_NOOP("Norvane", "Replace with:");
+inline constexpr const char* kTipSafeNames = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Replace the characters : * ? \" < > | \\ and control characters in new names, and drop "
+    "trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive");
+inline constexpr const char* kTipSafeReplacement = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "What each of those characters becomes; it cannot hold any of them, nor \"/\". Empty "
+    "leaves them out");
+inline constexpr const char* kCliBadLegacyEncoding =
+    QT_TRANSLATE_NOOP("Norvane", "unknown legacy encoding \"%1\" (use %2)");
+inline constexpr const char* kCliBadPadTrack =
+    QT_TRANSLATE_NOOP("Norvane", "--pad-track takes 2, 3 or 4 digits, not \"%1\"");
+inline constexpr const char* kCliBadCase = QT_TRANSLATE_NOOP(
+    "Norvane", "unknown capitalisation \"%1\" (use title, lower, upper or as-written)");
+inline constexpr const char* kCliBadSafeReplacement = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "the replacement \"%1\" holds a character that cannot be in a name on FAT, exFAT or NTFS "
+    "(: * ? \" < > | \\ / or a control character)");
 
 }  // namespace Texts
 

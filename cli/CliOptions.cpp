@@ -31,6 +31,7 @@ enum class Option {
     Search,
     Replace,
     Execute,
+    Undo,
     Format,
     Defaults,
     Help,
@@ -61,6 +62,7 @@ constexpr OptionEntry kOptions[] = {
     {Option::Search, 0, "search", true},
     {Option::Replace, 0, "replace", true},
     {Option::Execute, 'x', "execute", false},
+    {Option::Undo, 0, "undo", true},
     {Option::Format, 'f', "format", true},
     {Option::Defaults, 0, "defaults", false},
     {Option::Help, 'h', "help", false},
@@ -134,8 +136,31 @@ struct ReplacementTexts {
     QStringList replaces;
 };
 
+// The options that go with --undo: the others shape proposals, which a log
+// already holds.
+bool GoesWithUndo(Option option) {
+    switch (option) {
+        case Option::Execute:
+        case Option::Undo:
+        case Option::Format:
+        case Option::Help:
+        case Option::Version:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// An option's value as text, and as the bytes the system passed (a path
+// need not be valid UTF-8).
+struct OptionValue {
+    QString text;
+    QByteArray bytes;
+};
+
 void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entry,
-           const QString& optionText, const QString& value) {
+           const QString& optionText, const OptionValue& given) {
+    const QString& value = given.text;
     switch (entry.option) {
         case Option::In:
             options.inScheme = SchemeOf(optionText, value);
@@ -188,6 +213,9 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
         case Option::Execute:
             options.execute = true;
             break;
+        case Option::Undo:
+            options.undoLog = given.bytes;
+            break;
         case Option::Format: {
             const std::optional<OutputFormat> format = ParseOutputFormat(value);
             if (!format)
@@ -216,6 +244,11 @@ void Complete(CliOptions& options, const ReplacementTexts& texts) {
         options.replacements.append({texts.searches.at(k), texts.replaces.at(k)});
     if (!options.extensionLines.isEmpty() && options.allFiles)
         throw UsageError(Text(Texts::kCliExtWithAllFiles));
+    if (options.undoLog) {
+        if (!options.folders.isEmpty())
+            throw UsageError(Text(Texts::kCliUndoWithFolder));
+        return;
+    }
     if (options.folders.isEmpty())
         throw UsageError(Text(Texts::kCliNoFolder));
 }
@@ -226,6 +259,8 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
     CliOptions options;
     ReplacementTexts texts;
     bool optionsEnded = false;
+    // The first option given that does not go with --undo, should --undo come.
+    QString notWithUndo;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QByteArray& raw = arguments.at(i);
         // A lone "-" is not an option; it is taken as a folder name like any other.
@@ -240,27 +275,28 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
         const QString argument = QFile::decodeName(raw);
         const OptionEntry* entry = nullptr;
         QString optionText;
-        std::optional<QString> attached;
+        std::optional<QByteArray> attached;
         if (argument.startsWith(QLatin1String("--"))) {
-            const qsizetype equals = argument.indexOf(QLatin1Char('='));
-            optionText = equals < 0 ? argument : argument.left(equals);
+            const qsizetype equals = raw.indexOf('=');
+            optionText = QFile::decodeName(equals < 0 ? raw : raw.left(equals));
             if (equals >= 0)
-                attached = argument.mid(equals + 1);
+                attached = raw.mid(equals + 1);
             entry = FindLong(optionText.mid(2));
         } else {
             optionText = argument.left(2);
-            if (argument.size() > 2)
-                attached = argument.mid(2);
+            // The option letter is ASCII, one byte: the value is the rest.
+            if (raw.size() > 2)
+                attached = raw.mid(2);
             entry = FindShort(argument.at(1));
         }
         if (!entry)
             throw UsageError(Text(Texts::kCliUnknownOption).arg(optionText));
-        QString value;
+        OptionValue value;
         if (entry->takesValue) {
             if (attached) {
-                value = *attached;
+                value.bytes = *attached;
             } else if (i + 1 < arguments.size()) {
-                value = QFile::decodeName(arguments.at(++i));
+                value.bytes = arguments.at(++i);
             } else {
                 throw UsageError(Text(Texts::kCliMissingValue).arg(optionText));
             }
@@ -270,6 +306,13 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
                 throw UsageError(Text(Texts::kCliUnknownOption).arg(argument));
             throw UsageError(Text(Texts::kCliNoValueAllowed).arg(optionText));
         }
+        value.text = QFile::decodeName(value.bytes);
+        if (!GoesWithUndo(entry->option) && notWithUndo.isEmpty())
+            notWithUndo = optionText;
+        if (entry->option == Option::Undo && !notWithUndo.isEmpty())
+            throw UsageError(Text(Texts::kCliUndoWithOption).arg(notWithUndo));
+        if (options.undoLog && !GoesWithUndo(entry->option))
+            throw UsageError(Text(Texts::kCliUndoWithOption).arg(optionText));
         Apply(options, texts, *entry, optionText, value);
     }
     if (!options.help && !options.version)

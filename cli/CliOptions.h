@@ -35,6 +35,8 @@ struct CliOptions {
     // --search and --replace: the k-th --search with the k-th --replace, in order.
     QList<CliReplacement> replacements;
     bool execute = false;  // -x, --execute
+    // --undo LOG: the log to undo, as the system passed its path.
+    std::optional<QByteArray> undoLog;
     std::optional<OutputFormat> format;
     bool defaults = false;
     bool help = false;
@@ -47,5 +49,6 @@ struct CliOptions {
 // the next argument or after "=" (--in=SCHEME) or, for short ones, attached
 // (-iSCHEME); short options are not bundled ("-xa" is refused); "--" ends the
 // options. Throws UsageError, for the first fault in the order of the
-// arguments; with --help or --version the folders may be missing.
+// arguments; with --help or --version the folders may be missing. --undo
+// takes no folder, and of the other options only --execute and --format.
 CliOptions ParseCommandLine(const QList<QByteArray>& arguments);

@@ -9,9 +9,11 @@
 #include <cstring>
 #include <exception>
 
+#include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "cli/CliServices.h"
 #include "cli/CliSettings.h"
+#include "cli/CliUndo.h"
 #include "cli/InputFolderSet.h"
 #include "cli/OutputFormat.h"
 #include "cli/UsageError.h"
@@ -24,11 +26,6 @@
 #include "shared/General/Texts.h"
 
 namespace {
-
-void PrintError(const QString& message) {
-    const QByteArray line = (Text(Texts::kCliMessage).arg(message) + u'\n').toLocal8Bit();
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-}
 
 void PrintOut(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -74,14 +71,6 @@ void WarnAboutExtensionLines(const CliSettings& settings) {
     }
 }
 
-bool AnyExecuteError(const ResultModel& model) {
-    for (const ResultRow& row : model.rows()) {
-        if (IsExecuteError(row.outcome))
-            return true;
-    }
-    return false;
-}
-
 // The replacements in the order given, after the process run, as the
 // window's Search & Replace makes them; a search that finds nothing is
 // worth a word, since the command line shows no dialog.
@@ -93,6 +82,17 @@ void ReplaceTexts(ResultModel& model, const CliOptions& options, CliServices& se
     }
 }
 
+// Writes the rows of a run to standard output; returns the exit status they make.
+int WriteResult(const CliOptions& options, const ResultModel& model) {
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
+    if (!WriteRows(stdout, model.rows(), format)) {
+        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return kExitFailed;
+    }
+    return ExitStatusOf(model.rows(), options.execute);
+}
+
 int Run(const CliOptions& options) {
     CliSettings settings = options.defaults ? DefaultCliSettings() : SavedCliSettings();
     ApplyOptions(settings, options);
@@ -102,8 +102,6 @@ int Run(const CliOptions& options) {
         return UsageFailure(Text(Texts::kCliNoFolderExists));
     WarnAboutExtensionLines(settings);
 
-    const OutputFormat format =
-        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
     ResultModel model;
     CliServices services(settings.extensionLines, ::isatty(STDERR_FILENO) != 0);
     FileScanner scanner(model, services);
@@ -118,12 +116,14 @@ int Run(const CliOptions& options) {
         ExecuteRows(model, services);
     }
     services.endStep();
+    return WriteResult(options, model);
+}
 
-    if (!WriteRows(stdout, model.rows(), format)) {
-        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+int Undo(const CliOptions& options) {
+    ResultModel model;
+    if (!UndoFromLog(options, model))
         return kExitFailed;
-    }
-    return options.execute && AnyExecuteError(model) ? kExitFailed : kExitOk;
+    return WriteResult(options, model);
 }
 
 }  // namespace
@@ -139,7 +139,7 @@ int RunCli(const QList<QByteArray>& arguments) {
             PrintOut(Text(Texts::kCliVersion).arg(QStringLiteral(NORVANE_VERSION)) + u'\n');
             return kExitOk;
         }
-        return Run(options);
+        return options.undoLog ? Undo(options) : Run(options);
     } catch (const UsageError& error) {
         return UsageFailure(error.message());
     } catch (const CommandError& error) {

@@ -1,13 +1,11 @@
 #include "engine/ExecuteRun.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
+#include "engine/OpenFolder.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -40,57 +38,23 @@ private:
     QString m_renameFailed = Text(Texts::kStatusRenameFailed);
 };
 
-// The folder of the rows being executed, opened once for all its files: each
-// test and rename then names the file within it, and the kernel does not walk
-// the whole path again for every call. The rows of a folder follow each other.
-// A folder that cannot be opened is addressed by path, as before.
-class OpenFolder {
-public:
-    OpenFolder() = default;
-    OpenFolder(const OpenFolder&) = delete;
-    OpenFolder& operator=(const OpenFolder&) = delete;
-    ~OpenFolder() { close(); }
-
-    // The descriptor to use for the files of folder, or AT_FDCWD when the
-    // folder could not be opened and full paths are needed.
-    int descriptorFor(const QByteArray& folder) {
-        if (!m_path.isNull() && folder == m_path)
-            return m_fd;
-        close();
-        if (!folder.contains('\0'))
-            m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (m_fd < 0)
-            m_fd = AT_FDCWD;
-        m_path = folder;
-        return m_fd;
-    }
-
-private:
-    void close() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = AT_FDCWD;
-        m_path = QByteArray();
-    }
-
-    QByteArray m_path;
-    int m_fd = AT_FDCWD;
-};
-
 // The execute decisions, in their order, for one row: no file at either path;
 // a file at both that differ not only in case; else the rename. The common
 // case asks the disk least: the no-replace rename itself tells that the new
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
-RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
+RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row, UndoEntry& done) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
     const std::optional<QByteArray> newName = EncodeNewName(row.newName);
     const int dir = open.descriptorFor(folder);
-    const QByteArray oldAt = dir == AT_FDCWD ? JoinPath(folder, existing) : existing;
-    const QByteArray newAt =
-        !newName ? QByteArray() : (dir == AT_FDCWD ? JoinPath(folder, *newName) : *newName);
+    const QByteArray oldAt = OpenFolder::at(dir, folder, existing);
+    const QByteArray newAt = newName ? OpenFolder::at(dir, folder, *newName) : QByteArray();
+    // What an undo needs, should the rename go through.
+    done.folder = folder;
+    done.oldName = existing;
+    done.newName = newName.value_or(QByteArray());
 
     const bool oldExists = FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
@@ -114,9 +78,12 @@ RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
     return RowOutcome::RenameFailed;
 }
 
-void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection) {
+void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection,
+                   UndoSet* renamed) {
     const StatusTexts texts;
     OpenFolder open;
+    if (renamed)
+        renamed->clear();
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
         if (selection && !selection->isSelected(i))
@@ -125,7 +92,11 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         const ResultRow& row = model.row(i);
         if (row.isFolderRow() || !row.hasProposal())
             continue;
-        const RowOutcome outcome = ExecuteRowIn(open, row);
+        UndoEntry done;
+        done.row = i;
+        const RowOutcome outcome = ExecuteRowIn(open, row, done);
+        if (renamed && outcome == RowOutcome::Renamed)
+            renamed->append(std::move(done));
         ResultRow& target = model.mutableRow(i);
         target.status = texts.of(outcome);
         target.outcome = outcome;
@@ -135,10 +106,11 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
 
 }  // namespace
 
-void ExecuteRows(ResultModel& model, WindowServices& services) {
-    ExecuteRowsIn(model, services, nullptr);
+void ExecuteRows(ResultModel& model, WindowServices& services, UndoSet* renamed) {
+    ExecuteRowsIn(model, services, nullptr, renamed);
 }
 
-void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection) {
-    ExecuteRowsIn(model, services, &selection);
+void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection,
+                 UndoSet* renamed) {
+    ExecuteRowsIn(model, services, &selection, renamed);
 }

@@ -62,6 +62,35 @@ int RenameNoReplaceCall(int dir, const QByteArray& oldPath, const QByteArray& ne
     return result == 0 ? 0 : errno;
 }
 
+// Whether the folder listing holds an entry spelled exactly as name. Inode
+// numbers cannot tell this: exFAT through FUSE gives each spelling its own.
+// A folder that cannot be listed counts as holding it, so nothing is risked.
+bool ListingHolds(int dir, const QByteArray& folder, const QByteArray& name) {
+    const int fd = ::openat(dir, folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    std::unique_ptr<DIR, int (*)(DIR*)> listing(::fdopendir(fd), &::closedir);
+    if (!listing) {
+        ::close(fd);
+        return true;
+    }
+    while (const dirent* entry = ::readdir(listing.get())) {
+        if (name == entry->d_name)
+            return true;
+    }
+    return false;
+}
+
+// Where the file system ignores case, a spelling of the new name that names
+// no entry of its own stands for the reservation once that is made (the
+// kernel may still take such a spelling for a file renamed away a moment
+// ago): renaming it would rename the reservation onto itself.
+bool OldNameIsOnlyASpellingOfNew(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
+    return FolderOf(oldPath) == FolderOf(newPath) &&
+           SameNameIgnoringCase(NameOf(oldPath), NameOf(newPath)) &&
+           !ListingHolds(dir, FolderOf(oldPath), NameOf(oldPath));
+}
+
 // Creates the new name exclusively, so that nobody else holds it, and renames
 // onto that empty reservation. A bare rename onto a name that is not ours
 // could replace somebody's file.
@@ -73,9 +102,12 @@ int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& 
     struct stat reserved {};
     const bool known = ::fstat(fd, &reserved) == 0;
     ::close(fd);
-    if (::renameat(dir, oldPath.constData(), dir, newPath.constData()) == 0)
-        return 0;
-    const int error = errno;
+    int error = ENOENT;
+    if (!OldNameIsOnlyASpellingOfNew(dir, oldPath, newPath)) {
+        if (::renameat(dir, oldPath.constData(), dir, newPath.constData()) == 0)
+            return 0;
+        error = errno;
+    }
     // Remove the reservation only while it is still the empty file we made.
     struct stat now {};
     if (known && ::fstatat(dir, newPath.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
@@ -99,25 +131,6 @@ int RenameNoReplace(int dir, const QByteArray& oldPath, const QByteArray& newPat
 
 bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
     return a != b && SameNameIgnoringCase(a, b);
-}
-
-// Whether the folder listing holds an entry spelled exactly as name. Inode
-// numbers cannot tell this: exFAT through FUSE gives each spelling its own.
-// A folder that cannot be listed counts as holding it, so nothing is risked.
-bool ListingHolds(int dir, const QByteArray& folder, const QByteArray& name) {
-    const int fd = ::openat(dir, folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return true;
-    std::unique_ptr<DIR, int (*)(DIR*)> listing(::fdopendir(fd), &::closedir);
-    if (!listing) {
-        ::close(fd);
-        return true;
-    }
-    while (const dirent* entry = ::readdir(listing.get())) {
-        if (name == entry->d_name)
-            return true;
-    }
-    return false;
 }
 
 QByteArray TemporaryPath(const QByteArray& folder) {
@@ -187,6 +200,10 @@ int RenameNoReplaceAt(int folder, const QByteArray& oldName, const QByteArray& n
                       RenameMethod method) {
     if (!IsUsablePath(oldName) || !IsUsablePath(newName))
         return oldName.size() >= PATH_MAX || newName.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
+    // A name is never renamed onto itself: the new name is taken, by the
+    // file itself, and the reservation would be renamed onto itself.
+    if (oldName == newName)
+        return EEXIST;
     return RenameNoReplace(folder, oldName, newName, method);
 }
 

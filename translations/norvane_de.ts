@@ -296,10 +296,6 @@
         <translation>Bitte Ordner mit den Dateien auswählen!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>Nicht implementiert</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Suchtext</translation>
     </message>
@@ -617,7 +613,132 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <translation>Dateisystem</translation>
     </message>
     <message>
+        <source>Undo Execute</source>
+        <translation>Ausführen rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Rück&amp;gängig</translation>
+    </message>
+    <message>
+        <source>Give the files renamed by the last execute run their old names back</source>
+        <translation>Gibt den beim letzten Ausführen umbenannten Dateien ihre alten Namen zurück</translation>
+    </message>
+    <message>
+        <source>Save the list (or the selected rows) as a text or HTML file</source>
+        <translation>Speichert die Liste (oder die ausgewählten Zeilen) als Text- oder HTML-Datei</translation>
+    </message>
+    <message>
+        <source>Copy the list (or the selected rows) to the clipboard</source>
+        <translation>Kopiert die Liste (oder die ausgewählten Zeilen) in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>rename undone</source>
+        <translation>Umbenennung rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>error: undo failed: %1</source>
+        <translation>Fehler: Rückgängigmachen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the original name is taken</source>
+        <translation>der ursprüngliche Name ist vergeben</translation>
+    </message>
+    <message>
+        <source>the renamed file is gone</source>
+        <translation>die umbenannte Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>undo pending</source>
+        <translation>Rückgängigmachen ausstehend</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>The list cannot be saved to %1: %2.</source>
+        <translation>Die Liste kann nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>cannot read the log &quot;%1&quot;: %2</source>
+        <translation>das Protokoll „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
+        <translation>das Protokoll „%1“ ist in Zeile %2 nicht lesbar: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 durch Tabulatoren getrennte Felder, wo ein Protokoll 4 oder 5 hat</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where the lines above have %2</source>
+        <translation>%1 durch Tabulatoren getrennte Felder, wo die Zeilen darüber %2 haben</translation>
+    </message>
+    <message>
+        <source>a backslash that is not followed by t, n, r or another backslash</source>
+        <translation>ein Backslash, auf den weder t, n, r noch ein weiterer Backslash folgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an outcome word</source>
+        <translation>„%1“ ist kein Wort für „outcome“</translation>
+    </message>
+    <message>
+        <source>a renamed file without a folder</source>
+        <translation>eine umbenannte Datei ohne Ordner</translation>
+    </message>
+    <message>
+        <source>a renamed file without an existing or a new name</source>
+        <translation>eine umbenannte Datei ohne bisherigen oder ohne neuen Namen</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>der bisherige Name „%1“ ist kein Name in seinem Ordner</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is not an absolute path</source>
+        <translation>der Ordner „%1“ ist kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>the new name is not valid UTF-8</source>
+        <translation>der neue Name ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>kein gültiges JSON: %1</translation>
+    </message>
+    <message>
+        <source>a JSON log is an array of rows</source>
+        <translation>ein JSON-Protokoll ist ein Array von Zeilen</translation>
+    </message>
+    <message>
+        <source>a row of a JSON log is an object</source>
+        <translation>eine Zeile eines JSON-Protokolls ist ein Objekt</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing or is not a text</source>
+        <translation>der Schlüssel „%1“ fehlt oder ist kein Text</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not hold base64</source>
+        <translation>der Schlüssel „%1“ enthält kein base64</translation>
+    </message>
+    <message>
+        <source>warning: the log &quot;%1&quot; names no renamed file</source>
+        <translation>Warnung: Das Protokoll „%1“ nennt keine umbenannte Datei</translation>
+    </message>
+    <message>
+        <source>--undo reads its files from the log and takes no folder</source>
+        <translation>--undo liest seine Dateien aus dem Protokoll und nimmt keinen Ordner</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; cannot be used with --undo</source>
+        <translation>die Option „%1“ kann nicht mit --undo verwendet werden</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
+       norvane-cli --undo LOG [--execute] [--format FORMAT]
 
 Renames music files by their names, as the Norvane window does. Lists the
 files in each FOLDER (a file stands for its folder), takes every name apart
@@ -652,6 +773,8 @@ Options:
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
   -x, --execute            rename the files on disk
+      --undo LOG           give the files renamed in LOG their old names back
+                           (see below)
   -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
                            or json
       --defaults           ignore the settings saved by the Norvane window
@@ -673,6 +796,13 @@ replaces every occurrence of its search text (in its exact letter case) in
 the new name of every file, or in its existing name when it has none; the
 files it changes read &quot;replaced (rename pending)&quot;.
 
+--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
+window saved as text, and lists every file the log says was renamed, the
+last one first, to be given its old name back (&quot;undo pending&quot;). With
+--execute the files are renamed back, and a name that is taken is never
+replaced: each file then reads &quot;rename undone&quot; or &quot;error: undo failed: &quot;
+and the reason. Names that are not valid UTF-8 come back byte for byte.
+
 What the command line does not give comes from the settings the Norvane
 window saved; they are only read, never changed. With --defaults, or when
 nothing is saved, it comes from the defaults:
@@ -692,7 +822,8 @@ in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; s
 says in one word that is the same in every language: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
+manual_pending, manual_cancelled, replaced, undo_pending, undone or
+undo_failed.
 
 Exit status: 0 when all went through, 1 when --execute left a row with an
 &quot;error: ...&quot; status or the run failed, 2 for a usage error.
@@ -703,8 +834,11 @@ Examples:
   Rename a whole library, then show the rows that failed:
     norvane-cli -x -f tsv ~/Music &gt; renames.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+  Give those files their old names back:
+    norvane-cli --undo renames.tsv --execute
 </source>
         <translation>Aufruf: norvane-cli [OPTIONEN] ORDNER...
+        norvane-cli --undo PROTOKOLL [--execute] [--format FORMAT]
 
 Benennt Musikdateien nach ihren Namen um, wie es das Norvane-Fenster tut.
 Listet die Dateien in jedem ORDNER auf (eine Datei steht für ihren Ordner),
@@ -747,6 +881,8 @@ Optionen:
       --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
                            „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
   -x, --execute            die Dateien auf dem Datenträger umbenennen
+      --undo PROTOKOLL     den in PROTOKOLL umbenannten Dateien ihre alten
+                           Namen zurückgeben (siehe unten)
   -f, --format FORMAT      table (Vorgabe im Terminal), tsv (Vorgabe sonst)
                            oder json
       --defaults           die vom Norvane-Fenster gespeicherten Einstellungen
@@ -772,6 +908,15 @@ Kleinschreibung) im neuen Namen jeder Datei oder, wenn sie keinen hat, in
 ihrem bisherigen Namen; die Dateien, die es ändert, stehen auf „Ersetzt
 (Umbenennung ausstehend)“.
 
+--undo liest ein PROTOKOLL, das norvane-cli mit -f tsv oder -f json geschrieben
+oder das Fenster als Text gespeichert hat, und listet jede Datei, die laut
+Protokoll umbenannt wurde, die zuletzt umbenannte zuerst, damit sie ihren alten
+Namen zurückbekommt („Rückgängigmachen ausstehend“). Mit --execute bekommen die
+Dateien ihre alten Namen zurück, und ein vergebener Name wird nie ersetzt: Jede
+Datei steht danach auf „Umbenennung rückgängig gemacht“ oder auf „Fehler:
+Rückgängigmachen fehlgeschlagen: “ mit dem Grund. Namen, die kein gültiges
+UTF-8 sind, kommen Byte für Byte zurück.
+
 Was die Befehlszeile nicht angibt, kommt aus den Einstellungen, die das
 Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
 --defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
@@ -793,8 +938,8 @@ alten Kodierung gelesen wurde, und trägt seine genauen Bytes base64-kodiert in
 einem Wort, das in jeder Sprache gleich bleibt: none, pending,
 already_in_format, no_new_name,
 not_input_format, process_failed, renamed, file_does_not_exist,
-new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
-oder replaced.
+new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled,
+replaced, undo_pending, undone oder undo_failed.
 
 Exit-Status: 0, wenn alles geklappt hat, 1, wenn --execute eine Zeile mit dem
 Status „Fehler: …“ hinterlassen hat oder der Lauf fehlschlug, 2 bei einem
@@ -806,6 +951,8 @@ Beispiele:
   Eine ganze Sammlung umbenennen, dann die fehlgeschlagenen Zeilen zeigen:
     norvane-cli -x -f tsv ~/Musik &gt; umbenennungen.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^Fehler: /&apos; umbenennungen.tsv
+  Diesen Dateien danach ihre alten Namen zurückgeben:
+    norvane-cli --undo umbenennungen.tsv --execute
 </translation>
     </message>
     <message>

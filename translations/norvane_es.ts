@@ -296,10 +296,6 @@
         <translation>¡Elija carpetas que contengan los archivos!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>No implementado</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Texto de búsqueda</translation>
     </message>
@@ -617,7 +613,132 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>Sistema de archivos</translation>
     </message>
     <message>
+        <source>Undo Execute</source>
+        <translation>Deshacer ejecución</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>Give the files renamed by the last execute run their old names back</source>
+        <translation>Devuelve su nombre anterior a los archivos renombrados en la última ejecución</translation>
+    </message>
+    <message>
+        <source>Save the list (or the selected rows) as a text or HTML file</source>
+        <translation>Guarda la lista (o las filas seleccionadas) en un archivo de texto o HTML</translation>
+    </message>
+    <message>
+        <source>Copy the list (or the selected rows) to the clipboard</source>
+        <translation>Copia la lista (o las filas seleccionadas) al portapapeles</translation>
+    </message>
+    <message>
+        <source>rename undone</source>
+        <translation>Cambio de nombre deshecho</translation>
+    </message>
+    <message>
+        <source>error: undo failed: %1</source>
+        <translation>Error: no se pudo deshacer: %1</translation>
+    </message>
+    <message>
+        <source>the original name is taken</source>
+        <translation>el nombre original está ocupado</translation>
+    </message>
+    <message>
+        <source>the renamed file is gone</source>
+        <translation>el archivo renombrado ya no está</translation>
+    </message>
+    <message>
+        <source>undo pending</source>
+        <translation>Deshacer pendiente</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>The list cannot be saved to %1: %2.</source>
+        <translation>No se puede guardar la lista en %1: %2.</translation>
+    </message>
+    <message>
+        <source>cannot read the log &quot;%1&quot;: %2</source>
+        <translation>no se puede leer el registro «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
+        <translation>el registro «%1» no se puede leer en la línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 campos separados por tabuladores, donde un registro tiene 4 o 5</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where the lines above have %2</source>
+        <translation>%1 campos separados por tabuladores, donde las líneas anteriores tienen %2</translation>
+    </message>
+    <message>
+        <source>a backslash that is not followed by t, n, r or another backslash</source>
+        <translation>una barra inversa que no va seguida de t, n, r ni de otra barra inversa</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an outcome word</source>
+        <translation>«%1» no es una palabra de «outcome»</translation>
+    </message>
+    <message>
+        <source>a renamed file without a folder</source>
+        <translation>un archivo renombrado sin carpeta</translation>
+    </message>
+    <message>
+        <source>a renamed file without an existing or a new name</source>
+        <translation>un archivo renombrado sin nombre actual o sin nombre nuevo</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>el nombre actual «%1» no es un nombre dentro de su carpeta</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is not an absolute path</source>
+        <translation>la carpeta «%1» no es una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>the new name is not valid UTF-8</source>
+        <translation>el nombre nuevo no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON no válido: %1</translation>
+    </message>
+    <message>
+        <source>a JSON log is an array of rows</source>
+        <translation>un registro JSON es una matriz de filas</translation>
+    </message>
+    <message>
+        <source>a row of a JSON log is an object</source>
+        <translation>una fila de un registro JSON es un objeto</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing or is not a text</source>
+        <translation>la clave «%1» falta o no es un texto</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not hold base64</source>
+        <translation>la clave «%1» no contiene base64</translation>
+    </message>
+    <message>
+        <source>warning: the log &quot;%1&quot; names no renamed file</source>
+        <translation>aviso: el registro «%1» no nombra ningún archivo renombrado</translation>
+    </message>
+    <message>
+        <source>--undo reads its files from the log and takes no folder</source>
+        <translation>--undo lee sus archivos del registro y no admite carpetas</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; cannot be used with --undo</source>
+        <translation>la opción «%1» no se puede usar con --undo</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
+       norvane-cli --undo LOG [--execute] [--format FORMAT]
 
 Renames music files by their names, as the Norvane window does. Lists the
 files in each FOLDER (a file stands for its folder), takes every name apart
@@ -652,6 +773,8 @@ Options:
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
   -x, --execute            rename the files on disk
+      --undo LOG           give the files renamed in LOG their old names back
+                           (see below)
   -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
                            or json
       --defaults           ignore the settings saved by the Norvane window
@@ -673,6 +796,13 @@ replaces every occurrence of its search text (in its exact letter case) in
 the new name of every file, or in its existing name when it has none; the
 files it changes read &quot;replaced (rename pending)&quot;.
 
+--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
+window saved as text, and lists every file the log says was renamed, the
+last one first, to be given its old name back (&quot;undo pending&quot;). With
+--execute the files are renamed back, and a name that is taken is never
+replaced: each file then reads &quot;rename undone&quot; or &quot;error: undo failed: &quot;
+and the reason. Names that are not valid UTF-8 come back byte for byte.
+
 What the command line does not give comes from the settings the Norvane
 window saved; they are only read, never changed. With --defaults, or when
 nothing is saved, it comes from the defaults:
@@ -692,7 +822,8 @@ in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; s
 says in one word that is the same in every language: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
+manual_pending, manual_cancelled, replaced, undo_pending, undone or
+undo_failed.
 
 Exit status: 0 when all went through, 1 when --execute left a row with an
 &quot;error: ...&quot; status or the run failed, 2 for a usage error.
@@ -703,8 +834,11 @@ Examples:
   Rename a whole library, then show the rows that failed:
     norvane-cli -x -f tsv ~/Music &gt; renames.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+  Give those files their old names back:
+    norvane-cli --undo renames.tsv --execute
 </source>
         <translation>Uso: norvane-cli [OPCIONES] CARPETA...
+     norvane-cli --undo REGISTRO [--execute] [--format FORMATO]
 
 Renombra archivos de música por su nombre, como lo hace la ventana de
 Norvane. Lista los archivos de cada CARPETA (un archivo vale por su carpeta),
@@ -747,6 +881,8 @@ Opciones:
       --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
                            reemplazar» en la ventana (véase más abajo)
   -x, --execute            renombrar los archivos en el disco
+      --undo REGISTRO      devolver su nombre anterior a los archivos que
+                           REGISTRO da por renombrados (véase más abajo)
   -f, --format FORMATO     table (predeterminado en un terminal), tsv
                            (predeterminado en otro caso) o json
       --defaults           no tener en cuenta la configuración guardada por
@@ -772,6 +908,14 @@ mayúsculas y minúsculas exactas) en el nombre nuevo de cada archivo, o en su
 nombre actual si no tiene ninguno; los archivos que cambia quedan en el
 estado «Reemplazado (cambio de nombre pendiente)».
 
+--undo lee un REGISTRO que norvane-cli escribió con -f tsv o -f json, o que la
+ventana guardó como texto, y lista cada archivo que según el registro se
+renombró, el último renombrado primero, para devolverle su nombre anterior
+(«Deshacer pendiente»). Con --execute los archivos recuperan su nombre
+anterior, y nunca se reemplaza un nombre ocupado: cada archivo queda entonces
+en «Cambio de nombre deshecho» o en «Error: no se pudo deshacer: » con el
+motivo. Los nombres que no son UTF-8 válido vuelven byte a byte.
+
 Lo que no indica la línea de comandos sale de la configuración que guardó la
 ventana de Norvane; solo se lee, nunca se cambia. Con --defaults, o si no hay
 nada guardado, se usan los valores predeterminados:
@@ -793,8 +937,8 @@ antigua y lleva sus bytes exactos, en base64, en «existing_bytes» o
 «outcome» dice lo que dice el estado en una palabra que es la misma en todos
 los idiomas: none, pending, already_in_format, no_new_name,
 not_input_format, process_failed, renamed, file_does_not_exist,
-new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
-o replaced.
+new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled,
+replaced, undo_pending, undone o undo_failed.
 
 Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
 estado «Error: ...» o la ejecución falló, 2 si hubo un error de uso.
@@ -805,6 +949,8 @@ Ejemplos:
   Renombrar toda una colección y mostrar después las filas que fallaron:
     norvane-cli -x -f tsv ~/Música &gt; renombrados.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^Error: /&apos; renombrados.tsv
+  Devolver después su nombre anterior a esos archivos:
+    norvane-cli --undo renombrados.tsv --execute
 </translation>
     </message>
     <message>

@@ -296,10 +296,6 @@
         <translation>Veuillez choisir des dossiers contenant les fichiers&#x202f;!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>Non implémenté</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Texte à rechercher</translation>
     </message>
@@ -617,7 +613,132 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <translation>Système de fichiers</translation>
     </message>
     <message>
+        <source>Undo Execute</source>
+        <translation>Défaire l’exécution</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Défaire</translation>
+    </message>
+    <message>
+        <source>Give the files renamed by the last execute run their old names back</source>
+        <translation>Redonne leur ancien nom aux fichiers renommés par la dernière exécution</translation>
+    </message>
+    <message>
+        <source>Save the list (or the selected rows) as a text or HTML file</source>
+        <translation>Enregistre la liste (ou les lignes sélectionnées) dans un fichier texte ou HTML</translation>
+    </message>
+    <message>
+        <source>Copy the list (or the selected rows) to the clipboard</source>
+        <translation>Copie la liste (ou les lignes sélectionnées) dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>rename undone</source>
+        <translation>Ancien nom rétabli</translation>
+    </message>
+    <message>
+        <source>error: undo failed: %1</source>
+        <translation>Erreur&#xa0;: échec du retour à l’ancien nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the original name is taken</source>
+        <translation>l’ancien nom est déjà pris</translation>
+    </message>
+    <message>
+        <source>the renamed file is gone</source>
+        <translation>le fichier renommé a disparu</translation>
+    </message>
+    <message>
+        <source>undo pending</source>
+        <translation>Retour à l’ancien nom en attente</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>The list cannot be saved to %1: %2.</source>
+        <translation>Impossible d’enregistrer la liste dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>cannot read the log &quot;%1&quot;: %2</source>
+        <translation>impossible de lire le journal «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
+        <translation>le journal «&#xa0;%1&#xa0;» est illisible à la ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 champs séparés par des tabulations, là où un journal en a 4 ou 5</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where the lines above have %2</source>
+        <translation>%1 champs séparés par des tabulations, là où les lignes précédentes en ont %2</translation>
+    </message>
+    <message>
+        <source>a backslash that is not followed by t, n, r or another backslash</source>
+        <translation>une barre oblique inverse qui n’est suivie ni de t, n, r ni d’une autre barre oblique inverse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an outcome word</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un mot de «&#xa0;outcome&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a renamed file without a folder</source>
+        <translation>un fichier renommé sans dossier</translation>
+    </message>
+    <message>
+        <source>a renamed file without an existing or a new name</source>
+        <translation>un fichier renommé sans nom actuel ou sans nouveau nom</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>le nom actuel «&#xa0;%1&#xa0;» n’est pas un nom dans son dossier</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is not an absolute path</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» n’est pas un chemin absolu</translation>
+    </message>
+    <message>
+        <source>the new name is not valid UTF-8</source>
+        <translation>le nouveau nom n’est pas de l’UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>JSON non valide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>a JSON log is an array of rows</source>
+        <translation>un journal JSON est un tableau de lignes</translation>
+    </message>
+    <message>
+        <source>a row of a JSON log is an object</source>
+        <translation>une ligne d’un journal JSON est un objet</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing or is not a text</source>
+        <translation>la clé «&#xa0;%1&#xa0;» manque ou n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not hold base64</source>
+        <translation>la clé «&#xa0;%1&#xa0;» ne contient pas de base64</translation>
+    </message>
+    <message>
+        <source>warning: the log &quot;%1&quot; names no renamed file</source>
+        <translation>avertissement&#xa0;: le journal «&#xa0;%1&#xa0;» ne nomme aucun fichier renommé</translation>
+    </message>
+    <message>
+        <source>--undo reads its files from the log and takes no folder</source>
+        <translation>--undo lit ses fichiers dans le journal et ne prend aucun dossier</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; cannot be used with --undo</source>
+        <translation>l’option «&#xa0;%1&#xa0;» ne peut pas être utilisée avec --undo</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
+       norvane-cli --undo LOG [--execute] [--format FORMAT]
 
 Renames music files by their names, as the Norvane window does. Lists the
 files in each FOLDER (a file stands for its folder), takes every name apart
@@ -652,6 +773,8 @@ Options:
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
   -x, --execute            rename the files on disk
+      --undo LOG           give the files renamed in LOG their old names back
+                           (see below)
   -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
                            or json
       --defaults           ignore the settings saved by the Norvane window
@@ -673,6 +796,13 @@ replaces every occurrence of its search text (in its exact letter case) in
 the new name of every file, or in its existing name when it has none; the
 files it changes read &quot;replaced (rename pending)&quot;.
 
+--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
+window saved as text, and lists every file the log says was renamed, the
+last one first, to be given its old name back (&quot;undo pending&quot;). With
+--execute the files are renamed back, and a name that is taken is never
+replaced: each file then reads &quot;rename undone&quot; or &quot;error: undo failed: &quot;
+and the reason. Names that are not valid UTF-8 come back byte for byte.
+
 What the command line does not give comes from the settings the Norvane
 window saved; they are only read, never changed. With --defaults, or when
 nothing is saved, it comes from the defaults:
@@ -692,7 +822,8 @@ in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; s
 says in one word that is the same in every language: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
+manual_pending, manual_cancelled, replaced, undo_pending, undone or
+undo_failed.
 
 Exit status: 0 when all went through, 1 when --execute left a row with an
 &quot;error: ...&quot; status or the run failed, 2 for a usage error.
@@ -703,8 +834,11 @@ Examples:
   Rename a whole library, then show the rows that failed:
     norvane-cli -x -f tsv ~/Music &gt; renames.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+  Give those files their old names back:
+    norvane-cli --undo renames.tsv --execute
 </source>
         <translation>Usage&#xa0;: norvane-cli [OPTIONS] DOSSIER...
+        norvane-cli --undo JOURNAL [--execute] [--format FORMAT]
 
 Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
 Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
@@ -747,6 +881,8 @@ Options&#xa0;:
                            «&#xa0;Rechercher &amp; remplacer&#xa0;» dans la fenêtre (voir
                            plus bas)
   -x, --execute            renommer les fichiers sur le disque
+      --undo JOURNAL       redonner leur ancien nom aux fichiers renommés
+                           d’après JOURNAL (voir plus bas)
   -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
                            défaut sinon) ou json
       --defaults           ignorer les réglages enregistrés par la fenêtre
@@ -772,6 +908,15 @@ casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
 s’il n’en a pas&#x202f;; les fichiers qu’elle change sont à l’état «&#xa0;Remplacé
 (renommage en attente)&#xa0;».
 
+--undo lit un JOURNAL écrit par norvane-cli avec -f tsv ou -f json, ou
+enregistré en texte par la fenêtre, et liste chaque fichier que le journal dit
+renommé, le dernier renommé en premier, pour lui redonner son ancien nom
+(«&#xa0;Retour à l’ancien nom en attente&#xa0;»). Avec --execute, les fichiers reprennent
+leur ancien nom, et un nom déjà pris n’est jamais remplacé&#x202f;; chaque fichier est
+alors à l’état «&#xa0;Ancien nom rétabli&#xa0;» ou «&#xa0;Erreur&#xa0;: échec du retour à l’ancien
+nom&#xa0;:&#xa0;» suivi de la raison. Les noms qui ne sont pas de l’UTF-8 valide
+reviennent octet pour octet.
+
 Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
 fenêtre de Norvane&#x202f;; ils sont seulement lus, jamais modifiés. Avec --defaults,
 ou si rien n’est enregistré, les valeurs par défaut s’appliquent&#xa0;:
@@ -793,7 +938,8 @@ a été lu dans l’ancien encodage et porte ses octets exacts, en base64, dans
 un mot qui reste le même dans toutes les langues&#xa0;: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled ou replaced.
+manual_pending, manual_cancelled, replaced, undo_pending, undone ou
+undo_failed.
 
 Code de sortie&#xa0;: 0 si tout a réussi, 1 si --execute a laissé une ligne dont
 l’état commence par «&#xa0;Erreur&#xa0;» ou si l’exécution a échoué, 2 pour une erreur
@@ -806,6 +952,8 @@ Exemples&#xa0;:
   Renommer toute une discothèque, puis afficher les lignes en échec&#xa0;:
     norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
+  Redonner ensuite leur ancien nom à ces fichiers&#xa0;:
+    norvane-cli --undo renommages.tsv --execute
 </translation>
     </message>
     <message>

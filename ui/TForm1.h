@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/UndoSet.h"
 #include "engine/LegacyEncoding.h"
 #include "engine/NameComputation.h"
 #include "engine/WindowServices.h"
@@ -20,6 +21,7 @@ class Prompter;
 class QAction;
 class QMenu;
 class ResultModel;
+struct ResultRow;
 class TFileDragDrop;
 class TPathDialog;
 struct ProcessSettings;
@@ -63,8 +65,13 @@ public:
     void BProcessSelectedClick();
     void BExecuteAllClick();
     void BExecuteSelectedClick();
+    // Undo Execute, Save and Clipboard Copy.
+    void BUndoClick();
     void BCopyClick();
     void BSaveClick();
+    // What the next undo would put back: the renames of the last execute run
+    // that are not undone yet.
+    const UndoSet& undoSet() const { return m_undo; }
 
     // The input folder list.
     void ScanInputFolders(int first, int last);
@@ -88,6 +95,7 @@ public:
     void Execute1Click();
     void Cancel1Click();
     void Replace1Click();
+    void Undo1Click();
     int manualRenameRow() const { return ManualRenameItem; }
 
     // WindowServices
@@ -129,6 +137,13 @@ private:
     void showResultsMenu(const QPoint& position);
     void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
     ProcessSettings processSettings() const;
+    // Runs a command that changes the undo set, and shows what is left of it.
+    void changingUndo(const std::function<void()>& command);
+    void forgetUndo();
+    void updateUndoControls();
+    // The rows Save and Clipboard Copy write: the selected ones when more
+    // than one is selected, else all.
+    QVector<ResultRow> rowsToWrite() const;
 
     std::unique_ptr<Ui::TForm1> m_ui;
     std::unique_ptr<Prompter> m_ownPrompter;
@@ -142,6 +157,7 @@ private:
     QAction* Execute1 = nullptr;
     QAction* Cancel1 = nullptr;
     QAction* Replace1 = nullptr;
+    QAction* Undo1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
     TFileDragDrop* m_fileDrop = nullptr;
     PageGuard* m_pageGuard = nullptr;
@@ -149,6 +165,8 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
+
+    UndoSet m_undo;
 
     // Manual rename and Search & Replace state.
     int ManualRenameItem = -1;

@@ -133,7 +133,6 @@ inline constexpr const char* kNoSelectedFilesToProcess =
     QT_TRANSLATE_NOOP("Norvane", "No selected files to process !");
 inline constexpr const char* kChooseDirectories =
     QT_TRANSLATE_NOOP("Norvane", "Please choose directories with the files !");
-inline constexpr const char* kNotImplemented = QT_TRANSLATE_NOOP("Norvane", "Not implemented");
 inline constexpr const char* kSearchStringCaption = QT_TRANSLATE_NOOP("Norvane", "Search String");
 inline constexpr const char* kSearchStringPrompt =
     QT_TRANSLATE_NOOP("Norvane", "Please enter the search string:");
@@ -151,6 +150,70 @@ inline constexpr const char* kSaveDefaultName = QT_TRANSLATE_NOOP("Norvane", "re
 inline constexpr const char* kFilterHtml = QT_TRANSLATE_NOOP("Norvane", "HTML (*.html *.htm)");
 inline constexpr const char* kFilterText = QT_TRANSLATE_NOOP("Norvane", "Text (*.txt)");
 inline constexpr const char* kFilterAll = QT_TRANSLATE_NOOP("Norvane", "All (*)");
+
+// Undo of an execute run, the rename log (Save, norvane-cli --undo) and the clipboard
+inline constexpr const char* kUndoExecute = QT_TRANSLATE_NOOP("Norvane", "Undo Execute");
+inline constexpr const char* kMenuUndo = QT_TRANSLATE_NOOP("Norvane", "&Undo");
+inline constexpr const char* kTipUndoExecute = QT_TRANSLATE_NOOP(
+    "Norvane", "Give the files renamed by the last execute run their old names back");
+inline constexpr const char* kTipSave =
+    QT_TRANSLATE_NOOP("Norvane", "Save the list (or the selected rows) as a text or HTML file");
+inline constexpr const char* kTipClipboardCopy =
+    QT_TRANSLATE_NOOP("Norvane", "Copy the list (or the selected rows) to the clipboard");
+inline constexpr const char* kStatusRenameUndone = QT_TRANSLATE_NOOP("Norvane", "rename undone");
+// %1 is one of the reasons below, or the system's own description of the failure.
+inline constexpr const char* kStatusUndoFailed =
+    QT_TRANSLATE_NOOP("Norvane", "error: undo failed: %1");
+inline constexpr const char* kUndoOriginalTaken =
+    QT_TRANSLATE_NOOP("Norvane", "the original name is taken");
+inline constexpr const char* kUndoRenamedGone =
+    QT_TRANSLATE_NOOP("Norvane", "the renamed file is gone");
+// norvane-cli --undo without --execute: the file would get its old name back.
+inline constexpr const char* kStatusUndoPending = QT_TRANSLATE_NOOP("Norvane", "undo pending");
+// The fifth column of a saved text log: the outcome word of each row.
+inline constexpr const char* kColumnOutcome = QT_TRANSLATE_NOOP("Norvane", "Outcome");
+// %1 is the file, %2 the system's own description, such as "Permission denied".
+inline constexpr const char* kSaveFailed =
+    QT_TRANSLATE_NOOP("Norvane", "The list cannot be saved to %1: %2.");
+inline constexpr const char* kLogCannotRead =
+    QT_TRANSLATE_NOOP("Norvane", "cannot read the log \"%1\": %2");
+// %1 is the log, %2 the line number, %3 one of the faults below.
+inline constexpr const char* kLogBadLine =
+    QT_TRANSLATE_NOOP("Norvane", "the log \"%1\" cannot be read at line %2: %3");
+inline constexpr const char* kLogFieldCount = QT_TRANSLATE_NOOP(
+    "Norvane", "%1 fields separated by tabs, where a log has 4 or 5");
+inline constexpr const char* kLogFieldCountChanged =
+    QT_TRANSLATE_NOOP("Norvane", "%1 fields separated by tabs, where the lines above have %2");
+inline constexpr const char* kLogBadEscape = QT_TRANSLATE_NOOP(
+    "Norvane", "a backslash that is not followed by t, n, r or another backslash");
+inline constexpr const char* kLogUnknownOutcome =
+    QT_TRANSLATE_NOOP("Norvane", "\"%1\" is not an outcome word");
+inline constexpr const char* kLogRenamedWithoutFolder =
+    QT_TRANSLATE_NOOP("Norvane", "a renamed file without a folder");
+inline constexpr const char* kLogRenamedWithoutName =
+    QT_TRANSLATE_NOOP("Norvane", "a renamed file without an existing or a new name");
+inline constexpr const char* kLogNotAName =
+    QT_TRANSLATE_NOOP("Norvane", "the existing name \"%1\" is not a name within its folder");
+inline constexpr const char* kLogFolderNotAbsolute =
+    QT_TRANSLATE_NOOP("Norvane", "the folder \"%1\" is not an absolute path");
+inline constexpr const char* kLogNewNameNotUtf8 =
+    QT_TRANSLATE_NOOP("Norvane", "the new name is not valid UTF-8");
+// %1 is the JSON reader's own description of the fault.
+inline constexpr const char* kLogJsonSyntax = QT_TRANSLATE_NOOP("Norvane", "not valid JSON: %1");
+inline constexpr const char* kLogJsonNotArray =
+    QT_TRANSLATE_NOOP("Norvane", "a JSON log is an array of rows");
+inline constexpr const char* kLogJsonNotObject =
+    QT_TRANSLATE_NOOP("Norvane", "a row of a JSON log is an object");
+inline constexpr const char* kLogJsonBadKey =
+    QT_TRANSLATE_NOOP("Norvane", "the key \"%1\" is missing or is not a text");
+inline constexpr const char* kLogJsonBadBytes =
+    QT_TRANSLATE_NOOP("Norvane", "the key \"%1\" does not hold base64");
+inline constexpr const char* kCliNothingToUndo =
+    QT_TRANSLATE_NOOP("Norvane", "warning: the log \"%1\" names no renamed file");
+inline constexpr const char* kCliUndoWithFolder =
+    QT_TRANSLATE_NOOP("Norvane", "--undo reads its files from the log and takes no folder");
+inline constexpr const char* kCliUndoWithOption =
+    QT_TRANSLATE_NOOP("Norvane", "the option \"%1\" cannot be used with --undo");
 
 // Drag and drop wrapper
 inline constexpr const char* kDropInvalidWindow =
@@ -219,6 +282,7 @@ inline constexpr const char* kPlaceFileSystem = QT_TRANSLATE_NOOP("Norvane", "Fi
 inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "Norvane",
     "Usage: norvane-cli [OPTIONS] FOLDER...\n"
+    "       norvane-cli --undo LOG [--execute] [--format FORMAT]\n"
     "\n"
     "Renames music files by their names, as the Norvane window does. Lists the\n"
     "files in each FOLDER (a file stands for its folder), takes every name apart\n"
@@ -253,6 +317,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "      --replace TEXT       --replace there, as the window's \"Search & Replace\"\n"
     "                           does (see below)\n"
     "  -x, --execute            rename the files on disk\n"
+    "      --undo LOG           give the files renamed in LOG their old names back\n"
+    "                           (see below)\n"
     "  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)\n"
     "                           or json\n"
     "      --defaults           ignore the settings saved by the Norvane window\n"
@@ -274,6 +340,13 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "the new name of every file, or in its existing name when it has none; the\n"
     "files it changes read \"replaced (rename pending)\".\n"
     "\n"
+    "--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the\n"
+    "window saved as text, and lists every file the log says was renamed, the\n"
+    "last one first, to be given its old name back (\"undo pending\"). With\n"
+    "--execute the files are renamed back, and a name that is taken is never\n"
+    "replaced: each file then reads \"rename undone\" or \"error: undo failed: \"\n"
+    "and the reason. Names that are not valid UTF-8 come back byte for byte.\n"
+    "\n"
     "What the command line does not give comes from the settings the Norvane\n"
     "window saved; they are only read, never changed. With --defaults, or when\n"
     "nothing is saved, it comes from the defaults:\n"
@@ -293,7 +366,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "says in one word that is the same in every language: none, pending,\n"
     "already_in_format, no_new_name, not_input_format, process_failed, renamed,\n"
     "file_does_not_exist, new_file_exists, rename_failed, cancelled,\n"
-    "manual_pending, manual_cancelled or replaced.\n"
+    "manual_pending, manual_cancelled, replaced, undo_pending, undone or\n"
+    "undo_failed.\n"
     "\n"
     "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
     "\"error: ...\" status or the run failed, 2 for a usage error.\n"
@@ -303,7 +377,9 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "    norvane-cli -i \"Track# - Trackname\" -o \"Track#. Trackname\" ~/Music/Album\n"
     "  Rename a whole library, then show the rows that failed:\n"
     "    norvane-cli -x -f tsv ~/Music > renames.tsv\n"
-    "    awk -F'\\t' '$3 ~ /^error: /' renames.tsv\n");
+    "    awk -F'\\t' '$3 ~ /^error: /' renames.tsv\n"
+    "  Give those files their old names back:\n"
+    "    norvane-cli --undo renames.tsv --execute\n");
 inline constexpr const char* kCliVersion = QT_TRANSLATE_NOOP("Norvane", "norvane-cli %1");
 inline constexpr const char* kCliMessage = QT_TRANSLATE_NOOP("Norvane", "norvane-cli: %1");
 inline constexpr const char* kCliTryHelp =

@@ -104,7 +104,8 @@ void TestCliUsage::helpAndVersion() {
     for (const char* option :
          {"--in SCHEME", "--out SCHEME", "--ext EXT", "--all-files", "--no-recursive",
           "--keep-underscores", "--keep-extension-case", "--search TEXT", "--replace TEXT",
-          "--execute", "--format FORMAT", "--defaults", "--version", "Exit status", "Examples"})
+          "--execute", "--undo LOG", "--format FORMAT", "--defaults", "--version", "Exit status",
+          "Examples"})
         QVERIFY2(help.out.contains(option), option);
     // Every outcome word a script may meet in the JSON output is named.
     const QString words = QString::fromUtf8(help.out).simplified();

@@ -1,4 +1,4 @@
-#include "cli/RowBytes.h"
+#include "engine/RowBytes.h"
 
 #include "engine/ResultRow.h"
 

@@ -198,7 +198,7 @@ void TestSaveCopy::saveAsText() {
         "[" +
         folder.toUtf8() + "]\t\t\t\tnone\n" + kDone + "\t\talready in output format\t" +
         folder.toUtf8() + "\talready_in_format\n" + kLatin1 +
-        "\tAlbum - Music - 01 - Caf\xef\xbf\xbd.mp3\trenamed\t" + folder.toUtf8() + "\trenamed\n" +
+        "\tAlbum - Music - 01 - Caf\xc3\xa9.mp3\trenamed\t" + folder.toUtf8() + "\trenamed\n" +
         kMarkup + "\tAlbum - Music - 02 - <b>&amp; \"q\".mp3\trenamed\t" + folder.toUtf8() +
         "\trenamed\n";
     QCOMPARE(ReadAll(m_out->filePath(name)), expected);
@@ -209,7 +209,7 @@ void TestSaveCopy::saveAsText() {
 void TestSaveCopy::savedLogUndoneByTheCommandLine() {
     m_prompter.saveAnswer = m_out->filePath("renamelog.txt");
     button("BSave")->click();
-    QVERIFY(m_tree->exists("Music/Album/Album - Music - 01 - Caf\xef\xbf\xbd.mp3"));
+    QVERIFY(m_tree->exists("Music/Album/Album - Music - 01 - Caf\xc3\xa9.mp3"));
     cli::Runner runner;
     QVERIFY(runner.isValid());
     const cli::Outcome undo = runner.run({"--undo", m_prompter.saveAnswer, "-x"});

@@ -275,9 +275,9 @@ void TestMainWindow::settingsSavedAtCloseAndRestored() {
         control<QListWidget>(form, "LBOut1")->setCurrentRow(3);
         control<QLineEdit>(form, "EInDivider1")->setText(" _ ");
         control<QLineEdit>(form, "EOutDivider4")->setText("");
-        // The window at its smallest width, which is also the widest it
-        // can be on a screen narrower than that.
-        const QSize size(form.minimumSizeHint().width(), 400);
+        // The window at its smallest, which is also the largest it can be
+        // on a screen smaller than that.
+        const QSize size = form.minimumSizeHint();
         form.setGeometry(40, 50, size.width(), size.height());
         QTRY_COMPARE(form.normalGeometry().size(), size);
         normal = form.normalGeometry();

@@ -1,6 +1,7 @@
 #include "engine/ExecuteRun.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
+#include "engine/NoReplaceSupport.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -43,7 +45,8 @@ private:
 // The folder of the rows being executed, opened once for all its files: each
 // test and rename then names the file within it, and the kernel does not walk
 // the whole path again for every call. The rows of a folder follow each other.
-// A folder that cannot be opened is addressed by path, as before.
+// A folder that cannot be opened is addressed by path, as before. Its device
+// tells which file system its renames go to.
 class OpenFolder {
 public:
     OpenFolder() = default;
@@ -61,9 +64,15 @@ public:
             m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (m_fd < 0)
             m_fd = AT_FDCWD;
+        struct stat st {};
+        m_device.reset();
+        if (m_fd >= 0 && ::fstat(m_fd, &st) == 0)
+            m_device = static_cast<quint64>(st.st_dev);
         m_path = folder;
         return m_fd;
     }
+    // The device of the folder last opened; none when it could not be opened.
+    std::optional<quint64> device() const { return m_device; }
 
 private:
     void close() {
@@ -75,6 +84,38 @@ private:
 
     QByteArray m_path;
     int m_fd = AT_FDCWD;
+    std::optional<quint64> m_device;
+};
+
+// The renames of one run: each file system is asked for the no-replace flag
+// until it refuses it once.
+class Renamer {
+public:
+    int renameNoReplace(const OpenFolder& open, int dir, const QByteArray& oldAt,
+                        const QByteArray& newAt) {
+        bool refused = false;
+        const int error = RenameNoReplaceAt(dir, oldAt, newAt, methodFor(open), &refused);
+        learn(open, refused);
+        return error;
+    }
+    int safeRename(const OpenFolder& open, int dir, const QByteArray& oldAt,
+                   const QByteArray& newAt) {
+        bool refused = false;
+        const int error = SafeRenameAt(dir, oldAt, newAt, methodFor(open), &refused);
+        learn(open, refused);
+        return error;
+    }
+
+private:
+    RenameMethod methodFor(const OpenFolder& open) const {
+        return open.device() ? m_support.methodFor(*open.device()) : RenameMethod::Automatic;
+    }
+    void learn(const OpenFolder& open, bool refused) {
+        if (refused && open.device())
+            m_support.noteRefused(*open.device());
+    }
+
+    NoReplaceSupport m_support;
 };
 
 // The execute decisions, in their order, for one row: no file at either path;
@@ -82,7 +123,7 @@ private:
 // case asks the disk least: the no-replace rename itself tells that the new
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
-RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
+RowOutcome ExecuteRowIn(OpenFolder& open, Renamer& renamer, const ResultRow& row) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
@@ -94,21 +135,21 @@ RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
 
     const bool oldExists = FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
-        const int error = RenameNoReplaceAt(dir, oldAt, newAt);
+        const int error = renamer.renameNoReplace(open, dir, oldAt, newAt);
         if (error == 0)
             return RowOutcome::Renamed;
         if (FileExistsAt(dir, newAt) &&
             !SameNameIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
             return RowOutcome::NewFileExists;
         // A taken name may still be the file itself under another case.
-        if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)
+        if (error == EEXIST && renamer.safeRename(open, dir, oldAt, newAt) == 0)
             return RowOutcome::Renamed;
         return RowOutcome::RenameFailed;
     }
     const bool newExists = newName && FileExistsAt(dir, newAt);
     if (!oldExists && !newExists)
         return RowOutcome::FileDoesNotExist;
-    if (newName && SafeRenameAt(dir, oldAt, newAt) == 0)
+    if (newName && renamer.safeRename(open, dir, oldAt, newAt) == 0)
         return RowOutcome::Renamed;
     return RowOutcome::RenameFailed;
 }
@@ -116,6 +157,7 @@ RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
 void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection) {
     const StatusTexts texts;
     OpenFolder open;
+    Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
         if (selection && !selection->isSelected(i))
@@ -124,7 +166,7 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         const ResultRow& row = model.row(i);
         if (row.isFolderRow() || !row.hasProposal())
             continue;
-        const RowOutcome outcome = ExecuteRowIn(open, row);
+        const RowOutcome outcome = ExecuteRowIn(open, renamer, row);
         ResultRow& target = model.mutableRow(i);
         target.status = texts.of(outcome);
         target.outcome = outcome;

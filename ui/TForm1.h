@@ -17,6 +17,7 @@ class PageGuard;
 class Prompter;
 class QAction;
 class QMenu;
+class QShortcut;
 class ResultModel;
 class TFileDragDrop;
 class TPathDialog;
@@ -65,6 +66,8 @@ public:
     void WMScanFolders(int first, int last, const QString& path = {});
     void BDeleteClick();
     void BRefreshClick();
+    // Stops the scan that runs (the button BStop and Esc).
+    void BStopClick();
 
     // The results list commands.
     void LVResultsChange();
@@ -91,6 +94,7 @@ public:
     void resumeResultsRedraw() override;
     QStringList extensionLines() override;
     void setExtensionLines(const QStringList& lines) override;
+    void skippedSystemFolder(const QString& folder, const QString& fileSystem) override;
     void updateFileCountLabels() override;
     void showProgressBar() override;
     void setProgressPosition(int position) override;
@@ -112,6 +116,7 @@ private:
     // Connects a signal to a member handler run under guarded().
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void setUpScanStop();
     void scanEnded();
     void clearManualRenameState();
     void refillManualRename();
@@ -139,6 +144,9 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
+    QShortcut* m_stopShortcut = nullptr;
+    // What the scans that run now said of folders they did not enter.
+    QStringList m_skippedFolders;
 
     // Manual rename and Search & Replace state.
     int ManualRenameItem = -1;

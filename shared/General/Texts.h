@@ -375,6 +375,18 @@ inline constexpr const char* kWindowFolderNotUtf8 =
                       "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
                       "give a folder above it");
 
+// Stopping a scan, and the pseudo file systems a scan does not enter
+inline constexpr const char* kStop = QT_TRANSLATE_NOOP("Norvane", "Stop");
+inline constexpr const char* kTipStop = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Stop the scan once the folder being listed is done (Esc); the files found so far stay");
+inline constexpr const char* kScanStopped =
+    QT_TRANSLATE_NOOP("Norvane", "Scan stopped: the list shows the files found so far.");
+// %1 is the folder, %2 the type of its file system, such as "proc".
+inline constexpr const char* kSystemFolderSkipped = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "%1 was not scanned: it is on the system file system \"%2\", which holds no music files.");
+
 }  // namespace Texts
 
 // The text of a table entry in the user's language.

@@ -774,5 +774,21 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <source>File System</source>
         <translation>Système de fichiers</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop the scan once the folder being listed is done (Esc); the files found so far stay</source>
+        <translation>Arrête l’analyse dès que le dossier en cours de lecture est terminé (Échap)&#x202f;; les fichiers déjà trouvés restent</translation>
+    </message>
+    <message>
+        <source>Scan stopped: the list shows the files found so far.</source>
+        <translation>Analyse arrêtée&#xa0;: la liste montre les fichiers trouvés jusqu’ici.</translation>
+    </message>
+    <message>
+        <source>%1 was not scanned: it is on the system file system &quot;%2&quot;, which holds no music files.</source>
+        <translation>%1 n’a pas été analysé&#xa0;: il se trouve sur le système de fichiers système «&#xa0;%2&#xa0;», qui ne contient aucun fichier musical.</translation>
+    </message>
 </context>
 </TS>

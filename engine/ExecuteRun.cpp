@@ -6,6 +6,7 @@
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
 #include "engine/OpenFolder.h"
+#include "engine/NoReplaceSupport.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -38,12 +39,44 @@ private:
     QString m_renameFailed = Text(Texts::kStatusRenameFailed);
 };
 
+// The renames of one run: each file system is asked for the no-replace flag
+// until it refuses it once.
+class Renamer {
+public:
+    int renameNoReplace(const OpenFolder& open, int dir, const QByteArray& oldAt,
+                        const QByteArray& newAt) {
+        bool refused = false;
+        const int error = RenameNoReplaceAt(dir, oldAt, newAt, methodFor(open), &refused);
+        learn(open, refused);
+        return error;
+    }
+    int safeRename(const OpenFolder& open, int dir, const QByteArray& oldAt,
+                   const QByteArray& newAt) {
+        bool refused = false;
+        const int error = SafeRenameAt(dir, oldAt, newAt, methodFor(open), &refused);
+        learn(open, refused);
+        return error;
+    }
+
+private:
+    RenameMethod methodFor(const OpenFolder& open) const {
+        return open.device() ? m_support.methodFor(*open.device()) : RenameMethod::Automatic;
+    }
+    void learn(const OpenFolder& open, bool refused) {
+        if (refused && open.device())
+            m_support.noteRefused(*open.device());
+    }
+
+    NoReplaceSupport m_support;
+};
+
 // The execute decisions, in their order, for one row: no file at either path;
 // a file at both that differ not only in case; else the rename. The common
 // case asks the disk least: the no-replace rename itself tells that the new
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
-RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row, UndoEntry& done) {
+RowOutcome ExecuteRowIn(OpenFolder& open, Renamer& renamer, const ResultRow& row,
+                         UndoEntry& done) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
@@ -58,7 +91,7 @@ RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row, UndoEntry& done)
 
     const bool oldExists = FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
-        const int error = RenameNoReplaceAt(dir, oldAt, newAt);
+        const int error = renamer.renameNoReplace(open, dir, oldAt, newAt);
         if (error == 0)
             return RowOutcome::Renamed;
         // Both names are in the same folder, whose own name (UTF-8 or not) is
@@ -66,14 +99,14 @@ RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row, UndoEntry& done)
         if (FileExistsAt(dir, newAt) && !SameNameIgnoringCase(existing, *newName))
             return RowOutcome::NewFileExists;
         // A taken name may still be the file itself under another case.
-        if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)
+        if (error == EEXIST && renamer.safeRename(open, dir, oldAt, newAt) == 0)
             return RowOutcome::Renamed;
         return RowOutcome::RenameFailed;
     }
     const bool newExists = newName && FileExistsAt(dir, newAt);
     if (!oldExists && !newExists)
         return RowOutcome::FileDoesNotExist;
-    if (newName && SafeRenameAt(dir, oldAt, newAt) == 0)
+    if (newName && renamer.safeRename(open, dir, oldAt, newAt) == 0)
         return RowOutcome::Renamed;
     return RowOutcome::RenameFailed;
 }
@@ -84,6 +117,7 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
     OpenFolder open;
     if (renamed)
         renamed->clear();
+    Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
         if (selection && !selection->isSelected(i))
@@ -94,7 +128,7 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
             continue;
         UndoEntry done;
         done.row = i;
-        const RowOutcome outcome = ExecuteRowIn(open, row, done);
+        const RowOutcome outcome = ExecuteRowIn(open, renamer, row, done);
         if (renamed && outcome == RowOutcome::Renamed)
             renamed->append(std::move(done));
         ResultRow& target = model.mutableRow(i);

@@ -10,6 +10,7 @@
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
 #include "engine/NameSorter.h"
+#include "engine/PseudoFileSystem.h"
 #include "engine/ResultModel.h"
 #include "engine/WindowServices.h"
 
@@ -159,6 +160,13 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
     // The window handles its events during the scan; a copy keeps the
     // positions valid even if the caller's list changes meanwhile.
     const QStringList folders = inputFolders;
+    if (m_depth == 0)
+        m_stopRequested = false;
+    ++m_depth;
+    struct DepthGuard {
+        int& depth;
+        ~DepthGuard() { --depth; }
+    } depthGuard{m_depth};
     ScanCleanup cleanup(m_services);
     const bool full = first < 0 || last < 0;
     if (full) {
@@ -189,7 +197,7 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
     {
         // The rows listed so far reach the model also when the scan fails.
         PendingRowsGuard pending(*this);
-        for (int p = first; p <= last; ++p) {
+        for (int p = first; p <= last && !m_stopRequested; ++p) {
             Walk walk{folders.at(p), {}, options, filter, locale, NameSorter(locale), {}, {}};
             // One trailing "/" goes, but the root stays "/".
             if (walk.base.size() > 1 && walk.base.endsWith(u'/'))
@@ -200,6 +208,11 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
         pending.appendNow();
     }
     cleanup.finish();
+}
+
+void FileScanner::requestStop() {
+    if (m_depth > 0)
+        m_stopRequested = true;
 }
 
 void FileScanner::appendPendingRows() {
@@ -218,17 +231,28 @@ struct FileScanner::Listing {
     QStringList folderNames;
     QList<QByteArray> folderBytes;
     QList<bool> folderNotUtf8;
+    QString pseudoFileSystem;
 };
 
-bool FileScanner::listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed) {
+FileScanner::ListOutcome FileScanner::listFolder(Walk& walk, const QByteArray& pathBytes,
+                                                 Listing& listed) {
     // Closed before the subfolders are walked, so that deep trees do not
     // hold a listing open per level.
     FolderListing listing(pathBytes);
     listed.id = listing.id();
-    // A link back to a folder of the current branch would never end.
-    if (listing.isOpen() &&
-        std::find(walk.branch.begin(), walk.branch.end(), listed.id) != walk.branch.end())
-        return false;
+    if (listing.isOpen()) {
+        // A link back to a folder of the current branch would never end.
+        if (std::find(walk.branch.begin(), walk.branch.end(), listed.id) != walk.branch.end())
+            return ListOutcome::OnBranch;
+        // Only a folder on another device than its parent can start another
+        // file system: the file system's type is asked at such a crossing
+        // alone, and for the input folder itself.
+        if (walk.branch.empty() || walk.branch.back().device != listed.id.device) {
+            listed.pseudoFileSystem = PseudoFileSystemOf(listing.descriptor());
+            if (!listed.pseudoFileSystem.isEmpty())
+                return ListOutcome::SystemFolder;
+        }
+    }
     FolderEntry entry;
     while (listing.next(entry)) {
         if (entry.isFolder) {
@@ -250,7 +274,7 @@ bool FileScanner::listFolder(Walk& walk, const QByteArray& pathBytes, Listing& l
         if (walk.options.totalSize)
             listed.size += listing.sizeOf(entry.name);
     }
-    return true;
+    return ListOutcome::Listed;
 }
 
 QVector<ResultRow> FileScanner::folderRows(Walk& walk, const QString& label,
@@ -291,18 +315,29 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
     m_services.processPendingMessages();
 
     Listing listed;
-    if (!listFolder(walk, pathBytes, listed))
+    const ListOutcome outcome = listFolder(walk, pathBytes, listed);
+    if (outcome == ListOutcome::OnBranch)
+        return;
+    // A subfolder on a pseudo file system is left out without a word; an
+    // input folder there keeps its row, and the window says why it is empty.
+    if (outcome == ListOutcome::SystemFolder && !isBase)
         return;
     m_pendingRows.append(folderRows(walk, isBase ? walk.base : relative,
                                     isBase ? walk.baseBytes : relativeBytes, path, pathBytes,
                                     relativeNotUtf8, listed));
+    if (outcome == ListOutcome::SystemFolder) {
+        m_services.skippedSystemFolder(path, listed.pseudoFileSystem);
+        return;
+    }
     m_fileCount += static_cast<int>(listed.fileNames.size());
     m_totalSize += listed.size;
 
-    if (listed.folderNames.isEmpty())
+    if (listed.folderNames.isEmpty() || m_stopRequested)
         return;
     walk.branch.push_back(listed.id);
     for (qsizetype i : walk.sorter.sortedOrder(listed.folderNames)) {
+        if (m_stopRequested)
+            break;
         const bool notUtf8 = relativeNotUtf8 || listed.folderNotUtf8.at(i);
         if (isBase)
             ScanFolder(walk, listed.folderNames.at(i), listed.folderBytes.at(i), notUtf8);

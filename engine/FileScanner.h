@@ -38,17 +38,26 @@ public:
     void ScanInputFolders(const QStringList& inputFolders, int first, int last,
                           const ScanOptions& options);
 
+    // Asked while a scan runs (from the window's events, which the scan
+    // handles once a folder): the scan ends once the folder it is listing is
+    // done. Its rows and totals stay. A request when no scan runs does nothing.
+    void requestStop();
+    bool isScanning() const { return m_depth > 0; }
+    // Whether the last scan ended on a request rather than at its end.
+    bool wasStopped() const { return m_stopRequested; }
+
 private:
     struct Walk;
     struct Listing;
     class PendingRowsGuard;
+    enum class ListOutcome { Listed, OnBranch, SystemFolder };
     // Lists one folder and walks its subfolders, depth first. relativeNotUtf8
     // says that a name of the relative path is not UTF-8.
     void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes,
                     bool relativeNotUtf8);
-    // The files and subfolders of one folder; false for a folder that is
-    // already being walked higher up the branch.
-    static bool listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
+    // The files and subfolders of one folder; nothing for a folder that is
+    // already being walked higher up the branch, or on a pseudo file system.
+    static ListOutcome listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
     // The folder's row "[label]", then its files sorted by name.
     static QVector<ResultRow> folderRows(Walk& walk, const QString& label,
                                          const QByteArray& labelBytes, const QString& path,
@@ -61,6 +70,9 @@ private:
     WindowServices& m_services;
     int m_fileCount = 0;
     qint64 m_totalSize = 0;
+    // Scans run inside each other (a scan posted during a scan); a stop ends them all.
+    int m_depth = 0;
+    bool m_stopRequested = false;
     // The rows of the folders listed since the scan began, not yet in the
     // model. A view lays out all its rows again after each insert it is told
     // of while it handles events, so inserts made between the scan's pauses

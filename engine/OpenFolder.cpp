@@ -1,5 +1,6 @@
 #include "engine/OpenFolder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "engine/FolderListing.h"
@@ -12,6 +13,10 @@ int OpenFolder::descriptorFor(const QByteArray& folder) {
         m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0)
         m_fd = AT_FDCWD;
+    struct stat st {};
+    m_device.reset();
+    if (m_fd >= 0 && ::fstat(m_fd, &st) == 0)
+        m_device = static_cast<quint64>(st.st_dev);
     m_path = folder;
     return m_fd;
 }

@@ -3,11 +3,14 @@
 #include <fcntl.h>
 
 #include <QByteArray>
+#include <QtGlobal>
+#include <optional>
 
 // The folder of the rows being renamed, opened once for all its files: each
 // test and rename then names the file within it, and the kernel does not walk
 // the whole path again for every call. The rows of a folder follow each other.
-// A folder that cannot be opened is addressed by path.
+// A folder that cannot be opened is addressed by path. Its device tells
+// which file system its renames go to.
 class OpenFolder {
 public:
     OpenFolder() = default;
@@ -21,6 +24,9 @@ public:
 
     // How a name within folder is given to the calls on descriptor: the name
     // itself, or the folder and the name joined when there is no descriptor.
+    // The device of the folder last opened; none when it could not be opened.
+    std::optional<quint64> device() const { return m_device; }
+
     static QByteArray at(int descriptor, const QByteArray& folder, const QByteArray& name);
 
 private:
@@ -28,4 +34,5 @@ private:
 
     QByteArray m_path;
     int m_fd = AT_FDCWD;
+    std::optional<quint64> m_device;
 };

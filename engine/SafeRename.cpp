@@ -91,17 +91,34 @@ bool OldNameIsOnlyASpellingOfNew(int dir, const QByteArray& oldPath, const QByte
            !ListingHolds(dir, FolderOf(oldPath), NameOf(oldPath));
 }
 
-// Creates the new name exclusively, so that nobody else holds it, and renames
-// onto that empty reservation. A bare rename onto a name that is not ours
-// could replace somebody's file.
-int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
-    const int fd = ::openat(dir, newPath.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+// Creates the new name exclusively, as an empty file of our own, and tells
+// what it is on disk, so that it is removed again only while it is still
+// ours. mknodat makes the file in one call, with no descriptor to close; on
+// a FUSE file system that spares the daemon an open, a flush and a release.
+// Where it is refused (a container's filter), an exclusive open does the same.
+int ReserveName(int dir, const QByteArray& path, struct stat& reserved, bool& known) {
+    if (::mknodat(dir, path.constData(), S_IFREG | 0600, 0) == 0) {
+        known = ::fstatat(dir, path.constData(), &reserved, AT_SYMLINK_NOFOLLOW) == 0;
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    const int fd =
+        ::openat(dir, path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    struct stat reserved {};
-    const bool known = ::fstat(fd, &reserved) == 0;
+    known = ::fstat(fd, &reserved) == 0;
     ::close(fd);
+    return 0;
+}
+
+// Renames onto an empty reservation of the new name. A bare rename onto a
+// name that is not ours could replace somebody's file.
+int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
+    struct stat reserved {};
+    bool known = false;
+    if (const int error = ReserveName(dir, newPath, reserved, known))
+        return error;
     int error = ENOENT;
     if (!OldNameIsOnlyASpellingOfNew(dir, oldPath, newPath)) {
         if (::renameat(dir, oldPath.constData(), dir, newPath.constData()) == 0)
@@ -117,14 +134,17 @@ int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& 
     return error;
 }
 
+// method is Automatic until the file system refused the flag; then it
+// becomes ReserveNewName, and the caller's later renames there skip the call.
 int RenameNoReplace(int dir, const QByteArray& oldPath, const QByteArray& newPath,
-                    RenameMethod method) {
+                    RenameMethod& method) {
     if (method == RenameMethod::Automatic) {
         const int error = RenameNoReplaceCall(dir, oldPath, newPath);
         // EINVAL, ENOSYS and EPERM mean the flag itself was refused (exFAT
         // through FUSE, old kernels, container filters).
         if (error != EINVAL && error != ENOSYS && error != EPERM)
             return error;
+        method = RenameMethod::ReserveNewName;
     }
     return RenameOntoReservation(dir, oldPath, newPath);
 }
@@ -141,7 +161,7 @@ QByteArray TemporaryPath(const QByteArray& folder) {
 // A case-only change where the file system ignores case: the new spelling
 // already names the file itself, so it moves aside first.
 int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray& newPath,
-                           RenameMethod method) {
+                           RenameMethod& method) {
     const QByteArray folder = FolderOf(oldPath);
     QByteArray temporary;
     int error = EEXIST;
@@ -155,6 +175,23 @@ int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray&
     if (error != 0)
         RenameNoReplace(dir, temporary, oldPath, method);
     return error;
+}
+
+int SafeRenameLearning(int dir, const QByteArray& oldName, const QByteArray& newName,
+                       RenameMethod& method) {
+    if (!IsUsablePath(oldName) || !IsUsablePath(newName))
+        return oldName.size() >= PATH_MAX || newName.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
+    if (oldName == newName)
+        return EEXIST;
+    const int error = RenameNoReplace(dir, oldName, newName, method);
+    if (error != EEXIST)
+        return error;
+    const QByteArray newFolder = FolderOf(newName);
+    if (newFolder != FolderOf(oldName) || !DiffersOnlyInCase(NameOf(oldName), NameOf(newName)))
+        return error;
+    if (ListingHolds(dir, newFolder, NameOf(newName)))
+        return error;
+    return RenameThroughTemporary(dir, oldName, newName, method);
 }
 
 }  // namespace
@@ -197,27 +234,27 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
 }
 
 int RenameNoReplaceAt(int folder, const QByteArray& oldName, const QByteArray& newName,
-                      RenameMethod method) {
+                      RenameMethod method, bool* flagRefused) {
     if (!IsUsablePath(oldName) || !IsUsablePath(newName))
         return oldName.size() >= PATH_MAX || newName.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
     // A name is never renamed onto itself: the new name is taken, by the
     // file itself, and the reservation would be renamed onto itself.
     if (oldName == newName)
         return EEXIST;
-    return RenameNoReplace(folder, oldName, newName, method);
+    const RenameMethod asked = method;
+    const int error = RenameNoReplace(folder, oldName, newName, method);
+    if (flagRefused != nullptr)
+        *flagRefused = method != asked;
+    return error;
 }
 
 int SafeRenameAt(int folder, const QByteArray& oldName, const QByteArray& newName,
-                 RenameMethod method) {
-    const int error = RenameNoReplaceAt(folder, oldName, newName, method);
-    if (error != EEXIST)
-        return error;
-    const QByteArray newFolder = FolderOf(newName);
-    if (newFolder != FolderOf(oldName) || !DiffersOnlyInCase(NameOf(oldName), NameOf(newName)))
-        return error;
-    if (ListingHolds(folder, newFolder, NameOf(newName)))
-        return error;
-    return RenameThroughTemporary(folder, oldName, newName, method);
+                 RenameMethod method, bool* flagRefused) {
+    const RenameMethod asked = method;
+    const int error = SafeRenameLearning(folder, oldName, newName, method);
+    if (flagRefused != nullptr)
+        *flagRefused = method != asked;
+    return error;
 }
 
 int SafeRename(const QByteArray& oldPath, const QByteArray& newPath, RenameMethod method) {

@@ -1079,5 +1079,21 @@ Beispiele:
         <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
         <translation>der Ersatz „%1“ enthält ein Zeichen, das in einem Namen auf FAT, exFAT oder NTFS nicht stehen darf (: * ? &quot; &lt; &gt; | \ / oder ein Steuerzeichen)</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop the scan once the folder being listed is done (Esc); the files found so far stay</source>
+        <translation>Beendet die Suche, sobald der gerade gelesene Ordner fertig ist (Esc); die bisher gefundenen Dateien bleiben</translation>
+    </message>
+    <message>
+        <source>Scan stopped: the list shows the files found so far.</source>
+        <translation>Suche angehalten: Die Liste zeigt die bisher gefundenen Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 was not scanned: it is on the system file system &quot;%2&quot;, which holds no music files.</source>
+        <translation>%1 wurde nicht durchsucht: Der Ordner liegt auf dem Systemdateisystem „%2“, das keine Musikdateien enthält.</translation>
+    </message>
 </context>
 </TS>

@@ -1077,5 +1077,21 @@ Ejemplos:
         <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
         <translation>el reemplazo «%1» contiene un carácter que no puede estar en un nombre en FAT, exFAT o NTFS (: * ? &quot; &lt; &gt; | \ / o un carácter de control)</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop the scan once the folder being listed is done (Esc); the files found so far stay</source>
+        <translation>Detiene el examen en cuanto termina la carpeta que se está leyendo (Esc); los archivos encontrados hasta ahora se quedan</translation>
+    </message>
+    <message>
+        <source>Scan stopped: the list shows the files found so far.</source>
+        <translation>Examen detenido: la lista muestra los archivos encontrados hasta ahora.</translation>
+    </message>
+    <message>
+        <source>%1 was not scanned: it is on the system file system &quot;%2&quot;, which holds no music files.</source>
+        <translation>%1 no se ha examinado: está en el sistema de archivos del sistema «%2», que no contiene archivos de música.</translation>
+    </message>
 </context>
 </TS>

@@ -1080,5 +1080,21 @@ Exemples&#xa0;:
         <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
         <translation>le remplacement «&#xa0;%1&#xa0;» contient un caractère interdit dans un nom sur FAT, exFAT ou NTFS (: * ? &quot; &lt; &gt; | \ / ou un caractère de contrôle)</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop the scan once the folder being listed is done (Esc); the files found so far stay</source>
+        <translation>Arrête l’analyse dès que le dossier en cours de lecture est terminé (Échap)&#x202f;; les fichiers déjà trouvés restent</translation>
+    </message>
+    <message>
+        <source>Scan stopped: the list shows the files found so far.</source>
+        <translation>Analyse arrêtée&#xa0;: la liste montre les fichiers trouvés jusqu’ici.</translation>
+    </message>
+    <message>
+        <source>%1 was not scanned: it is on the system file system &quot;%2&quot;, which holds no music files.</source>
+        <translation>%1 n’a pas été analysé&#xa0;: il se trouve sur le système de fichiers système «&#xa0;%2&#xa0;», qui ne contient aucun fichier musical.</translation>
+    </message>
 </context>
 </TS>

@@ -40,6 +40,7 @@ TForm1::TForm1(Prompter* prompter, QWidget* parent)
     setUpLayout();
     setUpResultsList();
     connectControls();
+    setUpScanStop();
     guarded([this] { FormCreate(); });
 }
 

@@ -20,6 +20,7 @@ class PageGuard;
 class Prompter;
 class QAction;
 class QMenu;
+class QShortcut;
 class ResultModel;
 struct ResultRow;
 class TFileDragDrop;
@@ -80,6 +81,8 @@ public:
     void WMScanFolders(int first, int last, const QString& path = {});
     void BDeleteClick();
     void BRefreshClick();
+    // Stops the scan that runs (the button BStop and Esc).
+    void BStopClick();
 
     // The results list commands.
     void LVResultsChange();
@@ -107,6 +110,7 @@ public:
     void resumeResultsRedraw() override;
     QStringList extensionLines() override;
     void setExtensionLines(const QStringList& lines) override;
+    void skippedSystemFolder(const QString& folder, const QString& fileSystem) override;
     void updateFileCountLabels() override;
     void showProgressBar() override;
     void setProgressPosition(int position) override;
@@ -130,6 +134,7 @@ private:
     // Connects a signal to a member handler run under guarded().
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void setUpScanStop();
     void scanEnded();
     void clearManualRenameState();
     void refillManualRename();
@@ -165,6 +170,9 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
+    QShortcut* m_stopShortcut = nullptr;
+    // What the scans that run now said of folders they did not enter.
+    QStringList m_skippedFolders;
 
     UndoSet m_undo;
 

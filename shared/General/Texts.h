@@ -529,6 +529,17 @@ inline constexpr const char* kCliBadSafeReplacement = QT_TRANSLATE_NOOP(
     "Norvane",
     "the replacement \"%1\" holds a character that cannot be in a name on FAT, exFAT or NTFS "
     "(: * ? \" < > | \\ / or a control character)");
+// Stopping a scan, and the pseudo file systems a scan does not enter
+inline constexpr const char* kStop = QT_TRANSLATE_NOOP("Norvane", "Stop");
+inline constexpr const char* kTipStop = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Stop the scan once the folder being listed is done (Esc); the files found so far stay");
+inline constexpr const char* kScanStopped =
+    QT_TRANSLATE_NOOP("Norvane", "Scan stopped: the list shows the files found so far.");
+// %1 is the folder, %2 the type of its file system, such as "proc".
+inline constexpr const char* kSystemFolderSkipped = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "%1 was not scanned: it is on the system file system \"%2\", which holds no music files.");
 
 }  // namespace Texts
 

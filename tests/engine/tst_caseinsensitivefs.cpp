@@ -1,7 +1,9 @@
 #include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void executeThenUndo_data();
     void executeThenUndo();
     void randomProposalsKeepEveryFile();
+    void refusedFlagLearnedPerFileSystem();
 
 private:
     QByteArray m_folder;
@@ -260,6 +263,71 @@ void TestCaseInsensitiveFs::randomProposalsKeepEveryFile() {
             QCOMPARE(disk::ReadFile(disk::Join(folder, name)), contents[i]);
         }
     }
+}
+
+namespace {
+
+// The names created in a folder while it is watched: a rename with the
+// no-replace flag creates none, the reservation of a new name creates it.
+class CreationWatch {
+public:
+    explicit CreationWatch(const QByteArray& folder)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        if (m_fd >= 0)
+            m_watch = ::inotify_add_watch(m_fd, folder.constData(), IN_CREATE);
+    }
+    ~CreationWatch() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isReady() const { return m_fd >= 0 && m_watch >= 0; }
+    QList<QByteArray> created() {
+        QList<QByteArray> names;
+        alignas(inotify_event) char buffer[8192];
+        ssize_t n;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                if (event->len > 0)
+                    names.append(QByteArray(event->name));
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return names;
+    }
+
+private:
+    int m_fd;
+    int m_watch = -1;
+};
+
+}  // namespace
+
+// One run over the exFAT image and a folder on the machine's own file system,
+// rows of both taking turns: the image refuses the no-replace flag, and the
+// run learns that for the image alone. The other file system still renames
+// with the flag (no name is created there), and on both nothing is replaced.
+void TestCaseInsensitiveFs::refusedFlagLearnedPerFileSystem() {
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    const QByteArray other = QFile::encodeName(local.path());
+    QVERIFY(disk::Build(m_folder, {"a.mp3:A", "c.mp3:C", "taken.mp3:T"}));
+    QVERIFY(disk::Build(other, {"b.mp3:B", "d.mp3:D", "taken.mp3:T"}));
+    CreationWatch watch(other);
+    QVERIFY(watch.isReady());
+    ResultModel model;
+    model.appendRows({FileRow(m_folder, "a.mp3", "a2.mp3"), FileRow(other, "b.mp3", "b2.mp3"),
+                      FileRow(m_folder, "c.mp3", "taken.mp3"), FileRow(other, "d.mp3", "d2.mp3"),
+                      FileRow(other, "taken.mp3", "b2.mp3"),
+                      FileRow(m_folder, "taken.mp3", "t2.mp3")});
+    RecordingServices services;
+    ExecuteRows(model, services);
+    const QStringList statuses = {kRenamed, kRenamed, kExists, kRenamed, kExists, kRenamed};
+    for (int i = 0; i < statuses.size(); ++i)
+        QCOMPARE(model.row(i).status, statuses[i]);
+    QCOMPARE(disk::Describe(m_folder), QStringList({"a2.mp3:A", "c.mp3:C", "t2.mp3:T"}));
+    QCOMPARE(disk::Describe(other), QStringList({"b2.mp3:B", "d2.mp3:D", "taken.mp3:T"}));
+    QCOMPARE(watch.created(), QList<QByteArray>());
 }
 
 QTEST_GUILESS_MAIN(TestCaseInsensitiveFs)

@@ -24,6 +24,7 @@ enum class Option {
     Search,
     Replace,
     Execute,
+    Check,
     Format,
     Defaults,
     Help,
@@ -48,6 +49,7 @@ constexpr OptionEntry kOptions[] = {
     {Option::Search, 0, "search", true},
     {Option::Replace, 0, "replace", true},
     {Option::Execute, 'x', "execute", false},
+    {Option::Check, 0, "check", false},
     {Option::Format, 'f', "format", true},
     {Option::Defaults, 0, "defaults", false},
     {Option::Help, 'h', "help", false},
@@ -120,6 +122,9 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
             break;
         case Option::Execute:
             options.execute = true;
+            break;
+        case Option::Check:
+            options.check = true;
             break;
         case Option::Format: {
             const std::optional<OutputFormat> format = ParseOutputFormat(value);

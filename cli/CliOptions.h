@@ -27,6 +27,7 @@ struct CliOptions {
     // --search and --replace: the k-th --search with the k-th --replace, in order.
     QList<CliReplacement> replacements;
     bool execute = false;  // -x, --execute
+    bool check = false;    // --check
     std::optional<OutputFormat> format;
     bool defaults = false;
     bool help = false;

@@ -14,6 +14,7 @@
 #include "cli/CliSettings.h"
 #include "cli/InputFolderSet.h"
 #include "cli/OutputFormat.h"
+#include "cli/SchemeText.h"
 #include "cli/UsageError.h"
 #include "engine/CommandError.h"
 #include "engine/ExecuteRun.h"
@@ -21,6 +22,7 @@
 #include "engine/ProcessRun.h"
 #include "engine/ResultModel.h"
 #include "engine/SearchReplace.h"
+#include "engine/check/RenameCheck.h"
 #include "shared/General/Texts.h"
 
 namespace {
@@ -93,6 +95,33 @@ void ReplaceTexts(ResultModel& model, const CliOptions& options, CliServices& se
     }
 }
 
+// A dry run in which no name fits the existing filename scheme most likely
+// has the wrong scheme: worth a word, since every row says so only on its own.
+void WarnWhenNothingFits(const ResultModel& model, const CliSettings& settings) {
+    bool anyFile = false;
+    for (const ResultRow& row : model.rows()) {
+        if (row.isFolderRow())
+            continue;
+        if (row.outcome != RowOutcome::NotInputFormat)
+            return;
+        anyFile = true;
+    }
+    if (anyFile)
+        PrintError(Text(Texts::kCliNothingFits).arg(SchemeTextOf(settings.process.existingScheme)));
+}
+
+void PrintCheckSummary(const CheckCounts& counts) {
+    const QString line =
+        counts.mayFail == 0
+            ? Text(Texts::kCliCheckSummary).arg(counts.willFail).arg(counts.proposals)
+            : Text(Texts::kCliCheckSummaryWarnings)
+                  .arg(counts.willFail)
+                  .arg(counts.proposals)
+                  .arg(counts.mayFail);
+    const QByteArray bytes = (line + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
 int Run(const CliOptions& options) {
     CliSettings settings = options.defaults ? DefaultCliSettings() : SavedCliSettings();
     ApplyOptions(settings, options);
@@ -113,17 +142,28 @@ int Run(const CliOptions& options) {
     services.beginStep(CliServices::Step::Process);
     ProcessRows(model, settings.process, services);
     ReplaceTexts(model, options, services);
+    if (!options.execute)
+        WarnWhenNothingFits(model, settings);
+    // Before anything is renamed, so that the reasons explain what fails.
+    CheckCounts counts;
+    if (options.check || format == OutputFormat::Json) {
+        services.endStep();
+        counts = CheckRows(model);
+    }
     if (options.execute) {
         services.beginStep(CliServices::Step::Execute);
         ExecuteRows(model, services);
     }
     services.endStep();
 
-    if (!WriteRows(stdout, model.rows(), format)) {
+    if (!WriteRows(stdout, model.rows(), format, options.check)) {
         PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
         return kExitFailed;
     }
-    return options.execute && AnyExecuteError(model) ? kExitFailed : kExitOk;
+    const bool checkFound = options.check && counts.willFail + counts.mayFail > 0;
+    if (options.check && ::isatty(STDERR_FILENO))
+        PrintCheckSummary(counts);
+    return (options.execute && AnyExecuteError(model)) || checkFound ? kExitFailed : kExitOk;
 }
 
 }  // namespace

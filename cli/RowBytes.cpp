@@ -2,6 +2,7 @@
 
 #include "engine/ResultRow.h"
 
-std::array<QByteArray, 4> RowFieldBytes(const ResultRow& row) {
-    return {row.existingOnDisk(), row.newName.toUtf8(), row.status.toUtf8(), row.folderOnDisk()};
+std::array<QByteArray, 5> RowFieldBytes(const ResultRow& row) {
+    return {row.existingOnDisk(), row.newName.toUtf8(), row.status.toUtf8(), row.folderOnDisk(),
+            row.check.toUtf8()};
 }

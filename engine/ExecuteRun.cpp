@@ -1,12 +1,14 @@
 #include "engine/ExecuteRun.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
+#include "engine/FileSystemRules.h"
 #include "engine/FolderListing.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
@@ -59,13 +61,38 @@ public:
         close();
         if (!folder.contains('\0'))
             m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        m_rules = RulesOf(m_fd);
         if (m_fd < 0)
             m_fd = AT_FDCWD;
         m_path = folder;
         return m_fd;
     }
 
+    // Whether the file system a new name (relative to the open folder) lands
+    // on may hold its last component. A name that such a file system would
+    // change or could not open again is never written there.
+    bool allows(const QByteArray& newName) {
+        const qsizetype slash = newName.lastIndexOf('/');
+        const QByteArray name = newName.mid(slash + 1);
+        if (slash <= 0 || m_fd == AT_FDCWD)
+            return NameAllowedBy(m_rules, name);
+        const int sub =
+            ::openat(m_fd, newName.left(slash).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (sub < 0)
+            return NameAllowedBy(m_rules, name);
+        const bool allowed = NameAllowedBy(RulesOf(sub), name);
+        ::close(sub);
+        return allowed;
+    }
+
 private:
+    FileSystemRules RulesOf(int fd) {
+        struct stat st {};
+        if (fd < 0 || ::fstat(fd, &st) != 0)
+            return {};
+        return m_cache.of(fd, static_cast<quint64>(st.st_dev));
+    }
+
     void close() {
         if (m_fd >= 0)
             ::close(m_fd);
@@ -75,6 +102,8 @@ private:
 
     QByteArray m_path;
     int m_fd = AT_FDCWD;
+    FileSystemRules m_rules;
+    FileSystemRulesCache m_cache;
 };
 
 // The execute decisions, in their order, for one row: no file at either path;
@@ -85,9 +114,12 @@ private:
 RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
-    // A name that cannot be a file's name names no file, and its rename fails.
-    const std::optional<QByteArray> newName = EncodeNewName(row.newName);
+    // A name that cannot be a file's name, or not on this file system, names
+    // no file, and its rename fails.
+    std::optional<QByteArray> newName = EncodeNewName(row.newName);
     const int dir = open.descriptorFor(folder);
+    if (newName && !open.allows(*newName))
+        newName.reset();
     const QByteArray oldAt = dir == AT_FDCWD ? JoinPath(folder, existing) : existing;
     const QByteArray newAt =
         !newName ? QByteArray() : (dir == AT_FDCWD ? JoinPath(folder, *newName) : *newName);

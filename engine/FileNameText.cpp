@@ -132,7 +132,12 @@ std::optional<QByteArray> PlainUtf8(const QString& name) {
     return utf8;
 }
 
+QByteArray FileNameKey(const QByteArray& name, NameCase nameCase) {
+    if (nameCase == NameCase::Exact)
+        return name;
+    return QLocale::system().toLower(DecodeFileName(name)).toUtf8();
+}
+
 bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b) {
-    const QLocale locale = QLocale::system();
-    return locale.toLower(QFile::decodeName(a)) == locale.toLower(QFile::decodeName(b));
+    return FileNameKey(a, NameCase::Ignored) == FileNameKey(b, NameCase::Ignored);
 }

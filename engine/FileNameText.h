@@ -11,8 +11,17 @@
 // The text of a name's bytes.
 QString DecodeFileName(const QByteArray& bytes);
 
-// Whether two names, as bytes, are the same text ignoring case (the locale's
-// lower case of their decoded texts).
+// How names are compared: exactly, as the bytes on disk, or ignoring their
+// letter case, as a file system that ignores case compares them.
+enum class NameCase { Exact, Ignored };
+
+// The form of a name (its bytes) under which two names are the same name
+// exactly when their forms are equal; a key for tables of names. Exact: the
+// bytes themselves. Ignored: the locale's lower case of the decoded text, in
+// UTF-8. Every test of whether two file names are the same goes through it.
+QByteArray FileNameKey(const QByteArray& name, NameCase nameCase);
+
+// Whether two names, as bytes, are the same text ignoring case.
 bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b);
 
 // The UTF-8 form of a name that surely comes back unchanged from it. Nothing

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "engine/RowOutcome.h"
+#include "engine/check/CheckReason.h"
 
 // One line of the results list. A file row has a non-empty folder; a folder
 // row (the heading the scan puts before each folder's files) has an empty
@@ -23,6 +24,10 @@ struct ResultRow {
     QByteArray folderBytes;
     // What the Status says, for the program: set together with the Status.
     RowOutcome outcome = RowOutcome::None;
+    // "Check": why the check before execute expects the rename to fail, and
+    // that reason for the program; empty and None when it will go through.
+    QString check;
+    CheckReason checkReason = CheckReason::None;
 
     // The exact bytes of the name and of the folder; rows made without the
     // listing's bytes address the disk by their texts, encoded.

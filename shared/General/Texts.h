@@ -218,6 +218,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "      --replace TEXT       --replace there, as the window's \"Search & Replace\"\n"
     "                           does (see below)\n"
     "  -x, --execute            rename the files on disk\n"
+    "      --check              check every proposal before anything is renamed and\n"
+    "                           add a column with the reason why it will fail\n"
     "  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)\n"
     "                           or json\n"
     "      --defaults           ignore the settings saved by the Norvane window\n"
@@ -239,6 +241,13 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "the new name of every file, or in its existing name when it has none; the\n"
     "files it changes read \"replaced (rename pending)\".\n"
     "\n"
+    "--check looks at the disk, without changing it, and foresees what --execute\n"
+    "will do with every proposal, in the order it will go: a name given to two\n"
+    "files, a name taken by a file or a folder, a missing subfolder, a name too\n"
+    "long or not allowed on the file system, a file gone since the scan. A row\n"
+    "with such a reason is not renamed; the exit status is then 1, also in a dry\n"
+    "run. On a terminal a summary line follows on standard error.\n"
+    "\n"
     "What the command line does not give comes from the settings the Norvane\n"
     "window saved; they are only read, never changed. With --defaults, or when\n"
     "nothing is saved, it comes from the defaults:\n"
@@ -247,20 +256,25 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "  subfolders included, underscores made spaces, extensions lower-cased.\n"
     "\n"
     "Output: one line for every row of the results list, in its order, with the\n"
-    "columns Existing Filename, New Filename, Status and Folder; each folder has\n"
-    "a row \"[folder]\" of its own with empty other columns. tsv has no header line\n"
-    "and writes tab, line feed, carriage return and backslash in a field as \\t,\n"
-    "\\n, \\r and \\\\. json is an array of objects with the keys \"existing\",\n"
-    "\"new\", \"status\", \"outcome\" and \"folder\"; a name that is not valid UTF-8\n"
+    "columns Existing Filename, New Filename, Status and Folder, and with --check\n"
+    "a fifth, Check; each folder has a row \"[folder]\" of its own with empty other\n"
+    "columns. tsv has no header line and writes tab, line feed, carriage return\n"
+    "and backslash in a field as \\t, \\n, \\r and \\\\. json is an array of objects\n"
+    "with the keys \"existing\", \"new\", \"status\", \"outcome\", \"folder\", \"check\"\n"
+    "(the check's reason, or null) and \"check_reason\"; a name that is not valid UTF-8\n"
     "shows with replacement characters and carries its exact bytes, in base64,\n"
     "in \"existing_bytes\" or \"folder_bytes\". \"outcome\" says what the status\n"
     "says in one word that is the same in every language: none, pending,\n"
     "already_in_format, no_new_name, not_input_format, process_failed, renamed,\n"
     "file_does_not_exist, new_file_exists, rename_failed, cancelled,\n"
-    "manual_pending, manual_cancelled or replaced.\n"
+    "manual_pending, manual_cancelled or replaced. \"check_reason\" does the same\n"
+    "for the check: same_new_name, taken_by_file, taken_by_folder, renamed_later,\n"
+    "no_folder, name_too_long, not_allowed, file_gone, already_named, not_a_name,\n"
+    "not_writable, other_file_system, folder_unread, case_may_clash, or null.\n"
     "\n"
     "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
-    "\"error: ...\" status or the run failed, 2 for a usage error.\n"
+    "\"error: ...\" status, when --check found a reason, or the run failed, 2 for\n"
+    "a usage error.\n"
     "\n"
     "Examples:\n"
     "  See what would happen to an album whose files are named \"07 - Title.mp3\":\n"
@@ -323,6 +337,50 @@ inline constexpr const char* kSettingsReadOnly =
     QT_TRANSLATE_NOOP("Norvane", "The settings file %1 is open for reading only.");
 inline constexpr const char* kSettingsUnknownValue =
     QT_TRANSLATE_NOOP("Norvane", "The settings have no value \"%1\".");
+
+// The check before execute: why a row's rename will fail, in the "Check"
+// column, in norvane-cli's fifth column and in its "check" key.
+inline constexpr const char* kColumnCheck = QT_TRANSLATE_NOOP("Norvane", "Check");
+inline constexpr const char* kCheckSameNewName =
+    QT_TRANSLATE_NOOP("Norvane", "same new name as '%1'");
+inline constexpr const char* kCheckTakenByFile =
+    QT_TRANSLATE_NOOP("Norvane", "name taken by a file that stays");
+inline constexpr const char* kCheckTakenByFolder =
+    QT_TRANSLATE_NOOP("Norvane", "name taken by a folder");
+inline constexpr const char* kCheckRenamedLater =
+    QT_TRANSLATE_NOOP("Norvane", "'%1' is renamed only later");
+inline constexpr const char* kCheckNoFolder = QT_TRANSLATE_NOOP("Norvane", "no folder '%1' here");
+inline constexpr const char* kCheckNameTooLong =
+    QT_TRANSLATE_NOOP("Norvane", "name too long: %1 bytes, at most %2");
+inline constexpr const char* kCheckNotAllowed =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: '%1'");
+inline constexpr const char* kCheckSpaceAtEnd =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: a space at the end");
+inline constexpr const char* kCheckDotAtEnd =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: a dot at the end");
+inline constexpr const char* kCheckFileGone = QT_TRANSLATE_NOOP("Norvane", "the file is gone");
+inline constexpr const char* kCheckAlreadyNamed =
+    QT_TRANSLATE_NOOP("Norvane", "the file already has this name");
+inline constexpr const char* kCheckNotAName =
+    QT_TRANSLATE_NOOP("Norvane", "no file can have this name");
+inline constexpr const char* kCheckNotWritable =
+    QT_TRANSLATE_NOOP("Norvane", "the folder '%1' cannot be changed (read-only or no permission)");
+inline constexpr const char* kCheckOtherFileSystem =
+    QT_TRANSLATE_NOOP("Norvane", "the folder '%1' is on another file system");
+inline constexpr const char* kCheckFolderUnread =
+    QT_TRANSLATE_NOOP("Norvane", "the folder cannot be listed to change the letter case");
+inline constexpr const char* kCheckCaseMayClash = QT_TRANSLATE_NOOP(
+    "Norvane", "may be the same name as '%1': this file system may ignore letter case");
+inline constexpr const char* kOnlyProblems = QT_TRANSLATE_NOOP("Norvane", "Only problems");
+inline constexpr const char* kCheckWillFail = QT_TRANSLATE_NOOP("Norvane", "%1 will fail");
+inline constexpr const char* kCliCheckSummary =
+    QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail");
+inline constexpr const char* kCliCheckSummaryWarnings =
+    QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail, %3 more may fail");
+inline constexpr const char* kCliSchemeNearMiss = QT_TRANSLATE_NOOP(
+    "Norvane", "the scheme \"%1\" holds \"%2\", which is no field: did you mean \"%3\"?");
+inline constexpr const char* kCliNothingFits =
+    QT_TRANSLATE_NOOP("Norvane", "warning: no name fits the existing filename scheme \"%1\"");
 
 }  // namespace Texts
 

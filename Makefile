@@ -1,9 +1,12 @@
 # The two commands of the README: `make run` and `make test`. Both install the
-# Debian packages that are missing, configure and build.
+# Debian packages that are missing, configure and build: `make run` only the
+# window program and what it links, `make test` everything.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test format translations bench screenshot clean
+.PHONY: all deps configure build run test install install-check deb deb-chroot icons format \
+	translations bench screenshot clean
 
 all: build
 
@@ -16,7 +19,8 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target norvane
 	./$(BUILD_DIR)/norvane
 
 test: build
@@ -26,6 +30,28 @@ test: build
 # translations stay, new texts arrive unfinished.
 translations: configure
 	cmake --build $(BUILD_DIR) --target update_translations
+
+# Installs the programs and their desktop files below PREFIX (DESTDIR is honoured).
+install: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target norvane norvane-cli
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Installs into a temporary prefix and checks what arrived there.
+install-check: configure
+	@bash scripts/install-check.sh $(BUILD_DIR)
+
+# The Debian package norvane_<version>_amd64.deb, in $(BUILD_DIR)/deb.
+deb: deps
+	@bash scripts/make-deb.sh $(BUILD_DIR)/deb
+
+# Builds the package in a fresh Debian 12 chroot and installs it in another
+# one: proves Build-Depends and Depends. Needs root.
+deb-chroot:
+	@bash scripts/deb-chroot.sh
+
+# Renders the icon's PNG files from its SVG, after a change to the SVG.
+icons:
+	@bash scripts/render-icons.sh
 
 format:
 	@bash scripts/install-deps.sh

@@ -17,9 +17,5 @@ public:
     const QStringList& folders() const { return m_folders; }
 
 private:
-    // The folder path an argument stands for, or a null string when its path
-    // cannot be given to the scan (it does not survive decoding).
-    static QString FolderText(const QByteArray& argument, Outcome& failure);
-
     QStringList m_folders;
 };

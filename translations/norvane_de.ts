@@ -669,7 +669,7 @@ Beispiele:
     </message>
     <message>
         <source>Replacing: %1%</source>
-        <translation>Ersetzen: %1 %</translation>
+        <translation>Ersetzen: %1&#xa0;%</translation>
     </message>
     <message>
         <source>warning: the search text &quot;%1&quot; is not found in any name</source>
@@ -690,6 +690,51 @@ Beispiele:
     <message>
         <source>The settings have no value &quot;%1&quot;.</source>
         <translation>Die Einstellungen haben keinen Wert „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage: norvane [FOLDER...]
+
+Starts the Norvane window, which renames music files in bulk by their names.
+Each FOLDER is added to the list on the page &quot;InputFolders&quot; and scanned, as
+a folder dropped there from a file manager would be: a file stands for its
+folder, and a folder already listed is not added again.
+
+Options:
+  -h, --help     show this help
+      --version  show the version
+
+The options, both schemes and the window&apos;s placement come from the settings
+the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and
+terminals, see &quot;norvane-cli --help&quot;.
+</source>
+        <translation>Aufruf: norvane [ORDNER...]
+
+Öffnet das Norvane-Fenster, das Musikdateien in großer Zahl nach ihren Namen
+umbenennt. Jeder ORDNER kommt in die Liste der Seite „Eingabeordner“ und wird
+durchsucht, so als wäre er aus einer Dateiverwaltung dorthin gezogen worden:
+eine Datei steht für ihren Ordner, und ein schon aufgeführter Ordner kommt
+nicht noch einmal hinzu.
+
+Optionen:
+  -h, --help     diese Hilfe anzeigen
+      --version  die Version anzeigen
+
+Die Optionen, beide Schemata und die Lage des Fensters stammen aus den
+Einstellungen, die das Fenster in ~/.config/Tarnik/Norvane/ ablegt. Zum
+Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
+</translation>
+    </message>
+    <message>
+        <source>norvane %1</source>
+        <translation>norvane %1</translation>
+    </message>
+    <message>
+        <source>norvane: %1</source>
+        <translation>norvane: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane --help&quot; for more information.</source>
+        <translation>„norvane --help“ zeigt weitere Informationen.</translation>
     </message>
 </context>
 </TS>

@@ -669,7 +669,7 @@ Ejemplos:
     </message>
     <message>
         <source>Replacing: %1%</source>
-        <translation>Reemplazando: %1 %</translation>
+        <translation>Reemplazando: %1&#xa0;%</translation>
     </message>
     <message>
         <source>warning: the search text &quot;%1&quot; is not found in any name</source>
@@ -690,6 +690,51 @@ Ejemplos:
     <message>
         <source>The settings have no value &quot;%1&quot;.</source>
         <translation>La configuración no tiene ningún valor «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: norvane [FOLDER...]
+
+Starts the Norvane window, which renames music files in bulk by their names.
+Each FOLDER is added to the list on the page &quot;InputFolders&quot; and scanned, as
+a folder dropped there from a file manager would be: a file stands for its
+folder, and a folder already listed is not added again.
+
+Options:
+  -h, --help     show this help
+      --version  show the version
+
+The options, both schemes and the window&apos;s placement come from the settings
+the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and
+terminals, see &quot;norvane-cli --help&quot;.
+</source>
+        <translation>Uso: norvane [CARPETA...]
+
+Abre la ventana de Norvane, que renombra archivos de música en lote por su
+nombre. Cada CARPETA se añade a la lista de la página «Carpetas de entrada» y
+se recorre, como ocurriría con una carpeta arrastrada allí desde un gestor de
+archivos: un archivo vale por su carpeta, y una carpeta que ya está en la
+lista no se añade otra vez.
+
+Opciones:
+  -h, --help     mostrar esta ayuda
+      --version  mostrar la versión
+
+Las opciones, los dos esquemas y la posición de la ventana vienen de los
+ajustes que la ventana guarda en ~/.config/Tarnik/Norvane/. Para renombrar
+desde scripts y terminales, véase «norvane-cli --help».
+</translation>
+    </message>
+    <message>
+        <source>norvane %1</source>
+        <translation>norvane %1</translation>
+    </message>
+    <message>
+        <source>norvane: %1</source>
+        <translation>norvane: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane --help&quot; for more information.</source>
+        <translation>Pruebe «norvane --help» para más información.</translation>
     </message>
 </context>
 </TS>

@@ -584,7 +584,7 @@ Examples:
     norvane-cli -x -f tsv ~/Music &gt; renames.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
 </source>
-        <translation>Usage : norvane-cli [OPTIONS] DOSSIER...
+        <translation>Usage&#xa0;: norvane-cli [OPTIONS] DOSSIER...
 
 Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
 Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
@@ -592,21 +592,21 @@ dossier), décompose chaque nom selon le schéma des noms actuels et propose un
 nouveau nom construit selon le schéma des nouveaux noms. Rien n’est renommé
 sur le disque sans --execute.
 
-Options :
+Options&#xa0;:
   -i, --in SCHÉMA          schéma des noms actuels (comment ils sont formés)
   -o, --out SCHÉMA         schéma des nouveaux noms (comment ils doivent l’être)
   -e, --ext EXT            seulement les fichiers de cette extension, point
-                           compris : -e .mp3 (à répéter pour en donner
-                           plusieurs ; remplace la liste enregistrée)
+                           compris&#xa0;: -e .mp3 (à répéter pour en donner
+                           plusieurs&#x202f;; remplace la liste enregistrée)
   -a, --all-files          tous les fichiers, quelle que soit leur extension
       --no-recursive       ne pas descendre dans les sous-dossiers
-      --keep-underscores   garder les « _ » des noms (« Supprimer les tirets
-                           bas » désactivé)
+      --keep-underscores   garder les «&#xa0;_&#xa0;» des noms («&#xa0;Supprimer les tirets
+                           bas&#xa0;» désactivé)
       --keep-extension-case  garder la casse de l’extension
-                           (« Extension en minuscules » désactivé)
+                           («&#xa0;Extension en minuscules&#xa0;» désactivé)
       --search TEXTE       chercher TEXTE dans les nouveaux noms et y mettre
       --replace TEXTE      le texte de son --replace, comme le fait
-                           « Rechercher &amp; remplacer » dans la fenêtre (voir
+                           «&#xa0;Rechercher &amp; remplacer&#xa0;» dans la fenêtre (voir
                            plus bas)
   -x, --execute            renommer les fichiers sur le disque
   -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
@@ -616,66 +616,66 @@ Options :
   -h, --help               afficher cette aide
       --version            afficher la version
 
-Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre :
+Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre&#xa0;:
 jusqu’à cinq champs avec les textes de séparation entre eux, par exemple
   &quot;Artist - Album - Track# - Trackname&quot;   ou   &quot;Track#. Trackname&quot;
 Les champs s’écrivent en anglais quelle que soit la langue, en majuscules ou
-en minuscules : Artist (Artiste), Album, Track# (N° de piste), Trackname
+en minuscules&#xa0;: Artist (Artiste), Album, Track# (N° de piste), Trackname
 (Titre), Folder (Dossier), ParentFolder (Dossier parent) et [none] ([aucun]).
 Folder et ParentFolder sont les noms du dossier du fichier et du dossier qui
 le contient. Un schéma commence par un champ, et un séparateur ne peut pas
 contenir de nom de champ. Le texte après le dernier champ est le séparateur
 cherché à cet endroit dans les noms actuels (&quot; - &quot; s’il n’y en a pas).
 
---search et --replace vont par paires : le premier --search avec le premier
+--search et --replace vont par paires&#xa0;: le premier --search avec le premier
 --replace, et ainsi de suite. Une fois les nouveaux noms proposés, chaque
 paire à son tour remplace chaque occurrence de son texte recherché (dans sa
 casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
-s’il n’en a pas ; les fichiers qu’elle change sont à l’état « Remplacé
-(renommage en attente) ».
+s’il n’en a pas&#x202f;; les fichiers qu’elle change sont à l’état «&#xa0;Remplacé
+(renommage en attente)&#xa0;».
 
 Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
-fenêtre de Norvane ; ils sont seulement lus, jamais modifiés. Avec --defaults,
-ou si rien n’est enregistré, les valeurs par défaut s’appliquent :
+fenêtre de Norvane&#x202f;; ils sont seulement lus, jamais modifiés. Avec --defaults,
+ou si rien n’est enregistré, les valeurs par défaut s’appliquent&#xa0;:
   --in &quot;Artist - Album - Track# - Trackname&quot;
   --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
   sous-dossiers compris, tirets bas changés en espaces, extensions en
   minuscules.
 
-Sortie : une ligne par ligne de la liste des résultats, dans son ordre, avec
-les colonnes Nom actuel, Nouveau nom, État et Dossier ; chaque dossier a sa
-propre ligne « [dossier] », aux autres colonnes vides. tsv n’a pas de ligne
+Sortie&#xa0;: une ligne par ligne de la liste des résultats, dans son ordre, avec
+les colonnes Nom actuel, Nouveau nom, État et Dossier&#x202f;; chaque dossier a sa
+propre ligne «&#xa0;[dossier]&#xa0;», aux autres colonnes vides. tsv n’a pas de ligne
 d’en-tête et écrit tabulation, saut de ligne, retour chariot et barre oblique
 inverse dans un champ sous la forme \t, \n, \r et \\. json est un tableau
-d’objets aux clés « existing », « new », « status », « outcome » et
-« folder » ; un nom qui n’est pas de l’UTF-8 valide s’affiche avec des
+d’objets aux clés «&#xa0;existing&#xa0;», «&#xa0;new&#xa0;», «&#xa0;status&#xa0;», «&#xa0;outcome&#xa0;» et
+«&#xa0;folder&#xa0;»&#x202f;; un nom qui n’est pas de l’UTF-8 valide s’affiche avec des
 caractères de remplacement et porte ses octets exacts, en base64, dans
-« existing_bytes » ou « folder_bytes ». « outcome » dit ce que dit l’état, en
-un mot qui reste le même dans toutes les langues : none, pending,
+«&#xa0;existing_bytes&#xa0;» ou «&#xa0;folder_bytes&#xa0;». «&#xa0;outcome&#xa0;» dit ce que dit l’état, en
+un mot qui reste le même dans toutes les langues&#xa0;: none, pending,
 already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
 manual_pending, manual_cancelled ou replaced.
 
-Code de sortie : 0 si tout a réussi, 1 si --execute a laissé une ligne dont
-l’état commence par « Erreur » ou si l’exécution a échoué, 2 pour une erreur
+Code de sortie&#xa0;: 0 si tout a réussi, 1 si --execute a laissé une ligne dont
+l’état commence par «&#xa0;Erreur&#xa0;» ou si l’exécution a échoué, 2 pour une erreur
 d’utilisation.
 
-Exemples :
+Exemples&#xa0;:
   Voir ce que deviendrait un album dont les fichiers s’appellent
-  &quot;07 - Titre.mp3&quot; :
+  &quot;07 - Titre.mp3&quot;&#xa0;:
     norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musique/Album
-  Renommer toute une discothèque, puis afficher les lignes en échec :
+  Renommer toute une discothèque, puis afficher les lignes en échec&#xa0;:
     norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
     awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
 </translation>
     </message>
     <message>
         <source>Replacing: %1%</source>
-        <translation>Remplacement : %1 %</translation>
+        <translation>Remplacement&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>warning: the search text &quot;%1&quot; is not found in any name</source>
-        <translation>avertissement : le texte recherché « %1 » ne figure dans aucun nom</translation>
+        <translation>avertissement&#xa0;: le texte recherché «&#xa0;%1&#xa0;» ne figure dans aucun nom</translation>
     </message>
     <message>
         <source>--search needs a text that is not empty</source>
@@ -691,7 +691,52 @@ Exemples :
     </message>
     <message>
         <source>The settings have no value &quot;%1&quot;.</source>
-        <translation>Les réglages n’ont pas de valeur « %1 ».</translation>
+        <translation>Les réglages n’ont pas de valeur «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Usage: norvane [FOLDER...]
+
+Starts the Norvane window, which renames music files in bulk by their names.
+Each FOLDER is added to the list on the page &quot;InputFolders&quot; and scanned, as
+a folder dropped there from a file manager would be: a file stands for its
+folder, and a folder already listed is not added again.
+
+Options:
+  -h, --help     show this help
+      --version  show the version
+
+The options, both schemes and the window&apos;s placement come from the settings
+the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and
+terminals, see &quot;norvane-cli --help&quot;.
+</source>
+        <translation>Usage&#xa0;: norvane [DOSSIER...]
+
+Ouvre la fenêtre de Norvane, qui renomme des fichiers musicaux en masse
+d’après leur nom. Chaque DOSSIER est ajouté à la liste de la page «&#xa0;Dossiers
+d’entrée&#xa0;» et parcouru, comme le serait un dossier qu’on y dépose depuis un
+gestionnaire de fichiers&#xa0;: un fichier vaut pour son dossier, et un dossier
+déjà dans la liste n’est pas ajouté une seconde fois.
+
+Options&#xa0;:
+  -h, --help     afficher cette aide
+      --version  afficher la version
+
+Les options, les deux schémas et la position de la fenêtre viennent des
+réglages que la fenêtre conserve dans ~/.config/Tarnik/Norvane/. Pour renommer
+depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
+</translation>
+    </message>
+    <message>
+        <source>norvane %1</source>
+        <translation>norvane %1</translation>
+    </message>
+    <message>
+        <source>norvane: %1</source>
+        <translation>norvane&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Try &quot;norvane --help&quot; for more information.</source>
+        <translation>Saisissez «&#xa0;norvane --help&#xa0;» pour plus d’informations.</translation>
     </message>
 </context>
 </TS>

@@ -1,19 +1,20 @@
 #include <QApplication>
 
-#include "settings/FormPlacement.h"
-#include "shared/General/General.h"
-#include "shared/General/Texts.h"
 #include "shared/General/Translations.h"
 #include "ui/TForm1.h"
+#include "ui/WindowCommandLine.h"
+#include "ui/WindowStart.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before the window system is reached,
+    // so that they work without a display.
+    if (const std::optional<int> answered = AnswerInformationOptions(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     InstallTranslations();
-    // The identity values come first: the settings key rests on them.
-    ProgramFilePath();
-    QApplication::setApplicationName(Text(Texts::kProgramTitle));
-    QApplication::setApplicationDisplayName(Text(Texts::kProgramTitle));
-    TForm1 form;
-    ShowMainWindow(&form);
+    // Qt has taken its own options out of argv by now; the rest is ours.
+    const std::unique_ptr<TForm1> form = StartWindow(ArgumentsAfterProgram(argc, argv));
+    if (!form)
+        return kWindowUsageExit;
     return app.exec();
 }

@@ -29,6 +29,10 @@ QString ProductName() {
     return QStringLiteral("Norvane");
 }
 
+QString ApplicationId() {
+    return QStringLiteral(NORVANE_APP_ID);
+}
+
 QString ProgramFilePath() {
     QMutexLocker locker(&programPathMutex());
     QString& path = programPath();

@@ -10,6 +10,10 @@ QString CompanyKey();
 // Product name, the third level of the settings key.
 QString ProductName();
 
+// The desktop's name for Norvane, of our own reverse-DNS domain: the name of
+// its desktop entry, icon and AppStream metadata (set in CMakeLists.txt).
+QString ApplicationId();
+
 // Full path of the program file, resolved with ResolveLongPath on first use
 // (from QCoreApplication::applicationFilePath()) and kept for the rest of the run.
 QString ProgramFilePath();

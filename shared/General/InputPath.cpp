@@ -1,8 +1,14 @@
 #include "shared/General/InputPath.h"
 
 #include <QCollator>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+
+#include <sys/stat.h>
+
+#include "shared/General/General.h"
 
 QString NormalizeInputPath(const QString& path) {
     QString result = path;
@@ -37,4 +43,50 @@ qsizetype SortedInputPosition(const QStringList& folders, const QString& path) {
         ++position;
     }
     return position;
+}
+
+namespace {
+
+// The scan reaches folders through the encoded form of their text.
+bool SurvivesDecoding(const QByteArray& bytes) {
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+}
+
+// The path text of an argument, or a null string (and the problem) when its
+// path cannot be given to the scan because it does not survive decoding.
+QString ArgumentPathText(const QByteArray& argument, ArgumentFolder::Problem& problem) {
+    if (SurvivesDecoding(argument))
+        return QFile::decodeName(argument);
+    struct stat st;
+    if (::stat(argument.constData(), &st) != 0) {
+        problem = ArgumentFolder::Problem::Missing;
+        return QString();
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        const qsizetype slash = argument.lastIndexOf('/');
+        const QByteArray folder =
+            slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : argument.left(slash));
+        if (SurvivesDecoding(folder))
+            return QFile::decodeName(folder);
+    }
+    problem = ArgumentFolder::Problem::NotUtf8;
+    return QString();
+}
+
+}  // namespace
+
+ArgumentFolder InputFolderOfArgument(const QByteArray& argument) {
+    ArgumentFolder result;
+    result.problem = ArgumentFolder::Problem::Missing;
+    const QString text = ArgumentPathText(argument, result.problem);
+    if (text.isEmpty())
+        return result;
+    // The folder list holds absolute paths; "." would give no folder name.
+    const QString absolute = ResolveLongPath(QDir::current().absoluteFilePath(text));
+    const QString folder = NormalizeInputPath(absolute);
+    if (folder.isEmpty() || !IsExistingDirectory(folder))
+        return result;
+    result.folder = folder;
+    result.problem = ArgumentFolder::Problem::None;
+    return result;
 }

@@ -338,6 +338,36 @@ inline constexpr const char* kSettingsReadOnly =
 inline constexpr const char* kSettingsUnknownValue =
     QT_TRANSLATE_NOOP("Norvane", "The settings have no value \"%1\".");
 
+// Command line of the window program norvane
+inline constexpr const char* kWindowHelp = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Usage: norvane [FOLDER...]\n"
+    "\n"
+    "Starts the Norvane window, which renames music files in bulk by their names.\n"
+    "Each FOLDER is added to the list on the page \"InputFolders\" and scanned, as\n"
+    "a folder dropped there from a file manager would be: a file stands for its\n"
+    "folder, and a folder already listed is not added again.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     show this help\n"
+    "      --version  show the version\n"
+    "\n"
+    "The options, both schemes and the window's placement come from the settings\n"
+    "the window keeps in ~/.config/Tarnik/Norvane/. To rename from scripts and\n"
+    "terminals, see \"norvane-cli --help\".\n");
+inline constexpr const char* kWindowVersion = QT_TRANSLATE_NOOP("Norvane", "norvane %1");
+inline constexpr const char* kWindowMessage = QT_TRANSLATE_NOOP("Norvane", "norvane: %1");
+inline constexpr const char* kWindowTryHelp =
+    QT_TRANSLATE_NOOP("Norvane", "Try \"norvane --help\" for more information.");
+inline constexpr const char* kWindowUnknownOption =
+    QT_TRANSLATE_NOOP("Norvane", "unknown option \"%1\"");
+inline constexpr const char* kWindowFolderSkipped =
+    QT_TRANSLATE_NOOP("Norvane", "skipped \"%1\": no such file or folder");
+inline constexpr const char* kWindowFolderNotUtf8 =
+    QT_TRANSLATE_NOOP("Norvane",
+                      "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
+                      "give a folder above it");
+
 // The check before execute: why a row's rename will fail, in the "Check"
 // column, in norvane-cli's fifth column and in its "check" key.
 inline constexpr const char* kColumnCheck = QT_TRANSLATE_NOOP("Norvane", "Check");

@@ -512,162 +512,6 @@
         <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>Usage: norvane-cli [OPTIONS] FOLDER...
-
-Renames music files by their names, as the Norvane window does. Lists the
-files in each FOLDER (a file stands for its folder), takes every name apart
-by the existing filename scheme and proposes a new name built by the new
-filename scheme. Nothing is renamed on disk unless --execute is given.
-
-Options:
-  -i, --in SCHEME          existing filename scheme (how the names are built now)
-  -o, --out SCHEME         new filename scheme (how the names shall be built)
-  -e, --ext EXT            only files with this extension, dot included: -e .mp3
-                           (repeat for more; replaces the saved extension list)
-  -a, --all-files          every file, whatever its extension
-      --no-recursive       do not descend into subfolders
-      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
-      --keep-extension-case  keep the extension&apos;s letter case
-                           (&quot;Extension Lowercase&quot; off)
-      --search TEXT        find TEXT in the new names and put the text of its
-      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
-                           does (see below)
-  -x, --execute            rename the files on disk
-  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
-                           or json
-      --defaults           ignore the settings saved by the Norvane window
-  -h, --help               show this help
-      --version            show the version
-
-A SCHEME is written as the window&apos;s preview shows it, without the extension:
-up to five fields with the divider texts between them, such as
-  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
-Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
-any letter case. Folder and ParentFolder are the names of the file&apos;s folder
-and of the folder above it. A scheme starts with a field, and a divider
-cannot hold a field name. Text after the last field is the divider looked
-for there in existing names (&quot; - &quot; when there is none).
-
---search and --replace come in pairs: the first --search with the first
---replace, and so on. Once the new names are proposed, each pair in turn
-replaces every occurrence of its search text (in its exact letter case) in
-the new name of every file, or in its existing name when it has none; the
-files it changes read &quot;replaced (rename pending)&quot;.
-
-What the command line does not give comes from the settings the Norvane
-window saved; they are only read, never changed. With --defaults, or when
-nothing is saved, it comes from the defaults:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
-
-Output: one line for every row of the results list, in its order, with the
-columns Existing Filename, New Filename, Status and Folder; each folder has
-a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
-and writes tab, line feed, carriage return and backslash in a field as \t,
-\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
-&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
-in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
-says in one word that is the same in every language: none, pending,
-already_in_format, no_new_name, not_input_format, process_failed, renamed,
-file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
-
-Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
-
-Examples:
-  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
-  Rename a whole library, then show the rows that failed:
-    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
-</source>
-        <translation>Aufruf: norvane-cli [OPTIONEN] ORDNER...
-
-Benennt Musikdateien nach ihren Namen um, wie es das Norvane-Fenster tut.
-Listet die Dateien in jedem ORDNER auf (eine Datei steht für ihren Ordner),
-zerlegt jeden Namen nach dem bisherigen Dateinamenschema und schlägt einen
-neuen Namen nach dem neuen Dateinamenschema vor. Auf dem Datenträger wird nur
-umbenannt, wenn --execute angegeben ist.
-
-Optionen:
-  -i, --in SCHEMA          bisheriges Dateinamenschema (wie die Namen jetzt
-                           aufgebaut sind)
-  -o, --out SCHEMA         neues Dateinamenschema (wie die Namen aufgebaut
-                           sein sollen)
-  -e, --ext ENDUNG         nur Dateien mit dieser Endung, samt Punkt: -e .mp3
-                           (für mehrere wiederholen; ersetzt die gespeicherte
-                           Liste der Endungen)
-  -a, --all-files          alle Dateien, gleich welcher Endung
-      --no-recursive       nicht in Unterordner absteigen
-      --keep-underscores   „_“ in Namen lassen („Unterstriche entfernen“ aus)
-      --keep-extension-case  Groß- und Kleinschreibung der Endung lassen
-                           („Endung in Kleinbuchstaben“ aus)
-      --search TEXT        TEXT in den neuen Namen suchen und den Text des
-      --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
-                           „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
-  -x, --execute            die Dateien auf dem Datenträger umbenennen
-  -f, --format FORMAT      table (Vorgabe im Terminal), tsv (Vorgabe sonst)
-                           oder json
-      --defaults           die vom Norvane-Fenster gespeicherten Einstellungen
-                           nicht beachten
-  -h, --help               diese Hilfe anzeigen
-      --version            die Version anzeigen
-
-Ein SCHEMA wird ohne die Endung geschrieben, wie es die Vorschau im Fenster
-zeigt: bis zu fünf Felder mit den Trenntexten dazwischen, etwa
-  &quot;Artist - Album - Track# - Trackname&quot;   oder   &quot;Track#. Trackname&quot;
-Die Felder werden in jeder Sprache englisch geschrieben, groß oder klein:
-Artist (Interpret), Album, Track# (Titelnr.), Trackname (Titel), Folder
-(Ordner), ParentFolder (Elternordner) und [none] ([keins]). Folder und
-ParentFolder sind die Namen des Ordners der Datei und des Ordners darüber.
-Ein Schema beginnt mit einem Feld, und ein Trenner darf keinen Feldnamen
-enthalten. Text nach dem letzten Feld ist der Trenner, der an dieser Stelle
-in bisherigen Namen gesucht wird (&quot; - &quot;, wenn dort keiner steht).
-
---search und --replace kommen paarweise: das erste --search mit dem ersten
---replace und so fort. Sind die neuen Namen vorgeschlagen, ersetzt jedes Paar
-der Reihe nach jedes Vorkommen seines Suchtexts (in genau dieser Groß- und
-Kleinschreibung) im neuen Namen jeder Datei oder, wenn sie keinen hat, in
-ihrem bisherigen Namen; die Dateien, die es ändert, stehen auf „Ersetzt
-(Umbenennung ausstehend)“.
-
-Was die Befehlszeile nicht angibt, kommt aus den Einstellungen, die das
-Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
---defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben.
-
-Ausgabe: eine Zeile für jede Zeile der Ergebnisliste, in deren Reihenfolge,
-mit den Spalten Bisheriger Dateiname, Neuer Dateiname, Status und Ordner;
-jeder Ordner hat eine eigene Zeile „[Ordner]“ mit leeren übrigen Spalten. tsv
-hat keine Kopfzeile und schreibt Tabulator, Zeilenvorschub, Wagenrücklauf und
-Backslash in einem Feld als \t, \n, \r und \\. json ist ein Array von
-Objekten mit den Schlüsseln „existing“, „new“, „status“, „outcome“ und
-„folder“; ein Name, der kein gültiges UTF-8 ist, erscheint mit Ersatzzeichen
-und trägt seine genauen Bytes base64-kodiert in „existing_bytes“ oder
-„folder_bytes“. „outcome“ sagt, was der Status sagt, in einem Wort, das in
-jeder Sprache gleich bleibt: none, pending, already_in_format, no_new_name,
-not_input_format, process_failed, renamed, file_does_not_exist,
-new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
-oder replaced.
-
-Exit-Status: 0, wenn alles geklappt hat, 1, wenn --execute eine Zeile mit dem
-Status „Fehler: …“ hinterlassen hat oder der Lauf fehlschlug, 2 bei einem
-Fehler im Aufruf.
-
-Beispiele:
-  Zeigen, was aus einem Album würde, dessen Dateien &quot;07 - Titel.mp3&quot; heißen:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musik/Album
-  Eine ganze Sammlung umbenennen, dann die fehlgeschlagenen Zeilen zeigen:
-    norvane-cli -x -f tsv ~/Musik &gt; umbenennungen.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^Fehler: /&apos; umbenennungen.tsv
-</translation>
-    </message>
-    <message>
         <source>Replacing: %1%</source>
         <translation>Ersetzen: %1&#xa0;%</translation>
     </message>
@@ -735,6 +579,284 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
     <message>
         <source>Try &quot;norvane --help&quot; for more information.</source>
         <translation>„norvane --help“ zeigt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder, and with --check
+a fifth, Check; each folder has a row &quot;[folder]&quot; of its own with empty other
+columns. tsv has no header line and writes tab, line feed, carriage return
+and backslash in a field as \t, \n, \r and \\. json is an array of objects
+with the keys &quot;existing&quot;, &quot;new&quot;, &quot;status&quot;, &quot;outcome&quot;, &quot;folder&quot;, &quot;check&quot;
+(the check&apos;s reason, or null) and &quot;check_reason&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced. &quot;check_reason&quot; does the same
+for the check: same_new_name, taken_by_file, taken_by_folder, renamed_later,
+no_folder, name_too_long, not_allowed, file_gone, already_named, not_a_name,
+not_writable, other_file_system, folder_unread, case_may_clash, or null.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Aufruf: norvane-cli [OPTIONEN] ORDNER...
+
+Benennt Musikdateien nach ihren Namen um, wie es das Norvane-Fenster tut.
+Listet die Dateien in jedem ORDNER auf (eine Datei steht für ihren Ordner),
+zerlegt jeden Namen nach dem bisherigen Dateinamenschema und schlägt einen
+neuen Namen nach dem neuen Dateinamenschema vor. Auf dem Datenträger wird nur
+umbenannt, wenn --execute angegeben ist.
+
+Optionen:
+  -i, --in SCHEMA          bisheriges Dateinamenschema (wie die Namen jetzt
+                           aufgebaut sind)
+  -o, --out SCHEMA         neues Dateinamenschema (wie die Namen aufgebaut
+                           sein sollen)
+  -e, --ext ENDUNG         nur Dateien mit dieser Endung, samt Punkt: -e .mp3
+                           (für mehrere wiederholen; ersetzt die gespeicherte
+                           Liste der Endungen)
+  -a, --all-files          alle Dateien, gleich welcher Endung
+      --no-recursive       nicht in Unterordner absteigen
+      --keep-underscores   „_“ in Namen lassen („Unterstriche entfernen“ aus)
+      --keep-extension-case  Groß- und Kleinschreibung der Endung lassen
+                           („Endung in Kleinbuchstaben“ aus)
+      --search TEXT        TEXT in den neuen Namen suchen und den Text des
+      --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
+                           „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
+  -x, --execute            die Dateien auf dem Datenträger umbenennen
+      --check              jeden Vorschlag prüfen, bevor etwas umbenannt wird,
+                           und eine Spalte mit dem Grund anfügen, warum er
+                           scheitern wird
+  -f, --format FORMAT      table (Vorgabe im Terminal), tsv (Vorgabe sonst)
+                           oder json
+      --defaults           die vom Norvane-Fenster gespeicherten Einstellungen
+                           nicht beachten
+  -h, --help               diese Hilfe anzeigen
+      --version            die Version anzeigen
+
+Ein SCHEMA wird ohne die Endung geschrieben, wie es die Vorschau im Fenster
+zeigt: bis zu fünf Felder mit den Trenntexten dazwischen, etwa
+  &quot;Artist - Album - Track# - Trackname&quot;   oder   &quot;Track#. Trackname&quot;
+Die Felder werden in jeder Sprache englisch geschrieben, groß oder klein:
+Artist (Interpret), Album, Track# (Titelnr.), Trackname (Titel), Folder
+(Ordner), ParentFolder (Elternordner) und [none] ([keins]). Folder und
+ParentFolder sind die Namen des Ordners der Datei und des Ordners darüber.
+Ein Schema beginnt mit einem Feld, und ein Trenner darf keinen Feldnamen
+enthalten. Text nach dem letzten Feld ist der Trenner, der an dieser Stelle
+in bisherigen Namen gesucht wird (&quot; - &quot;, wenn dort keiner steht).
+
+--search und --replace kommen paarweise: das erste --search mit dem ersten
+--replace und so fort. Sind die neuen Namen vorgeschlagen, ersetzt jedes Paar
+der Reihe nach jedes Vorkommen seines Suchtexts (in genau dieser Groß- und
+Kleinschreibung) im neuen Namen jeder Datei oder, wenn sie keinen hat, in
+ihrem bisherigen Namen; die Dateien, die es ändert, stehen auf „Ersetzt
+(Umbenennung ausstehend)“.
+
+--check sieht auf dem Datenträger nach, ohne etwas zu ändern, und sagt
+voraus, was --execute mit jedem Vorschlag tun wird, in der Reihenfolge, in der
+es vorgeht: ein Name, den zwei Dateien bekommen, ein Name, den eine Datei oder
+ein Ordner belegt, ein fehlender Unterordner, ein Name, der zu lang oder auf
+dem Dateisystem nicht erlaubt ist, eine Datei, die seit dem Durchsuchen fehlt.
+Eine Zeile mit einem solchen Grund wird nicht umbenannt; der Exit-Status ist
+dann 1, auch ohne --execute. Im Terminal folgt eine Zusammenfassung auf der
+Standardfehlerausgabe.
+
+Was die Befehlszeile nicht angibt, kommt aus den Einstellungen, die das
+Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
+--defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben.
+
+Ausgabe: eine Zeile für jede Zeile der Ergebnisliste, in deren Reihenfolge,
+mit den Spalten Bisheriger Dateiname, Neuer Dateiname, Status und Ordner, mit
+--check dazu einer fünften, Prüfung; jeder Ordner hat eine eigene Zeile
+„[Ordner]“ mit leeren übrigen Spalten. tsv hat keine Kopfzeile und schreibt
+Tabulator, Zeilenvorschub, Wagenrücklauf und Backslash in einem Feld als \t,
+\n, \r und \\. json ist ein Array von Objekten mit den Schlüsseln
+„existing“, „new“, „status“, „outcome“, „folder“, „check“ (der Grund der
+Prüfung oder null) und „check_reason“; ein Name, der kein gültiges UTF-8 ist,
+erscheint mit Ersatzzeichen und trägt seine genauen Bytes base64-kodiert in
+„existing_bytes“ oder „folder_bytes“. „outcome“ sagt, was der Status sagt, in
+einem Wort, das in jeder Sprache gleich bleibt: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled oder replaced. „check_reason“ tut dasselbe
+für die Prüfung: same_new_name, taken_by_file, taken_by_folder, renamed_later,
+no_folder, name_too_long, not_allowed, file_gone, already_named, not_a_name,
+not_writable, other_file_system, folder_unread, case_may_clash oder null.
+
+Exit-Status: 0, wenn alles geklappt hat, 1, wenn --execute eine Zeile mit dem
+Status „Fehler: …“ hinterlassen hat, wenn --check einen Grund gefunden hat
+oder der Lauf fehlschlug, 2 bei einem Fehler im Aufruf.
+
+Beispiele:
+  Zeigen, was aus einem Album würde, dessen Dateien &quot;07 - Titel.mp3&quot; heißen:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musik/Album
+  Eine ganze Sammlung umbenennen, dann die fehlgeschlagenen Zeilen zeigen:
+    norvane-cli -x -f tsv ~/Musik &gt; umbenennungen.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Fehler: /&apos; umbenennungen.tsv
+</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Gleicher neuer Name wie ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Name belegt durch eine Datei, die bleibt</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Name belegt durch einen Ordner</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>‚%1‘ wird erst später umbenannt</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Hier gibt es keinen Ordner ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Name zu lang: %1 Bytes, höchstens %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ‚%1‘</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Leerzeichen am Ende</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Punkt am Ende</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Die Datei heißt schon so</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>So kann keine Datei heißen</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Der Ordner ‚%1‘ kann nicht geändert werden (schreibgeschützt oder keine Berechtigung)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Der Ordner ‚%1‘ liegt auf einem anderen Dateisystem</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Vielleicht derselbe Name wie ‚%1‘: Dieses Dateisystem unterscheidet Groß- und Kleinschreibung womöglich nicht</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>%1 Fehler zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten, %3 weitere möglich</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>das Schema „%1“ enthält „%2“, das kein Feld ist; ist „%3“ gemeint?</translation>
     </message>
 </context>
 </TS>

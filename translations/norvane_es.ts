@@ -512,162 +512,6 @@
         <translation>no se puede escribir la salida: %1</translation>
     </message>
     <message>
-        <source>Usage: norvane-cli [OPTIONS] FOLDER...
-
-Renames music files by their names, as the Norvane window does. Lists the
-files in each FOLDER (a file stands for its folder), takes every name apart
-by the existing filename scheme and proposes a new name built by the new
-filename scheme. Nothing is renamed on disk unless --execute is given.
-
-Options:
-  -i, --in SCHEME          existing filename scheme (how the names are built now)
-  -o, --out SCHEME         new filename scheme (how the names shall be built)
-  -e, --ext EXT            only files with this extension, dot included: -e .mp3
-                           (repeat for more; replaces the saved extension list)
-  -a, --all-files          every file, whatever its extension
-      --no-recursive       do not descend into subfolders
-      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
-      --keep-extension-case  keep the extension&apos;s letter case
-                           (&quot;Extension Lowercase&quot; off)
-      --search TEXT        find TEXT in the new names and put the text of its
-      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
-                           does (see below)
-  -x, --execute            rename the files on disk
-  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
-                           or json
-      --defaults           ignore the settings saved by the Norvane window
-  -h, --help               show this help
-      --version            show the version
-
-A SCHEME is written as the window&apos;s preview shows it, without the extension:
-up to five fields with the divider texts between them, such as
-  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
-Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
-any letter case. Folder and ParentFolder are the names of the file&apos;s folder
-and of the folder above it. A scheme starts with a field, and a divider
-cannot hold a field name. Text after the last field is the divider looked
-for there in existing names (&quot; - &quot; when there is none).
-
---search and --replace come in pairs: the first --search with the first
---replace, and so on. Once the new names are proposed, each pair in turn
-replaces every occurrence of its search text (in its exact letter case) in
-the new name of every file, or in its existing name when it has none; the
-files it changes read &quot;replaced (rename pending)&quot;.
-
-What the command line does not give comes from the settings the Norvane
-window saved; they are only read, never changed. With --defaults, or when
-nothing is saved, it comes from the defaults:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
-
-Output: one line for every row of the results list, in its order, with the
-columns Existing Filename, New Filename, Status and Folder; each folder has
-a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
-and writes tab, line feed, carriage return and backslash in a field as \t,
-\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
-&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
-in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
-says in one word that is the same in every language: none, pending,
-already_in_format, no_new_name, not_input_format, process_failed, renamed,
-file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
-
-Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
-
-Examples:
-  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
-  Rename a whole library, then show the rows that failed:
-    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
-</source>
-        <translation>Uso: norvane-cli [OPCIONES] CARPETA...
-
-Renombra archivos de música por su nombre, como lo hace la ventana de
-Norvane. Lista los archivos de cada CARPETA (un archivo vale por su carpeta),
-descompone cada nombre según el esquema de nombre actual y propone un nombre
-nuevo construido según el esquema de nombre nuevo. No se renombra nada en el
-disco a menos que se indique --execute.
-
-Opciones:
-  -i, --in ESQUEMA         esquema de nombre actual (cómo están formados los
-                           nombres)
-  -o, --out ESQUEMA        esquema de nombre nuevo (cómo deben formarse)
-  -e, --ext EXT            solo archivos con esta extensión, punto incluido:
-                           -e .mp3 (repítala para más; sustituye la lista de
-                           extensiones guardada)
-  -a, --all-files          todos los archivos, sea cual sea su extensión
-      --no-recursive       no entrar en las subcarpetas
-      --keep-underscores   conservar los «_» de los nombres («Quitar guiones
-                           bajos» desactivado)
-      --keep-extension-case  conservar mayúsculas y minúsculas de la extensión
-                           («Extensión en minúsculas» desactivado)
-      --search TEXTO       buscar TEXTO en los nombres nuevos y poner allí el
-      --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
-                           reemplazar» en la ventana (véase más abajo)
-  -x, --execute            renombrar los archivos en el disco
-  -f, --format FORMATO     table (predeterminado en un terminal), tsv
-                           (predeterminado en otro caso) o json
-      --defaults           no tener en cuenta la configuración guardada por
-                           la ventana de Norvane
-  -h, --help               mostrar esta ayuda
-      --version            mostrar la versión
-
-Un ESQUEMA se escribe sin la extensión, como lo muestra la vista previa de la
-ventana: hasta cinco campos con los textos separadores entre ellos, como
-  &quot;Artist - Album - Track# - Trackname&quot;   o   &quot;Track#. Trackname&quot;
-Los campos se escriben siempre en inglés, en mayúsculas o minúsculas: Artist
-(Artista), Album (Álbum), Track# (N.º de pista), Trackname (Título), Folder
-(Carpeta), ParentFolder (Carpeta padre) y [none] ([ninguno]). Folder y
-ParentFolder son los nombres de la carpeta del archivo y de la carpeta que la
-contiene. Un esquema empieza por un campo, y un separador no puede contener
-un nombre de campo. El texto después del último campo es el separador que se
-busca allí en los nombres actuales (&quot; - &quot; si no hay ninguno).
-
---search y --replace van por parejas: el primer --search con el primer
---replace, y así sucesivamente. Una vez propuestos los nombres nuevos, cada
-pareja a su vez reemplaza cada aparición de su texto buscado (con sus
-mayúsculas y minúsculas exactas) en el nombre nuevo de cada archivo, o en su
-nombre actual si no tiene ninguno; los archivos que cambia quedan en el
-estado «Reemplazado (cambio de nombre pendiente)».
-
-Lo que no indica la línea de comandos sale de la configuración que guardó la
-ventana de Norvane; solo se lee, nunca se cambia. Con --defaults, o si no hay
-nada guardado, se usan los valores predeterminados:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subcarpetas incluidas, guiones bajos convertidos en espacios, extensiones
-  en minúsculas.
-
-Salida: una línea por cada fila de la lista de resultados, en su orden, con
-las columnas Nombre actual, Nombre nuevo, Estado y Carpeta; cada carpeta tiene
-una fila «[carpeta]» propia con las demás columnas vacías. tsv no tiene línea
-de encabezado y escribe el tabulador, el salto de línea, el retorno de carro y
-la barra inversa de un campo como \t, \n, \r y \\. json es una matriz de
-objetos con las claves «existing», «new», «status», «outcome» y «folder»; un
-nombre que no es UTF-8 válido se muestra con caracteres de sustitución y
-lleva sus bytes exactos, en base64, en «existing_bytes» o «folder_bytes».
-«outcome» dice lo que dice el estado en una palabra que es la misma en todos
-los idiomas: none, pending, already_in_format, no_new_name,
-not_input_format, process_failed, renamed, file_does_not_exist,
-new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
-o replaced.
-
-Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
-estado «Error: ...» o la ejecución falló, 2 si hubo un error de uso.
-
-Ejemplos:
-  Ver qué pasaría con un álbum cuyos archivos se llaman &quot;07 - Título.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Música/Álbum
-  Renombrar toda una colección y mostrar después las filas que fallaron:
-    norvane-cli -x -f tsv ~/Música &gt; renombrados.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^Error: /&apos; renombrados.tsv
-</translation>
-    </message>
-    <message>
         <source>Replacing: %1%</source>
         <translation>Reemplazando: %1&#xa0;%</translation>
     </message>
@@ -735,6 +579,284 @@ desde scripts y terminales, véase «norvane-cli --help».
     <message>
         <source>Try &quot;norvane --help&quot; for more information.</source>
         <translation>Pruebe «norvane --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder, and with --check
+a fifth, Check; each folder has a row &quot;[folder]&quot; of its own with empty other
+columns. tsv has no header line and writes tab, line feed, carriage return
+and backslash in a field as \t, \n, \r and \\. json is an array of objects
+with the keys &quot;existing&quot;, &quot;new&quot;, &quot;status&quot;, &quot;outcome&quot;, &quot;folder&quot;, &quot;check&quot;
+(the check&apos;s reason, or null) and &quot;check_reason&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced. &quot;check_reason&quot; does the same
+for the check: same_new_name, taken_by_file, taken_by_folder, renamed_later,
+no_folder, name_too_long, not_allowed, file_gone, already_named, not_a_name,
+not_writable, other_file_system, folder_unread, case_may_clash, or null.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Uso: norvane-cli [OPCIONES] CARPETA...
+
+Renombra archivos de música por su nombre, como lo hace la ventana de
+Norvane. Lista los archivos de cada CARPETA (un archivo vale por su carpeta),
+descompone cada nombre según el esquema de nombre actual y propone un nombre
+nuevo construido según el esquema de nombre nuevo. No se renombra nada en el
+disco a menos que se indique --execute.
+
+Opciones:
+  -i, --in ESQUEMA         esquema de nombre actual (cómo están formados los
+                           nombres)
+  -o, --out ESQUEMA        esquema de nombre nuevo (cómo deben formarse)
+  -e, --ext EXT            solo archivos con esta extensión, punto incluido:
+                           -e .mp3 (repítala para más; sustituye la lista de
+                           extensiones guardada)
+  -a, --all-files          todos los archivos, sea cual sea su extensión
+      --no-recursive       no entrar en las subcarpetas
+      --keep-underscores   conservar los «_» de los nombres («Quitar guiones
+                           bajos» desactivado)
+      --keep-extension-case  conservar mayúsculas y minúsculas de la extensión
+                           («Extensión en minúsculas» desactivado)
+      --search TEXTO       buscar TEXTO en los nombres nuevos y poner allí el
+      --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
+                           reemplazar» en la ventana (véase más abajo)
+  -x, --execute            renombrar los archivos en el disco
+      --check              comprobar cada propuesta antes de renombrar nada y
+                           añadir una columna con el motivo por el que fallará
+  -f, --format FORMATO     table (predeterminado en un terminal), tsv
+                           (predeterminado en otro caso) o json
+      --defaults           no tener en cuenta la configuración guardada por
+                           la ventana de Norvane
+  -h, --help               mostrar esta ayuda
+      --version            mostrar la versión
+
+Un ESQUEMA se escribe sin la extensión, como lo muestra la vista previa de la
+ventana: hasta cinco campos con los textos separadores entre ellos, como
+  &quot;Artist - Album - Track# - Trackname&quot;   o   &quot;Track#. Trackname&quot;
+Los campos se escriben siempre en inglés, en mayúsculas o minúsculas: Artist
+(Artista), Album (Álbum), Track# (N.º de pista), Trackname (Título), Folder
+(Carpeta), ParentFolder (Carpeta padre) y [none] ([ninguno]). Folder y
+ParentFolder son los nombres de la carpeta del archivo y de la carpeta que la
+contiene. Un esquema empieza por un campo, y un separador no puede contener
+un nombre de campo. El texto después del último campo es el separador que se
+busca allí en los nombres actuales (&quot; - &quot; si no hay ninguno).
+
+--search y --replace van por parejas: el primer --search con el primer
+--replace, y así sucesivamente. Una vez propuestos los nombres nuevos, cada
+pareja a su vez reemplaza cada aparición de su texto buscado (con sus
+mayúsculas y minúsculas exactas) en el nombre nuevo de cada archivo, o en su
+nombre actual si no tiene ninguno; los archivos que cambia quedan en el
+estado «Reemplazado (cambio de nombre pendiente)».
+
+--check mira el disco, sin cambiar nada, y prevé lo que hará --execute con
+cada propuesta, en el orden en que las tratará: un nombre dado a dos
+archivos, un nombre ocupado por un archivo o una carpeta, una subcarpeta que
+falta, un nombre demasiado largo o no permitido en el sistema de archivos, un
+archivo que ya no está desde la exploración. Una fila con un motivo así no se
+renombra; el estado de salida es entonces 1, también sin --execute. En un
+terminal sigue una línea de resumen en la salida de error.
+
+Lo que no indica la línea de comandos sale de la configuración que guardó la
+ventana de Norvane; solo se lee, nunca se cambia. Con --defaults, o si no hay
+nada guardado, se usan los valores predeterminados:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subcarpetas incluidas, guiones bajos convertidos en espacios, extensiones
+  en minúsculas.
+
+Salida: una línea por cada fila de la lista de resultados, en su orden, con
+las columnas Nombre actual, Nombre nuevo, Estado y Carpeta, y con --check una
+quinta, Comprobación; cada carpeta tiene una fila «[carpeta]» propia con las
+demás columnas vacías. tsv no tiene línea de encabezado y escribe el
+tabulador, el salto de línea, el retorno de carro y la barra inversa de un
+campo como \t, \n, \r y \\. json es una matriz de objetos con las claves
+«existing», «new», «status», «outcome», «folder», «check» (el motivo de la
+comprobación, o null) y «check_reason»; un nombre que no es UTF-8 válido se
+muestra con caracteres de sustitución y lleva sus bytes exactos, en base64,
+en «existing_bytes» o «folder_bytes». «outcome» dice lo que dice el estado en
+una palabra que es la misma en todos los idiomas: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled o replaced. «check_reason» hace lo mismo
+para la comprobación: same_new_name, taken_by_file, taken_by_folder,
+renamed_later, no_folder, name_too_long, not_allowed, file_gone,
+already_named, not_a_name, not_writable, other_file_system, folder_unread,
+case_may_clash o null.
+
+Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
+estado «Error: ...», si --check encontró un motivo o la ejecución falló, 2 si
+hubo un error de uso.
+
+Ejemplos:
+  Ver qué pasaría con un álbum cuyos archivos se llaman &quot;07 - Título.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Música/Álbum
+  Renombrar toda una colección y mostrar después las filas que fallaron:
+    norvane-cli -x -f tsv ~/Música &gt; renombrados.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Error: /&apos; renombrados.tsv
+</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Mismo nombre nuevo que «%1»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nombre ocupado por un archivo que se queda</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nombre ocupado por una carpeta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«%1» no se renombra hasta más tarde</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Aquí no hay ninguna carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nombre demasiado largo: %1 bytes, como máximo %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>No permitido en este sistema de archivos: «%1»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>No permitido en este sistema de archivos: un espacio al final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>No permitido en este sistema de archivos: un punto al final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>El archivo ya no está</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>El archivo ya tiene este nombre</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Ningún archivo puede tener este nombre</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>No se puede modificar la carpeta «%1» (solo lectura o sin permiso)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>La carpeta «%1» está en otro sistema de archivos</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Solo problemas</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>fallos previstos: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
     </message>
 </context>
 </TS>

@@ -512,164 +512,6 @@
         <translation>impossible d’écrire la sortie&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Usage: norvane-cli [OPTIONS] FOLDER...
-
-Renames music files by their names, as the Norvane window does. Lists the
-files in each FOLDER (a file stands for its folder), takes every name apart
-by the existing filename scheme and proposes a new name built by the new
-filename scheme. Nothing is renamed on disk unless --execute is given.
-
-Options:
-  -i, --in SCHEME          existing filename scheme (how the names are built now)
-  -o, --out SCHEME         new filename scheme (how the names shall be built)
-  -e, --ext EXT            only files with this extension, dot included: -e .mp3
-                           (repeat for more; replaces the saved extension list)
-  -a, --all-files          every file, whatever its extension
-      --no-recursive       do not descend into subfolders
-      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
-      --keep-extension-case  keep the extension&apos;s letter case
-                           (&quot;Extension Lowercase&quot; off)
-      --search TEXT        find TEXT in the new names and put the text of its
-      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
-                           does (see below)
-  -x, --execute            rename the files on disk
-  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
-                           or json
-      --defaults           ignore the settings saved by the Norvane window
-  -h, --help               show this help
-      --version            show the version
-
-A SCHEME is written as the window&apos;s preview shows it, without the extension:
-up to five fields with the divider texts between them, such as
-  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
-Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
-any letter case. Folder and ParentFolder are the names of the file&apos;s folder
-and of the folder above it. A scheme starts with a field, and a divider
-cannot hold a field name. Text after the last field is the divider looked
-for there in existing names (&quot; - &quot; when there is none).
-
---search and --replace come in pairs: the first --search with the first
---replace, and so on. Once the new names are proposed, each pair in turn
-replaces every occurrence of its search text (in its exact letter case) in
-the new name of every file, or in its existing name when it has none; the
-files it changes read &quot;replaced (rename pending)&quot;.
-
-What the command line does not give comes from the settings the Norvane
-window saved; they are only read, never changed. With --defaults, or when
-nothing is saved, it comes from the defaults:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
-
-Output: one line for every row of the results list, in its order, with the
-columns Existing Filename, New Filename, Status and Folder; each folder has
-a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
-and writes tab, line feed, carriage return and backslash in a field as \t,
-\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
-&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
-in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
-says in one word that is the same in every language: none, pending,
-already_in_format, no_new_name, not_input_format, process_failed, renamed,
-file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
-
-Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
-
-Examples:
-  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
-  Rename a whole library, then show the rows that failed:
-    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
-</source>
-        <translation>Usage&#xa0;: norvane-cli [OPTIONS] DOSSIER...
-
-Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
-Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
-dossier), décompose chaque nom selon le schéma des noms actuels et propose un
-nouveau nom construit selon le schéma des nouveaux noms. Rien n’est renommé
-sur le disque sans --execute.
-
-Options&#xa0;:
-  -i, --in SCHÉMA          schéma des noms actuels (comment ils sont formés)
-  -o, --out SCHÉMA         schéma des nouveaux noms (comment ils doivent l’être)
-  -e, --ext EXT            seulement les fichiers de cette extension, point
-                           compris&#xa0;: -e .mp3 (à répéter pour en donner
-                           plusieurs&#x202f;; remplace la liste enregistrée)
-  -a, --all-files          tous les fichiers, quelle que soit leur extension
-      --no-recursive       ne pas descendre dans les sous-dossiers
-      --keep-underscores   garder les «&#xa0;_&#xa0;» des noms («&#xa0;Supprimer les tirets
-                           bas&#xa0;» désactivé)
-      --keep-extension-case  garder la casse de l’extension
-                           («&#xa0;Extension en minuscules&#xa0;» désactivé)
-      --search TEXTE       chercher TEXTE dans les nouveaux noms et y mettre
-      --replace TEXTE      le texte de son --replace, comme le fait
-                           «&#xa0;Rechercher &amp; remplacer&#xa0;» dans la fenêtre (voir
-                           plus bas)
-  -x, --execute            renommer les fichiers sur le disque
-  -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
-                           défaut sinon) ou json
-      --defaults           ignorer les réglages enregistrés par la fenêtre
-                           de Norvane
-  -h, --help               afficher cette aide
-      --version            afficher la version
-
-Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre&#xa0;:
-jusqu’à cinq champs avec les textes de séparation entre eux, par exemple
-  &quot;Artist - Album - Track# - Trackname&quot;   ou   &quot;Track#. Trackname&quot;
-Les champs s’écrivent en anglais quelle que soit la langue, en majuscules ou
-en minuscules&#xa0;: Artist (Artiste), Album, Track# (N° de piste), Trackname
-(Titre), Folder (Dossier), ParentFolder (Dossier parent) et [none] ([aucun]).
-Folder et ParentFolder sont les noms du dossier du fichier et du dossier qui
-le contient. Un schéma commence par un champ, et un séparateur ne peut pas
-contenir de nom de champ. Le texte après le dernier champ est le séparateur
-cherché à cet endroit dans les noms actuels (&quot; - &quot; s’il n’y en a pas).
-
---search et --replace vont par paires&#xa0;: le premier --search avec le premier
---replace, et ainsi de suite. Une fois les nouveaux noms proposés, chaque
-paire à son tour remplace chaque occurrence de son texte recherché (dans sa
-casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
-s’il n’en a pas&#x202f;; les fichiers qu’elle change sont à l’état «&#xa0;Remplacé
-(renommage en attente)&#xa0;».
-
-Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
-fenêtre de Norvane&#x202f;; ils sont seulement lus, jamais modifiés. Avec --defaults,
-ou si rien n’est enregistré, les valeurs par défaut s’appliquent&#xa0;:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  sous-dossiers compris, tirets bas changés en espaces, extensions en
-  minuscules.
-
-Sortie&#xa0;: une ligne par ligne de la liste des résultats, dans son ordre, avec
-les colonnes Nom actuel, Nouveau nom, État et Dossier&#x202f;; chaque dossier a sa
-propre ligne «&#xa0;[dossier]&#xa0;», aux autres colonnes vides. tsv n’a pas de ligne
-d’en-tête et écrit tabulation, saut de ligne, retour chariot et barre oblique
-inverse dans un champ sous la forme \t, \n, \r et \\. json est un tableau
-d’objets aux clés «&#xa0;existing&#xa0;», «&#xa0;new&#xa0;», «&#xa0;status&#xa0;», «&#xa0;outcome&#xa0;» et
-«&#xa0;folder&#xa0;»&#x202f;; un nom qui n’est pas de l’UTF-8 valide s’affiche avec des
-caractères de remplacement et porte ses octets exacts, en base64, dans
-«&#xa0;existing_bytes&#xa0;» ou «&#xa0;folder_bytes&#xa0;». «&#xa0;outcome&#xa0;» dit ce que dit l’état, en
-un mot qui reste le même dans toutes les langues&#xa0;: none, pending,
-already_in_format, no_new_name, not_input_format, process_failed, renamed,
-file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled ou replaced.
-
-Code de sortie&#xa0;: 0 si tout a réussi, 1 si --execute a laissé une ligne dont
-l’état commence par «&#xa0;Erreur&#xa0;» ou si l’exécution a échoué, 2 pour une erreur
-d’utilisation.
-
-Exemples&#xa0;:
-  Voir ce que deviendrait un album dont les fichiers s’appellent
-  &quot;07 - Titre.mp3&quot;&#xa0;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musique/Album
-  Renommer toute une discothèque, puis afficher les lignes en échec&#xa0;:
-    norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
-</translation>
-    </message>
-    <message>
         <source>Replacing: %1%</source>
         <translation>Remplacement&#xa0;: %1&#xa0;%</translation>
     </message>
@@ -737,6 +579,285 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
     <message>
         <source>Try &quot;norvane --help&quot; for more information.</source>
         <translation>Saisissez «&#xa0;norvane --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder, and with --check
+a fifth, Check; each folder has a row &quot;[folder]&quot; of its own with empty other
+columns. tsv has no header line and writes tab, line feed, carriage return
+and backslash in a field as \t, \n, \r and \\. json is an array of objects
+with the keys &quot;existing&quot;, &quot;new&quot;, &quot;status&quot;, &quot;outcome&quot;, &quot;folder&quot;, &quot;check&quot;
+(the check&apos;s reason, or null) and &quot;check_reason&quot;; a name that is not valid UTF-8
+shows with replacement characters and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled or replaced. &quot;check_reason&quot; does the same
+for the check: same_new_name, taken_by_file, taken_by_folder, renamed_later,
+no_folder, name_too_long, not_allowed, file_gone, already_named, not_a_name,
+not_writable, other_file_system, folder_unread, case_may_clash, or null.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+</source>
+        <translation>Usage&#xa0;: norvane-cli [OPTIONS] DOSSIER...
+
+Renomme des fichiers musicaux d’après leur nom, comme le fait la fenêtre de
+Norvane. Liste les fichiers de chaque DOSSIER (un fichier vaut pour son
+dossier), décompose chaque nom selon le schéma des noms actuels et propose un
+nouveau nom construit selon le schéma des nouveaux noms. Rien n’est renommé
+sur le disque sans --execute.
+
+Options&#xa0;:
+  -i, --in SCHÉMA          schéma des noms actuels (comment ils sont formés)
+  -o, --out SCHÉMA         schéma des nouveaux noms (comment ils doivent l’être)
+  -e, --ext EXT            seulement les fichiers de cette extension, point
+                           compris&#xa0;: -e .mp3 (à répéter pour en donner
+                           plusieurs&#x202f;; remplace la liste enregistrée)
+  -a, --all-files          tous les fichiers, quelle que soit leur extension
+      --no-recursive       ne pas descendre dans les sous-dossiers
+      --keep-underscores   garder les «&#xa0;_&#xa0;» des noms («&#xa0;Supprimer les tirets
+                           bas&#xa0;» désactivé)
+      --keep-extension-case  garder la casse de l’extension
+                           («&#xa0;Extension en minuscules&#xa0;» désactivé)
+      --search TEXTE       chercher TEXTE dans les nouveaux noms et y mettre
+      --replace TEXTE      le texte de son --replace, comme le fait
+                           «&#xa0;Rechercher &amp; remplacer&#xa0;» dans la fenêtre (voir
+                           plus bas)
+  -x, --execute            renommer les fichiers sur le disque
+      --check              vérifier chaque proposition avant tout renommage et
+                           ajouter une colonne donnant la raison de son échec
+  -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
+                           défaut sinon) ou json
+      --defaults           ignorer les réglages enregistrés par la fenêtre
+                           de Norvane
+  -h, --help               afficher cette aide
+      --version            afficher la version
+
+Un SCHÉMA s’écrit sans l’extension, comme le montre l’aperçu de la fenêtre&#xa0;:
+jusqu’à cinq champs avec les textes de séparation entre eux, par exemple
+  &quot;Artist - Album - Track# - Trackname&quot;   ou   &quot;Track#. Trackname&quot;
+Les champs s’écrivent en anglais quelle que soit la langue, en majuscules ou
+en minuscules&#xa0;: Artist (Artiste), Album, Track# (N° de piste), Trackname
+(Titre), Folder (Dossier), ParentFolder (Dossier parent) et [none] ([aucun]).
+Folder et ParentFolder sont les noms du dossier du fichier et du dossier qui
+le contient. Un schéma commence par un champ, et un séparateur ne peut pas
+contenir de nom de champ. Le texte après le dernier champ est le séparateur
+cherché à cet endroit dans les noms actuels (&quot; - &quot; s’il n’y en a pas).
+
+--search et --replace vont par paires&#xa0;: le premier --search avec le premier
+--replace, et ainsi de suite. Une fois les nouveaux noms proposés, chaque
+paire à son tour remplace chaque occurrence de son texte recherché (dans sa
+casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
+s’il n’en a pas&#x202f;; les fichiers qu’elle change sont à l’état «&#xa0;Remplacé
+(renommage en attente)&#xa0;».
+
+--check examine le disque, sans rien y changer, et prévoit ce que --execute
+fera de chaque proposition, dans l’ordre où il les traitera&#xa0;: un nom donné à
+deux fichiers, un nom pris par un fichier ou un dossier, un sous-dossier
+manquant, un nom trop long ou interdit sur le système de fichiers, un fichier
+disparu depuis le parcours. Une ligne qui a une telle raison n’est pas
+renommée&#xa0;; le code de sortie est alors 1, même sans --execute. Dans un
+terminal, une ligne de résumé suit sur la sortie d’erreur.
+
+Ce que la ligne de commande ne donne pas vient des réglages enregistrés par la
+fenêtre de Norvane&#x202f;; ils sont seulement lus, jamais modifiés. Avec --defaults,
+ou si rien n’est enregistré, les valeurs par défaut s’appliquent&#xa0;:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  sous-dossiers compris, tirets bas changés en espaces, extensions en
+  minuscules.
+
+Sortie&#xa0;: une ligne par ligne de la liste des résultats, dans son ordre, avec
+les colonnes Nom actuel, Nouveau nom, État et Dossier, et avec --check une
+cinquième, Vérification&#xa0;; chaque dossier a sa propre ligne «&#xa0;[dossier]&#xa0;», aux
+autres colonnes vides. tsv n’a pas de ligne d’en-tête et écrit tabulation,
+saut de ligne, retour chariot et barre oblique inverse dans un champ sous la
+forme \t, \n, \r et \\. json est un tableau d’objets aux clés «&#xa0;existing&#xa0;»,
+«&#xa0;new&#xa0;», «&#xa0;status&#xa0;», «&#xa0;outcome&#xa0;», «&#xa0;folder&#xa0;», «&#xa0;check&#xa0;» (la raison de la
+vérification, ou null) et «&#xa0;check_reason&#xa0;»&#xa0;; un nom qui n’est pas de l’UTF-8
+valide s’affiche avec des caractères de remplacement et porte ses octets
+exacts, en base64, dans «&#xa0;existing_bytes&#xa0;» ou «&#xa0;folder_bytes&#xa0;». «&#xa0;outcome&#xa0;» dit
+ce que dit l’état, en un mot qui reste le même dans toutes les langues&#xa0;:
+none, pending, already_in_format, no_new_name, not_input_format,
+process_failed, renamed, file_does_not_exist, new_file_exists,
+rename_failed, cancelled, manual_pending, manual_cancelled ou replaced.
+«&#xa0;check_reason&#xa0;» fait de même pour la vérification&#xa0;: same_new_name,
+taken_by_file, taken_by_folder, renamed_later, no_folder, name_too_long,
+not_allowed, file_gone, already_named, not_a_name, not_writable,
+other_file_system, folder_unread, case_may_clash ou null.
+
+Code de sortie&#xa0;: 0 si tout a réussi, 1 si --execute a laissé une ligne dont
+l’état commence par «&#xa0;Erreur&#xa0;», si --check a trouvé une raison ou si
+l’exécution a échoué, 2 pour une erreur d’utilisation.
+
+Exemples&#xa0;:
+  Voir ce que deviendrait un album dont les fichiers s’appellent
+  &quot;07 - Titre.mp3&quot;&#xa0;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musique/Album
+  Renommer toute une discothèque, puis afficher les lignes en échec&#xa0;:
+    norvane-cli -x -f tsv ~/Musique &gt; renommages.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Erreur/&apos; renommages.tsv
+</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Même nouveau nom que «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nom pris par un fichier qui reste</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nom pris par un dossier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«&#xa0;%1&#xa0;» n’est renommé que plus tard</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Pas de dossier «&#xa0;%1&#xa0;» ici</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nom trop long&#xa0;: %1&#xa0;octets, %2 au plus</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: un espace final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: un point final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Le fichier a disparu</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Le fichier porte déjà ce nom</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Aucun fichier ne peut porter ce nom</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être modifié (lecture seule ou droits insuffisants)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est sur un autre système de fichiers</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Peut-être le même nom que «&#xa0;%1&#xa0;»&#xa0;: ce système de fichiers ignore peut-être la casse</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Seulement les problèmes</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>échecs prévus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2, possible pour %3 autre(s)</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>avertissement&#xa0;: aucun nom ne suit le schéma des noms actuels «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Le dossier ne peut pas être listé, ce qu’exige un changement de casse</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», qui n’est pas un champ&#xa0;; vouliez-vous dire «&#xa0;%3&#xa0;»&#xa0;?</translation>
     </message>
 </context>
 </TS>

@@ -397,8 +397,8 @@ inline constexpr const char* kCheckNotWritable =
     QT_TRANSLATE_NOOP("Norvane", "the folder '%1' cannot be changed (read-only or no permission)");
 inline constexpr const char* kCheckOtherFileSystem =
     QT_TRANSLATE_NOOP("Norvane", "the folder '%1' is on another file system");
-inline constexpr const char* kCheckFolderUnread =
-    QT_TRANSLATE_NOOP("Norvane", "the folder cannot be listed to change the letter case");
+inline constexpr const char* kCheckFolderUnread = QT_TRANSLATE_NOOP(
+    "Norvane", "the folder cannot be listed, which a change of letter case needs");
 inline constexpr const char* kCheckCaseMayClash = QT_TRANSLATE_NOOP(
     "Norvane", "may be the same name as '%1': this file system may ignore letter case");
 inline constexpr const char* kOnlyProblems = QT_TRANSLATE_NOOP("Norvane", "Only problems");
@@ -408,7 +408,7 @@ inline constexpr const char* kCliCheckSummary =
 inline constexpr const char* kCliCheckSummaryWarnings =
     QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail, %3 more may fail");
 inline constexpr const char* kCliSchemeNearMiss = QT_TRANSLATE_NOOP(
-    "Norvane", "the scheme \"%1\" holds \"%2\", which is no field: did you mean \"%3\"?");
+    "Norvane", "the scheme \"%1\" holds \"%2\", which is not a field; did you mean \"%3\"?");
 inline constexpr const char* kCliNothingFits =
     QT_TRANSLATE_NOOP("Norvane", "warning: no name fits the existing filename scheme \"%1\"");
 

@@ -59,6 +59,17 @@ int EditDistance(const QString& a, const QString& b) {
 
 constexpr int kNearMissEdits = 2;
 
+// Whether the letters of word stand in name in the same order: a word typed
+// with letters left out.
+bool IsSubsequence(const QString& word, const QString& name) {
+    qsizetype at = 0;
+    for (const QChar c : name) {
+        if (at < word.size() && word.at(at) == c)
+            ++at;
+    }
+    return at == word.size();
+}
+
 // Refuses a word that is almost, but not quite, a field name.
 void RefuseNearMisses(const QString& text, const QStringList& names) {
     qsizetype i = 0;
@@ -81,7 +92,9 @@ void RefuseNearMisses(const QString& text, const QStringList& names) {
                 best = 0;
                 break;
             }
-            if (distance < best) {
+            // Of two fields as near, the one the word leaves letters out of.
+            if (distance < best || (distance == best && !IsSubsequence(folded, meant.toLower()) &&
+                                    IsSubsequence(folded, name.toLower()))) {
                 best = distance;
                 meant = name;
             }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/vfs.h>
@@ -73,19 +75,28 @@ FileSystemRules RulesOfType(long type, dev_t device) {
     FileSystemRules rules;
     switch (type) {
         case kExt4Magic:
+        case kF2fsMagic:
+            rules.letterCase = LetterCase::Keeps;
+            rules.askLetterCase = false;
+            rules.folderCaseFolding = true;
+            break;
         case kBtrfsMagic:
         case kXfsMagic:
         case kTmpfsMagic:
-        case kF2fsMagic:
         case kZfsMagic:
         case kReiserfsMagic:
         case kJfsMagic:
         case kBcachefsMagic:
         case kSquashfsMagic:
             rules.letterCase = LetterCase::Keeps;
+            rules.askLetterCase = false;
             break;
         case kMsdosMagic:
         case kExfatMagic:
+            rules.letterCase = LetterCase::Ignores;
+            rules.askLetterCase = false;
+            rules.windowsNames = true;
+            break;
         case kNtfsMagic:
         case kNtfs3Magic:
             rules.letterCase = LetterCase::Ignores;
@@ -107,8 +118,14 @@ FileSystemRules RulesOfType(long type, dev_t device) {
 }
 
 constexpr char kWindowsRefused[] = ":*?\"<>|\\";
+constexpr int kCaseFoldFlag = 0x40000000;  // FS_CASEFOLD_FL
 
 }  // namespace
+
+bool FolderFoldsCase(int fd) {
+    int flags = 0;
+    return ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & kCaseFoldFlag) != 0;
+}
 
 FileSystemRules RulesOfFileSystem(int fd) {
     struct statfs fs {};

@@ -15,6 +15,11 @@ enum class LetterCase {
 // type of the file system tells.
 struct FileSystemRules {
     LetterCase letterCase = LetterCase::Unknown;
+    // The type does not settle the letter case: ask the folder itself
+    // (NTFS and CIFS may keep case, FUSE and unknown types may do either).
+    bool askLetterCase = true;
+    // ext4 and f2fs: a folder may have case folding turned on (chattr +F).
+    bool folderCaseFolding = false;
     // vfat, exFAT and NTFS: the characters : * ? " < > | \ are refused, and a
     // name that ends in a space or a dot is changed or cannot be opened on
     // the systems these file systems are made for.
@@ -22,6 +27,10 @@ struct FileSystemRules {
     // The longest name in bytes.
     int nameMax = 255;
 };
+
+// Whether the folder (opened for reading) ignores case by its own case
+// folding attribute, which ext4 and f2fs give single folders.
+bool FolderFoldsCase(int fd);
 
 // The rules of the file system that holds the open folder fd. A FUSE file
 // system is told by its type in /proc/self/mountinfo ("fuseblk" for exFAT

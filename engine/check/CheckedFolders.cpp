@@ -26,33 +26,37 @@ int CheckedFolders::folderAt(const QByteArray& path) {
 int CheckedFolders::addFolder(const QByteArray& path) {
     CheckedFolder folder;
     folder.path = path;
+    const int index = static_cast<int>(m_folders.size());
+    if (path.contains('\0')) {
+        m_folders.append(std::move(folder));
+        return index;
+    }
+    FolderListing listing(path);
+    // A folder that cannot be read may still be searched, name by name.
+    const int pathFd =
+        listing.isOpen() ? -1 : ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int fd = listing.isOpen() ? listing.descriptor() : pathFd;
     struct stat st {};
-    if (!path.contains('\0') && ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (fd >= 0 && ::fstat(fd, &st) == 0) {
         folder.exists = true;
         folder.id = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
-        // The same folder reached by another path (a link, a second input
-        // folder) is the same folder.
-        const auto same = m_byId.constFind({folder.id.device, folder.id.inode});
-        if (same != m_byId.constEnd())
-            return *same;
     }
-    const int index = static_cast<int>(m_folders.size());
-    if (!folder.exists) {
+    // The same folder reached by another path (a link, a second input
+    // folder) is the same folder.
+    const auto same = m_byId.constFind({folder.id.device, folder.id.inode});
+    if (!folder.exists || same != m_byId.constEnd()) {
+        if (pathFd >= 0)
+            ::close(pathFd);
+        if (folder.exists)
+            return *same;
         m_folders.append(std::move(folder));
         return index;
     }
     m_byId.insert({folder.id.device, folder.id.inode}, index);
-
-    FolderListing listing(path);
-    int fd = listing.descriptor();
-    const int pathFd = fd < 0 ? ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1;
-    if (fd < 0)
-        fd = pathFd;
-    if (fd >= 0) {
-        folder.rules = m_rules.of(fd, folder.id.device);
-        folder.writable = CanRenameIn(fd);
-    }
+    folder.rules = m_rules.of(fd, folder.id.device);
+    folder.writable = CanRenameIn(fd);
     folder.letterCase = folder.rules.letterCase;
+
     QVector<QByteArray> names;
     QVector<EntryKind> kinds;
     if (listing.isOpen()) {
@@ -62,11 +66,14 @@ int CheckedFolders::addFolder(const QByteArray& path) {
             names.append(QByteArray(entry.name, entry.length));
             kinds.append(entry.isFolder ? EntryKind::Folder : EntryKind::File);
         }
-        // Asking the file system itself tells more than its type: an ext4
-        // folder may ignore case, a FUSE one may keep it.
-        const LetterCase probed = ProbeLetterCase(fd, names, kinds);
-        if (probed != LetterCase::Unknown)
-            folder.letterCase = probed;
+        if (folder.rules.folderCaseFolding && FolderFoldsCase(fd)) {
+            folder.letterCase = LetterCase::Ignores;
+        } else if (folder.rules.askLetterCase) {
+            // Where the type does not settle it, the file system itself tells.
+            const LetterCase probed = ProbeLetterCase(fd, names, kinds);
+            if (probed != LetterCase::Unknown)
+                folder.letterCase = probed;
+        }
     }
     if (pathFd >= 0)
         ::close(pathFd);

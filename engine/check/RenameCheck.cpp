@@ -99,6 +99,8 @@ private:
         QByteArray name;
     };
     QVector<Waiting> m_waiting;
+    QByteArray m_lastFolderBytes;  // kept, so that its address names these bytes
+    int m_lastFolder = -1;
     // The row that moves an entry away after a row waited for it.
     QHash<int, int> m_movedLaterBy;
     QSet<int> m_waitedFor;
@@ -107,7 +109,13 @@ private:
 RowForecast ExecuteForecast::forecastRow(int i, const ResultRow& row) {
     const QByteArray folderBytes = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
-    const int own = m_folders.folderAt(folderBytes);
+    // The rows of a folder follow each other and share its bytes.
+    if (folderBytes.constData() != m_lastFolderBytes.constData() ||
+        folderBytes.size() != m_lastFolderBytes.size()) {
+        m_lastFolderBytes = folderBytes;
+        m_lastFolder = m_folders.folderAt(folderBytes);
+    }
+    const int own = m_lastFolder;
     const int oldEntry = m_folders.find(own, existing);
     const bool oldIsFile = oldEntry >= 0 && m_folders.entry(oldEntry).kind == EntryKind::File;
 

@@ -4,9 +4,13 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+# make sanitize and make fuzz build in folders of their own.
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test install install-check deb deb-chroot icons format \
-	translations bench screenshot clean
+.PHONY: all deps configure build run test sanitize fuzz install install-check deb deb-chroot icons \
+	format translations bench screenshot clean
 
 all: build
 
@@ -30,6 +34,20 @@ test: build
 # translations stay, new texts arrive unfinished.
 translations: configure
 	cmake --build $(BUILD_DIR) --target update_translations
+
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (GCC's own, which build-essential brings).
+sanitize: deps
+	@test -f $(SANITIZE_DIR)/build.ninja || cmake --preset sanitize -B $(SANITIZE_DIR)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The libFuzzer harnesses of fuzz/, built with clang, each run FUZZ_SECONDS.
+fuzz:
+	@bash scripts/install-deps.sh clang libclang-rt-14-dev
+	@test -f $(FUZZ_DIR)/build.ninja || cmake --preset fuzz -B $(FUZZ_DIR)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target norvane-fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run.sh $(FUZZ_DIR)
 
 # Installs the programs and their desktop files below PREFIX (DESTDIR is honoured).
 install: configure
@@ -64,4 +82,4 @@ screenshot: build
 	@bash scripts/screenshot.sh
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

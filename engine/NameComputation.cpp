@@ -93,6 +93,19 @@ QString LowerExtension(QStringView ext) {
     return ext.toString();
 }
 
+// A proposal is a path below the row's folder, which the execute run joins
+// to the folder with a "/" of its own: the "/" characters a proposal would
+// begin with lead nowhere else, and are left out so that it reads as the path
+// the file gets (a new-name scheme whose first field is empty and whose first
+// divider begins with "/" would otherwise seem to name a path from the root).
+void DropLeadingSeparators(QString& name) {
+    qsizetype count = 0;
+    while (count < name.size() && name.at(count) == u'/')
+        ++count;
+    if (count > 0)
+        name.remove(0, count);
+}
+
 bool EqualIgnoringCase(QStringView a, QStringView b, const QLocale& locale) {
     return locale.toLower(a.toString()) == locale.toLower(b.toString());
 }
@@ -282,9 +295,17 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         }
         QString composed;
         FormatError error;
-        if (!ComposeNewName(base, ext, names, in, out, composed, error)) {
+        const bool composedWhole = ComposeNewName(base, ext, names, in, out, composed, error);
+        if (composedWhole)
+            DropLeadingSeparators(composed);
+        if (!composedWhole) {
             result.status = error.message();
             result.outcome = RowOutcome::NotInputFormat;
+        } else if (composed.contains(QChar(0))) {
+            // Only a divider can bring it in; no file's name can hold it.
+            result.status = Text(Texts::kStatusNulInNewName);
+            result.outcome = RowOutcome::NoNewName;
+            return result;
         } else if (composed.isEmpty()) {
             // An empty name is no proposal: the row would read "rename pending"
             // while nothing could be renamed.
@@ -313,6 +334,11 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         result.newName.reserve(base.size() + ext.size());
         result.newName += base;
         result.newName += ext;
+        // A listed name holds neither; a name given by other means is held
+        // to the same rules as a composed one.
+        DropLeadingSeparators(result.newName);
+        if (result.newName.contains(QChar(0)))
+            result.newName.clear();
     }
     return result;
 }

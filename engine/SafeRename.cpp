@@ -153,8 +153,17 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
     QByteArray encoded = plain ? std::move(*plain) : QFile::encodeName(newName);
     if (!plain && QFile::decodeName(encoded) != newName)
         return std::nullopt;
-    // Every component within the length a name may have; the last one a name.
+    // The name goes after the folder and a "/", and a doubled "/" is one: the
+    // separators it begins with lead nowhere else. Kept, they would make the
+    // name an absolute path, which the kernel takes as such even against the
+    // folder's descriptor.
     qsizetype start = 0;
+    while (start < encoded.size() && encoded.at(start) == kSeparator)
+        ++start;
+    encoded.remove(0, start);
+    start = 0;
+    // Every component within the length a name may have, none of them ".."
+    // (which would lead out of the folder); the last one a name.
     for (;;) {
         qsizetype end = encoded.indexOf(kSeparator, start);
         const bool last = end < 0;
@@ -162,9 +171,11 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
             end = encoded.size();
         if (end - start > NAME_MAX)
             return std::nullopt;
+        const QByteArrayView component(encoded.constData() + start, end - start);
+        if (component == "..")
+            return std::nullopt;
         if (last) {
-            const QByteArrayView name(encoded.constData() + start, end - start);
-            if (name.isEmpty() || name == "." || name == "..")
+            if (component.isEmpty() || component == ".")
                 return std::nullopt;
             return encoded;
         }

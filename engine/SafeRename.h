@@ -4,10 +4,13 @@
 #include <QString>
 #include <optional>
 
-// The bytes on disk of a New Filename, or nothing when the name cannot be a
-// file's name: empty, holding a NUL character, not encodable, a component
-// longer than the file system allows, or a last component that is empty,
-// "." or "..". A "/" in the name points into a subfolder and is kept.
+// The bytes on disk of a New Filename, as a path below the row's folder, or
+// nothing when the name cannot be a file's name: empty, holding a NUL
+// character, not encodable, a component longer than the file system allows,
+// a ".." component anywhere (it would lead out of the folder), or a last
+// component that is empty or ".". A "/" in the name points into a subfolder
+// and is kept; the "/" characters it begins with are left
+// out, as the folder, a "/" and the name make one path ("/a.mp3" is "a.mp3").
 std::optional<QByteArray> EncodeNewName(const QString& newName);
 
 // How the rename reaches the disk. Automatic is what the program uses; the

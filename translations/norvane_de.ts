@@ -581,6 +581,22 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <translation>„norvane --help“ zeigt weitere Informationen.</translation>
     </message>
     <message>
+        <source>no new name: the new filename scheme puts a NUL character into the name</source>
+        <translation>Kein neuer Name: Das neue Dateinamenschema setzt ein NUL-Zeichen in den Namen</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes: it is not read, and left as it is.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als %2 Byte: Sie wird nicht gelesen und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1: %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>ihre Sperrdatei lässt sich nicht anlegen</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
 
 Renames music files by their names, as the Norvane window does. Lists the
@@ -827,6 +843,10 @@ Beispiele:
         <translation>Der Ordner ‚%1‘ liegt auf einem anderen Dateisystem</translation>
     </message>
     <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
+    </message>
+    <message>
         <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
         <translation>Vielleicht derselbe Name wie ‚%1‘: Dieses Dateisystem unterscheidet Groß- und Kleinschreibung womöglich nicht</translation>
     </message>
@@ -847,16 +867,12 @@ Beispiele:
         <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten, %3 weitere möglich</translation>
     </message>
     <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
-    </message>
-    <message>
         <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
         <translation>das Schema „%1“ enthält „%2“, das kein Feld ist; ist „%3“ gemeint?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
     </message>
 </context>
 </TS>

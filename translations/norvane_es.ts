@@ -581,6 +581,22 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>Pruebe «norvane --help» para más información.</translation>
     </message>
     <message>
+        <source>no new name: the new filename scheme puts a NUL character into the name</source>
+        <translation>Sin nombre nuevo: el esquema de nombre nuevo pone un carácter NUL en el nombre</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes: it is not read, and left as it is.</source>
+        <translation>El archivo de configuración %1 supera los %2 bytes: no se lee y se deja como está.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1: %2.</source>
+        <translation>No se puede escribir el archivo de configuración %1: %2.</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>no se puede crear su archivo de bloqueo</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
 
 Renames music files by their names, as the Norvane window does. Lists the
@@ -827,6 +843,10 @@ Ejemplos:
         <translation>La carpeta «%1» está en otro sistema de archivos</translation>
     </message>
     <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
+    </message>
+    <message>
         <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
         <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
     </message>
@@ -847,16 +867,12 @@ Ejemplos:
         <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
     </message>
     <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
-    </message>
-    <message>
         <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
         <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
     </message>
 </context>
 </TS>

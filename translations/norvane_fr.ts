@@ -581,6 +581,22 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <translation>Saisissez «&#xa0;norvane --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
+        <source>no new name: the new filename scheme puts a NUL character into the name</source>
+        <translation>Pas de nouveau nom&#xa0;: le schéma des nouveaux noms met un caractère NUL dans le nom</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes: it is not read, and left as it is.</source>
+        <translation>Le fichier de réglages %1 dépasse %2 octets&#xa0;: il n’est pas lu et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file %1: %2.</source>
+        <translation>Impossible d’écrire le fichier de réglages %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>son fichier de verrou ne peut pas être créé</translation>
+    </message>
+    <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
 
 Renames music files by their names, as the Norvane window does. Lists the
@@ -828,6 +844,10 @@ Exemples&#xa0;:
         <translation>Le dossier «&#xa0;%1&#xa0;» est sur un autre système de fichiers</translation>
     </message>
     <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Le dossier ne peut pas être listé, ce qu’exige un changement de casse</translation>
+    </message>
+    <message>
         <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
         <translation>Peut-être le même nom que «&#xa0;%1&#xa0;»&#xa0;: ce système de fichiers ignore peut-être la casse</translation>
     </message>
@@ -848,16 +868,12 @@ Exemples&#xa0;:
         <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2, possible pour %3 autre(s)</translation>
     </message>
     <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>avertissement&#xa0;: aucun nom ne suit le schéma des noms actuels «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>Le dossier ne peut pas être listé, ce qu’exige un changement de casse</translation>
-    </message>
-    <message>
         <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
         <translation>le schéma «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», qui n’est pas un champ&#xa0;; vouliez-vous dire «&#xa0;%3&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>avertissement&#xa0;: aucun nom ne suit le schéma des noms actuels «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

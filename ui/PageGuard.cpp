@@ -6,9 +6,9 @@
 #include <QTabWidget>
 
 PageGuard::PageGuard(QTabWidget* tabs, std::function<bool(int, int)> canChange)
-    : QObject(tabs), m_tabs(tabs), m_canChange(std::move(canChange)) {
+    : QObject(tabs), m_tabs(tabs), m_bar(tabs->tabBar()), m_canChange(std::move(canChange)) {
     m_tabs->installEventFilter(this);
-    m_tabs->tabBar()->installEventFilter(this);
+    m_bar->installEventFilter(this);
 }
 
 int PageGuard::neighbour(int step, bool wrap) const {
@@ -34,7 +34,7 @@ int PageGuard::targetOfTabBarEvent(QEvent* event) const {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() != Qt::LeftButton)
                 return -1;
-            return m_tabs->tabBar()->tabAt(mouse->position().toPoint());
+            return m_bar->tabAt(mouse->position().toPoint());
         }
         case QEvent::KeyPress: {
             // The tab bar moves with Left and Right, swapped right to left.
@@ -64,14 +64,26 @@ int PageGuard::targetOfPageKey(QEvent* event) const {
 }
 
 bool PageGuard::eventFilter(QObject* watched, QEvent* event) {
+    // Only these change pages. Any other event may come while the tab widget
+    // is being destroyed, when it must not be asked anything.
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            break;
+        default:
+            return false;
+    }
+    const bool onBar = m_bar && watched == m_bar;
     // The wheel never turns the pages: a guard could not tell which notch
     // would, and the tabs are two clicks away.
-    if (watched == m_tabs->tabBar() && event->type() == QEvent::Wheel) {
+    if (onBar && event->type() == QEvent::Wheel) {
         event->accept();
         return true;
     }
     int target = -1;
-    if (watched == m_tabs->tabBar())
+    if (onBar)
         target = targetOfTabBarEvent(event);
     else if (watched == m_tabs)
         target = targetOfPageKey(event);

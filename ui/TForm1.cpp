@@ -172,7 +172,7 @@ void TForm1::wire(Sender* sender, Signal signal, void (TForm1::*handler)()) {
 
 void TForm1::connectControls() {
     auto& ui = *m_ui;
-    new PageGuard(ui.PageControl1, [this](int, int to) {
+    m_pageGuard = new PageGuard(ui.PageControl1, [this](int, int to) {
         bool allowed = true;
         guarded([&] { allowed = PageControl1Changing(to); });
         return allowed;
@@ -260,6 +260,10 @@ void TForm1::FormClose() {
 void TForm1::FormDestroy() {
     delete m_fileDrop;
     m_fileDrop = nullptr;
+    // The page control is destroyed piece by piece after this: its guard must
+    // not see the events of that.
+    delete m_pageGuard;
+    m_pageGuard = nullptr;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

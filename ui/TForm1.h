@@ -13,6 +13,7 @@ namespace Ui {
 class TForm1;
 }
 class FileScanner;
+class PageGuard;
 class Prompter;
 class QAction;
 class QMenu;
@@ -132,6 +133,7 @@ private:
     QAction* Replace1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
     TFileDragDrop* m_fileDrop = nullptr;
+    PageGuard* m_pageGuard = nullptr;
     int m_scanDepth = 0;
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;

@@ -21,6 +21,8 @@ struct RegistryValue {
     quint32 number = 0;  // Form::Dword
     QByteArray bytes;    // Form::Hex: the data as stored
 
+    bool operator==(const RegistryValue&) const = default;
+
     static RegistryValue fromString(const QString& text);
     static RegistryValue fromDword(quint32 number);
 

@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <cerrno>
+#include <system_error>
 
 #include "settings/store/ERegistryException.h"
 #include "shared/General/Texts.h"
@@ -43,6 +45,30 @@ QString fileNameOfKey(const QString& keyPath) {
     throw ERegistryException(Text(text).arg(argument));
 }
 
+// A write that failed, with what the system said of it.
+[[noreturn]] void failBecause(const QString& fileName, const QString& reason) {
+    if (reason.isEmpty())
+        fail(Texts::kSettingsCannotWrite, fileName);
+    throw ERegistryException(Text(Texts::kSettingsCannotWriteBecause).arg(fileName, reason));
+}
+
+// A write that stops short (a full disk) reports no error of its own: writing
+// on from there fails with what the system says.
+bool writeAll(QSaveFile& out, const QByteArray& data) {
+    qint64 written = 0;
+    while (written < data.size()) {
+        const qint64 n = out.write(data.constData() + written, data.size() - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
+QString systemReason(int error) {
+    return QString::fromStdString(std::generic_category().message(error));
+}
+
 }  // namespace
 
 TRegistryIniFile::TRegistryIniFile(const QString& keyPath, Access access)
@@ -60,7 +86,8 @@ TRegistryIniFile::TRegistryIniFile(const QString& keyPath, Access access)
         } catch (const ERegistryException&) {
         }
     }
-    if (std::optional<RegistryFile> content = readFromDisk())
+    QString problem;
+    if (std::optional<RegistryFile> content = readFromDisk(problem))
         m_content = std::move(*content);
 }
 
@@ -155,7 +182,8 @@ void TRegistryIniFile::updateFile() {
     }
 }
 
-std::optional<RegistryFile> TRegistryIniFile::readFromDisk() const {
+std::optional<RegistryFile> TRegistryIniFile::readFromDisk(QString& problem) const {
+    problem = Text(Texts::kSettingsCannotRead).arg(m_fileName);
     const QFileInfo info(m_fileName);
     if (!info.exists())
         return RegistryFile();
@@ -165,12 +193,14 @@ std::optional<RegistryFile> TRegistryIniFile::readFromDisk() const {
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray data = file.read(kMaxFileSize + 1);
+    const QByteArray data = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
+    // No settings key is this large. Read in part, the file would be misread,
+    // and a save would cut it: it is not read at all, and never replaced.
     if (data.size() > kMaxFileSize) {
-        // No settings key is this large: keep the whole lines that fit.
-        data.truncate(data.lastIndexOf('\n', kMaxFileSize - 1) + 1);
+        problem = Text(Texts::kSettingsTooLarge).arg(m_fileName).arg(kMaxFileSize);
+        return std::nullopt;
     }
     return RegistryFile::parse(data, m_keyName);
 }
@@ -181,23 +211,31 @@ void TRegistryIniFile::save(bool createOnly) {
     if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
         fail(Texts::kSettingsCannotWrite, m_fileName);
     QLockFile lock(m_fileName + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs))
-        fail(Texts::kSettingsInUse, m_fileName);
+    errno = 0;
+    if (!lock.tryLock(kLockTimeoutMs)) {
+        // Only a lock held by another copy means the file is in use; the
+        // lock file itself may not be makeable (a full disk, no permission).
+        const int error = errno;
+        if (lock.error() == QLockFile::LockFailedError)
+            fail(Texts::kSettingsInUse, m_fileName);
+        failBecause(m_fileName, error != 0 ? systemReason(error) : Text(Texts::kSettingsNoLock));
+    }
     if (createOnly && QFileInfo::exists(m_fileName))
         return;
 
     // Another copy may have saved since this store was opened: its values and
     // those the program does not own are kept, ours go on top.
-    std::optional<RegistryFile> content = readFromDisk();
+    QString problem;
+    std::optional<RegistryFile> content = readFromDisk(problem);
     if (!content)
-        fail(Texts::kSettingsCannotRead, m_fileName);
+        throw ERegistryException(problem);
     for (const auto& [name, value] : m_pending)
         content->set(name, value);
 
     const QByteArray data = content->serialize(m_keyName);
     QSaveFile out(m_fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
-        fail(Texts::kSettingsCannotWrite, m_fileName);
+    if (!out.open(QIODevice::WriteOnly) || !writeAll(out, data) || !out.commit())
+        failBecause(m_fileName, out.errorString());
     m_content = std::move(*content);
     m_pending.clear();
 }

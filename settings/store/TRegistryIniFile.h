@@ -51,14 +51,16 @@ public:
     // when the file cannot be read, locked or written, leaving it as it was.
     void updateFile();
 
-    // Files larger than this are read only up to their last whole line below it.
+    // A file larger than this is not read (the key reads as empty) and never
+    // replaced: a save fails and leaves it as it is.
     static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 
 private:
     void checkSection(const QString& section) const;
     void write(const QString& name, const RegistryValue& value);
-    // Reads the file as it is on disk now; nothing when it exists but cannot be read.
-    std::optional<RegistryFile> readFromDisk() const;
+    // Reads the file as it is on disk now; nothing when it exists but cannot be
+    // read whole, and then problem says why.
+    std::optional<RegistryFile> readFromDisk(QString& problem) const;
     void save(bool createOnly);
 
     Access m_access;

@@ -191,6 +191,18 @@ inline constexpr const char* kSettingsInUse =
 inline constexpr const char* kSettingsMissingControl =
     QT_TRANSLATE_NOOP("Norvane", "The settings have no control for \"%1\".");
 
+// A new name that cannot be a file's name, and settings files that are not
+// read or saved whole (the settings texts are carried by errors, as above)
+inline constexpr const char* kStatusNulInNewName = QT_TRANSLATE_NOOP(
+    "Norvane", "no new name: the new filename scheme puts a NUL character into the name");
+inline constexpr const char* kSettingsTooLarge = QT_TRANSLATE_NOOP(
+    "Norvane", "The settings file %1 is larger than %2 bytes: it is not read, and left as it is.");
+// %2 is the system's own description, such as "No space left on device".
+inline constexpr const char* kSettingsCannotWriteBecause =
+    QT_TRANSLATE_NOOP("Norvane", "Cannot write the settings file %1: %2.");
+inline constexpr const char* kSettingsNoLock =
+    QT_TRANSLATE_NOOP("Norvane", "its lock file cannot be made");
+
 // Folder chooser
 inline constexpr const char* kBrowseForFolder = QT_TRANSLATE_NOOP("Norvane", "Browse For Folder");
 

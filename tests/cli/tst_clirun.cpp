@@ -42,6 +42,8 @@ private Q_SLOTS:
     void argumentsThatAreNotUtf8();
     void outputThatCannotBeWritten();
     void extensionWithoutDotIsWarnedAbout();
+    void newNameStaysBelowTheFolder_data();
+    void newNameStaysBelowTheFolder();
 };
 
 void TestCliRun::initTestCase() {
@@ -453,6 +455,43 @@ void TestCliRun::extensionWithoutDotIsWarnedAbout() {
     QCOMPARE(outcome.exitCode, 0);
     QVERIFY2(outcome.err.contains("\"mp3\" does not start with \".\""), outcome.err.constData());
     QCOMPARE(cli::TsvRecords(outcome.out).size(), 1);
+}
+
+// A new-name scheme whose first field is empty and whose divider begins with
+// "/" names a path below the folder, never one elsewhere on the disk: here
+// the absolute path of a folder beside the music.
+void TestCliRun::newNameStaysBelowTheFolder_data() {
+    QTest::addColumn<bool>("mirrored");  // the same path exists below the folder
+    QTest::newRow("no such subfolder") << false;
+    QTest::newRow("the same path below the folder") << true;
+}
+
+void TestCliRun::newNameStaysBelowTheFolder() {
+    QFETCH(bool, mirrored);
+    TempTree tree;
+    QVERIFY(tree.addFile("Music/Band - Song.mp3"));
+    QVERIFY(tree.addFolder("outside"));
+    const QString outside = tree.filePath("outside");
+    QVERIFY(outside.startsWith('/'));
+    const QString below = "Music" + outside;
+    if (mirrored)
+        QVERIFY(tree.addFolder(below));
+    cli::Runner runner;
+
+    const cli::Outcome outcome =
+        runner.run({"-i", "Artist - Trackname", "-o", "Album" + outside + "/Trackname", "-x",
+                    "--format", "tsv", "--no-recursive", tree.filePath("Music")});
+
+    QCOMPARE(outcome.exitCode, mirrored ? 0 : 1);
+    const Records records = cli::TsvRecords(outcome.out);
+    QCOMPARE(tree.entryNames("outside"), QList<QByteArray>());
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.at(1).at(1), (outside.mid(1) + "/Song.mp3").toUtf8());
+    QCOMPARE(records.at(1).at(2), mirrored ? QByteArray("renamed") : "error: rename failed");
+    if (mirrored)
+        QVERIFY(tree.exists((below + "/Song.mp3").toUtf8()));
+    else
+        QVERIFY(tree.exists("Music/Band - Song.mp3"));
 }
 
 QTEST_GUILESS_MAIN(TestCliRun)

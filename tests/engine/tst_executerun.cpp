@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void progressPositions();
     void cleanUpWhenRunFails();
     void nonUtf8NameRenamed();
+    void newNameBelowFolder_data();
+    void newNameBelowFolder();
 };
 
 // One row against what is on disk: the four statuses and what they leave.
@@ -306,6 +310,79 @@ void TestExecuteRun::nonUtf8NameRenamed() {
     QCOMPARE(f.status(0), kRenamed);
     QCOMPARE(disk::Describe(f.root),
              QStringList{QString::fromUtf8("Sigur Rós - Hoppípolla.mp3:tune")});
+}
+
+// A New Filename that begins with "/" still names a path below the row's
+// folder. The names carry a token of this run ("{t}", "{T}" in upper case),
+// so that a file that did reach the root folder is found and removed again;
+// "{out}" is the absolute path of a folder beside the row's folder.
+void TestExecuteRun::newNameBelowFolder_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("where");  // the file's path below the folder afterwards
+
+    const QStringList one{"{t}.mp3:A"};
+    QTest::newRow("one leading slash") << one << "/{t}b.mp3" << kRenamed << "{t}b.mp3";
+    QTest::newRow("the same path as the old one") << one << "/{t}.mp3" << kFailed << "{t}.mp3";
+    QTest::newRow("case only") << one << "/{T}.mp3" << kRenamed << "{T}.mp3";
+    QTest::newRow("new name taken")
+        << QStringList{"{t}.mp3:A", "{t}b.mp3:B"} << "/{t}b.mp3" << kExists << "{t}.mp3";
+    QTest::newRow("doubled slashes into a subfolder")
+        << QStringList{"{t}.mp3:A", "{t}/"} << "//{t}//{t}.mp3" << kRenamed << "{t}/{t}.mp3";
+    QTest::newRow("only slashes") << one << "//" << kFailed << "{t}.mp3";
+    QTest::newRow("absolute path elsewhere") << one << "{out}/{t}.mp3" << kFailed << "{t}.mp3";
+    QTest::newRow("up into the parent folder") << one << "../{t}.mp3" << kFailed << "{t}.mp3";
+    QTest::newRow("down and up out of the folder")
+        << QStringList{"{t}.mp3:A", "{t}/"} << "{t}/../../outside/{t}.mp3" << kFailed << "{t}.mp3";
+    QTest::newRow("absolute path mirrored below the folder")
+        << QStringList{"{t}.mp3:A", "{out}/"} << "{out}/{t}.mp3" << kRenamed << "{out}/{t}.mp3";
+}
+
+void TestExecuteRun::newNameBelowFolder() {
+    QFETCH(QStringList, before);
+    QFETCH(QString, newName);
+    QFETCH(QString, status);
+    QFETCH(QString, where);
+
+    disk::TemporaryFolder parent;
+    QVERIFY(parent.isValid());
+    const QByteArray root = disk::Join(parent.path(), "folder");
+    const QByteArray outside = disk::Join(parent.path(), "outside");
+    QVERIFY(::mkdir(root.constData(), 0755) == 0 && ::mkdir(outside.constData(), 0755) == 0);
+    const QString token =
+        "norvane-" + QString::number(QRandomGenerator::global()->generate64(), 16);
+    const auto expand = [&](QString text, bool outsideRelative) {
+        const QString out = QFile::decodeName(outside);
+        text.replace("{out}", outsideRelative ? out.mid(1) : out);
+        text.replace("{t}", token);
+        return text.replace("{T}", token.toUpper());
+    };
+    for (const QString& entry : before) {
+        const QString made = expand(entry, true);
+        if (made.endsWith('/'))
+            QVERIFY(QDir().mkpath(QFile::decodeName(root) + '/' + made));
+        else
+            QVERIFY(disk::Build(root, {made}));
+    }
+    ResultModel model;
+    model.appendRows({FileRow(root, QFile::encodeName(token + ".mp3"), expand(newName, false))});
+    RecordingServices services;
+    ExecuteRows(model, services);
+
+    // Whatever reached the root folder goes again before the checks.
+    QStringList escaped;
+    for (const QByteArray& name : disk::ListNames("/")) {
+        if (QFile::decodeName(name).contains(token, Qt::CaseInsensitive)) {
+            escaped << QFile::decodeName(name);
+            disk::RemoveTree("/" + name);
+        }
+    }
+    QCOMPARE(escaped, QStringList());
+    QCOMPARE(disk::ListNames(outside), QList<QByteArray>());
+    QCOMPARE(model.row(0).status, status);
+    QCOMPARE(disk::ReadFile(disk::Join(root, QFile::encodeName(expand(where, true)))),
+             QByteArray("A"));
 }
 
 QTEST_GUILESS_MAIN(TestExecuteRun)

@@ -11,6 +11,8 @@ const QString kPending = QStringLiteral("rename pending");
 const QString kAlready = QStringLiteral("already in output format");
 const QString kNoNewName =
     QStringLiteral("no new name: the new filename scheme gives an empty name");
+const QString kNulInNewName =
+    QStringLiteral("no new name: the new filename scheme puts a NUL character into the name");
 
 // The outcome that goes with each status the computation writes.
 RowOutcome OutcomeOf(const QString& status) {
@@ -18,7 +20,7 @@ RowOutcome OutcomeOf(const QString& status) {
         return RowOutcome::RenamePending;
     if (status == kAlready)
         return RowOutcome::AlreadyInOutputFormat;
-    if (status == kNoNewName)
+    if (status == kNoNewName || status == kNulInNewName)
         return RowOutcome::NoNewName;
     if (status.startsWith("not input format: "))
         return RowOutcome::NotInputFormat;
@@ -244,6 +246,38 @@ void TestNameComputation::computeNewName_data() {
     QTest::newRow("no new-name slot, failing name keeps the cleaned proposal")
         << "a_b.MP3" << bestOf << Scheme({A, N, X, X, X}) << Scheme({X, X, X, X, X}) << true << true
         << "a b.mp3" << DoesNotExist("Artist");
+
+    // A proposal is a path below the row's folder and never begins with "/".
+    QTest::newRow("empty first field before a divider of \"/\"")
+        << "Band - Song.mp3" << bestOf << Scheme({A, N, X, X, X})
+        << Scheme({Al, N, X, X, X}, QStringList{"/srv/elsewhere/"}) << true << true
+        << "srv/elsewhere/Song.mp3" << kPending;
+    QTest::newRow("empty fields and several \"/\"")
+        << "Band - Song.mp3" << bestOf << Scheme({A, N, X, X, X})
+        << Scheme({Al, Al, N, X, X}, QStringList{"//", "/"}) << true << true << "Song.mp3"
+        << kPending;
+    QTest::newRow("empty folder names of the root before \"/\"")
+        << "Band - Song.mp3"
+        << "/" << Scheme({A, N, X, X, X}) << Scheme({F, N, X, X, X}, QStringList{"/"}) << true
+        << true << "Song.mp3" << kPending;
+    QTest::newRow("\"/\" before the name itself is the name")
+        << "Song.mp3" << bestOf << Scheme({N, X, X, X, X})
+        << Scheme({Al, N, X, X, X}, QStringList{"/"}) << true << true << "" << kAlready;
+    QTest::newRow("\"/\" and the extension")
+        << "Song.mp3" << bestOf << Scheme({N, X, X, X, X})
+        << Scheme({Al, Al, X, X, X}, QStringList{"/"}) << true << true << ".mp3" << kPending;
+    QTest::newRow("nothing but \"/\"")
+        << "song" << bestOf << Scheme({A, X, X, X, X})
+        << Scheme({Al, Al, X, X, X}, QStringList{"/"}) << true << true << "" << kNoNewName;
+    QTest::newRow("subfolder divider inside the name stays")
+        << "Band - Song.mp3" << bestOf << Scheme({A, N, X, X, X})
+        << Scheme({A, N, X, X, X}, QStringList{"/"}) << true << true << "Band/Song.mp3" << kPending;
+
+    // A NUL character cannot be in a file's name: such a name is no proposal.
+    QTest::newRow("NUL in a new-name divider")
+        << "Band - Song.mp3" << bestOf << Scheme({A, N, X, X, X})
+        << Scheme({N, A, X, X, X}, QStringList{QString(QChar(0))}) << true << true << ""
+        << kNulInNewName;
 }
 
 void TestNameComputation::computeNewName() {

@@ -15,6 +15,17 @@ using namespace SettingsFixture;
 namespace {
 
 constexpr TPlacementOptions kAll = plSize | plPosition | plMaximized;
+
+// A window's bounds as four numbers. A QRect keeps its right and bottom
+// edges, which overflow for a left or top at the edge of the int range.
+struct Bounds {
+    Bounds() = default;
+    Bounds(int l, int t, int w, int h) : left(l), top(t), width(w), height(h) {}
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 const QString kPrefix = QStringLiteral("Main");
 
 // The designed size of the main window.
@@ -47,6 +58,8 @@ void restore(QWidget* window, TPlacementOptions options = kAll) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Bounds)
+
 class TestFormPlacement : public QObject {
     Q_OBJECT
 
@@ -64,50 +77,49 @@ private Q_SLOTS:
     void keepOnWorkArea_data() {
         QTest::addColumn<QRect>("area");
         QTest::addColumn<bool>("limit");
-        QTest::addColumn<QRect>("window");  // left, top, width, height
+        QTest::addColumn<Bounds>("window");
         QTest::addColumn<QRect>("expected");
         const QRect wide(0, 0, 1920, 1040);
         const QRect taskbarLeft(60, 0, 1860, 1080);
         const QRect taskbarTop(0, 40, 1920, 1040);
-        QTest::newRow("inside") << wide << true << QRect(100, 100, 851, 462)
+        QTest::newRow("inside") << wide << true << Bounds(100, 100, 851, 462)
                                 << QRect(100, 100, 851, 462);
         QTest::newRow("left beyond the right edge")
-            << wide << true << QRect(5000, 100, 851, 462) << QRect(1890, 100, 851, 462);
+            << wide << true << Bounds(5000, 100, 851, 462) << QRect(1890, 100, 851, 462);
         QTest::newRow("left exactly at the right edge stays")
-            << wide << true << QRect(1920, 100, 851, 462) << QRect(1920, 100, 851, 462);
+            << wide << true << Bounds(1920, 100, 851, 462) << QRect(1920, 100, 851, 462);
         QTest::newRow("far off to the left keeps 30 pixels")
-            << wide << true << QRect(-2000, 100, 851, 462) << QRect(-821, 100, 851, 462);
+            << wide << true << Bounds(-2000, 100, 851, 462) << QRect(-821, 100, 851, 462);
         QTest::newRow("exactly 30 pixels inside stays")
-            << wide << true << QRect(-821, 100, 851, 462) << QRect(-821, 100, 851, 462);
+            << wide << true << Bounds(-821, 100, 851, 462) << QRect(-821, 100, 851, 462);
         QTest::newRow("above the top")
-            << wide << true << QRect(100, -50, 851, 462) << QRect(100, 0, 851, 462);
+            << wide << true << Bounds(100, -50, 851, 462) << QRect(100, 0, 851, 462);
         QTest::newRow("below the bottom")
-            << wide << true << QRect(100, 2000, 851, 462) << QRect(100, 1010, 851, 462);
+            << wide << true << Bounds(100, 2000, 851, 462) << QRect(100, 1010, 851, 462);
         QTest::newRow("sticking out right and bottom stays")
-            << wide << true << QRect(1500, 900, 851, 462) << QRect(1500, 900, 851, 462);
+            << wide << true << Bounds(1500, 900, 851, 462) << QRect(1500, 900, 851, 462);
         QTest::newRow("too wide, limited")
-            << wide << true << QRect(0, 0, 3000, 2000) << QRect(0, 0, 1920, 1040);
+            << wide << true << Bounds(0, 0, 3000, 2000) << QRect(0, 0, 1920, 1040);
         QTest::newRow("too wide, not limited")
-            << wide << false << QRect(0, 0, 3000, 2000) << QRect(0, 0, 3000, 2000);
+            << wide << false << Bounds(0, 0, 3000, 2000) << QRect(0, 0, 3000, 2000);
         QTest::newRow("taskbar at the left")
-            << taskbarLeft << true << QRect(-2000, 5, 851, 462) << QRect(-761, 5, 851, 462);
+            << taskbarLeft << true << Bounds(-2000, 5, 851, 462) << QRect(-761, 5, 851, 462);
         QTest::newRow("taskbar at the top")
-            << taskbarTop << true << QRect(10, 0, 851, 462) << QRect(10, 40, 851, 462);
+            << taskbarTop << true << Bounds(10, 0, 851, 462) << QRect(10, 40, 851, 462);
         QTest::newRow("extreme values")
-            << wide << true << QRect(INT_MAX, INT_MIN, 851, 462) << QRect(1890, 0, 851, 462);
+            << wide << true << Bounds(INT_MAX, INT_MIN, 851, 462) << QRect(1890, 0, 851, 462);
         QTest::newRow("extreme left")
-            << wide << true << QRect(INT_MIN, INT_MAX, 851, 462) << QRect(-821, 1010, 851, 462);
+            << wide << true << Bounds(INT_MIN, INT_MAX, 851, 462) << QRect(-821, 1010, 851, 462);
         QTest::newRow("no work area changes nothing")
-            << QRect() << true << QRect(5000, -50, 3000, 10) << QRect(5000, -50, 3000, 10);
+            << QRect() << true << Bounds(5000, -50, 3000, 10) << QRect(5000, -50, 3000, 10);
     }
 
     void keepOnWorkArea() {
         QFETCH(QRect, area);
         QFETCH(bool, limit);
-        QFETCH(QRect, window);
+        QFETCH(Bounds, window);
         QFETCH(QRect, expected);
-        // QRect's right() is inclusive: carry the four numbers separately.
-        int left = window.x(), top = window.y(), width = window.width(), height = window.height();
+        int left = window.left, top = window.top, width = window.width, height = window.height;
         KeepOnWorkArea(left, top, width, height, limit, area);
         QCOMPARE(QRect(left, top, width, height), expected);
     }

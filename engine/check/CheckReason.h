@@ -19,7 +19,8 @@ enum class CheckReason : quint8 {
     NotAllowed,       // "not allowed on this file system: ':'"
     FileGone,         // "the file is gone"
     AlreadyNamed,     // the file already has the new name
-    NotAName,         // a new name that no file can have ("..", a NUL)
+    NotAName,         // a new name that no file can have (".", a NUL)
+    LeavesFolder,     // a ".." in the new name would lead out of the file's folder
     NotWritable,      // the folder cannot be changed (permissions, read-only)
     OtherFileSystem,  // the new folder is on another file system
     FolderUnread,     // a folder that cannot be listed hides whether the name is free
@@ -43,6 +44,7 @@ inline constexpr CheckReasonWord kCheckReasonWords[] = {
     {CheckReason::FileGone, "file_gone"},
     {CheckReason::AlreadyNamed, "already_named"},
     {CheckReason::NotAName, "not_a_name"},
+    {CheckReason::LeavesFolder, "leaves_folder"},
     {CheckReason::NotWritable, "not_writable"},
     {CheckReason::OtherFileSystem, "other_file_system"},
     {CheckReason::FolderUnread, "folder_unread"},

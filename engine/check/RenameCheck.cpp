@@ -44,6 +44,11 @@ RowForecast NotANameForecast(const QString& newName) {
         return forecast;
     const QByteArray bytes = QFile::encodeName(newName);
     for (const QByteArray& component : bytes.split('/')) {
+        if (component == "..") {
+            forecast.reason = CheckReason::LeavesFolder;
+            forecast.text = Text(Texts::kCheckLeavesFolder);
+            break;
+        }
         if (component.size() > NAME_MAX) {
             forecast.reason = CheckReason::NameTooLong;
             forecast.text = Text(Texts::kCheckNameTooLong).arg(component.size()).arg(NAME_MAX);

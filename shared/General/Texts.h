@@ -282,7 +282,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "manual_pending, manual_cancelled or replaced. \"check_reason\" does the same\n"
     "for the check: same_new_name, taken_by_file, taken_by_folder, renamed_later,\n"
     "no_folder, name_too_long, not_allowed, file_gone, already_named, not_a_name,\n"
-    "not_writable, other_file_system, folder_unread, case_may_clash, or null.\n"
+    "leaves_folder, not_writable, other_file_system, folder_unread, case_may_clash,\n"
+    "or null.\n"
     "\n"
     "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
     "\"error: ...\" status, when --check found a reason, or the run failed, 2 for\n"
@@ -405,6 +406,8 @@ inline constexpr const char* kCheckAlreadyNamed =
     QT_TRANSLATE_NOOP("Norvane", "the file already has this name");
 inline constexpr const char* kCheckNotAName =
     QT_TRANSLATE_NOOP("Norvane", "no file can have this name");
+inline constexpr const char* kCheckLeavesFolder =
+    QT_TRANSLATE_NOOP("Norvane", "'..' would lead out of the file's folder");
 inline constexpr const char* kCheckNotWritable =
     QT_TRANSLATE_NOOP("Norvane", "the folder '%1' cannot be changed (read-only or no permission)");
 inline constexpr const char* kCheckOtherFileSystem =

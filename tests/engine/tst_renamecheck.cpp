@@ -72,8 +72,13 @@ void TestRenameCheck::reasons_data() {
             {}, {"no_folder|no folder 'Live/Deep' here"});
         add("into a file as folder", fs, ab, {"a.mp3>b.mp3/a.mp3"}, {},
             {"no_folder|no folder 'b.mp3' here"});
-        add("from a subfolder onto a file above", fs, {"a.mp3:A", "Live/", "Live/x.mp3:X"},
-            {"Live/x.mp3>../a.mp3"}, {}, {"taken_by_file"});
+        add("out of the folder", fs, {"a.mp3:A", "Live/", "Live/x.mp3:X"}, {"Live/x.mp3>../b.mp3"},
+            {}, {"leaves_folder|'..' would lead out of the file's folder"});
+        add("out of the folder and back", fs, {"a.mp3:A", "Live/"}, {"a.mp3>Live/../b.mp3"}, {},
+            {"leaves_folder"});
+        add("from the root", fs, {"a.mp3:A", "Live/"}, {"a.mp3>/Live/a.mp3"}, {}, {"none"});
+        add("from the root, onto itself", fs, ab, {"a.mp3>//a.mp3"}, {}, {"already_named"});
+        add("from the root, onto another", fs, ab, {"a.mp3>/b.mp3"}, {}, {"taken_by_file"});
         add("name too long", fs, ab, {"a.mp3>" + QString(297, 'n') + ".mp3"}, {},
             {"name_too_long|name too long: 301 bytes, at most 255"});
         add("file gone", fs, ab, {"a.mp3>x.mp3"}, {"a.mp3"}, {"file_gone|the file is gone"});
@@ -81,7 +86,9 @@ void TestRenameCheck::reasons_data() {
         add("a folder where the file was", fs, {"a.mp3/"}, {"a.mp3>x.mp3"}, {}, {"file_gone"});
         add("same name", fs, ab, {"a.mp3>a.mp3"}, {},
             {"already_named|the file already has this name"});
-        add("dot dot", fs, ab, {"a.mp3>.."}, {}, {"not_a_name|no file can have this name"});
+        add("dot dot", fs, ab, {"a.mp3>.."}, {}, {"leaves_folder"});
+        add("dot", fs, {"a.mp3:A", "Live/"}, {"a.mp3>Live/."}, {},
+            {"not_a_name|no file can have this name"});
         add("ends in a slash", fs, {"a.mp3:A", "Live/"}, {"a.mp3>Live/"}, {}, {"not_a_name"});
         add("NUL in the name", fs, ab, {QString::fromUtf8("a.mp3>x\0.mp3", 12)}, {},
             {"not_a_name"});

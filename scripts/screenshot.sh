@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: Norvane's window under a virtual X server.
+# Makes the README's pictures of Norvane's window under a virtual X server:
+# docs/screenshot.png (the page "Rename") and docs/screenshot-inputfolders.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh xvfb xauth
 cmake --build build --target norvane-screenshot
 mkdir -p docs
-XDG_CONFIG_HOME="$(mktemp -d)" xvfb-run -a -s "-screen 0 1000x520x24" ./build/scripts/screenshot/norvane-screenshot docs/screenshot.png
-echo "wrote docs/screenshot.png"
+# The screen is as large as the window, so that a tool tip stays in the picture.
+shoot() {
+  XDG_CONFIG_HOME="$(mktemp -d)" xvfb-run -a -s "-screen 0 851x462x24" \
+    ./build/scripts/screenshot/norvane-screenshot "$1" "$2"
+  echo "wrote $1"
+}
+shoot docs/screenshot.png 1
+shoot docs/screenshot-inputfolders.png 0

@@ -161,6 +161,12 @@ void RestoreFormPlacement(QWidget* window, const SettingsModel& settings, const 
             }
         }
         KeepOnWorkArea(left, top, width, height, options.testFlag(plSize));
+        // Never smaller than the window's layout lets it be: it would grow
+        // again when shown, and what the next save stores would differ from
+        // what the restore applied.
+        const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
+        width = std::max(width, least.width());
+        height = std::max(height, least.height());
         window->setGeometry(left, top, width, height);
         window->setProperty(kAppliedProperty, QRect(left, top, width, height));
 

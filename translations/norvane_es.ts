@@ -597,96 +597,24 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>no se puede crear su archivo de bloqueo</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>Comprobación</translation>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
     </message>
     <message>
-        <source>same new name as &apos;%1&apos;</source>
-        <translation>Mismo nombre nuevo que «%1»</translation>
+        <source>Type or paste the path of a folder</source>
+        <translation>Escriba o pegue la ruta de una carpeta</translation>
     </message>
     <message>
-        <source>name taken by a file that stays</source>
-        <translation>Nombre ocupado por un archivo que se queda</translation>
+        <source>There is no folder &quot;%1&quot;.</source>
+        <translation>No existe la carpeta «%1».</translation>
     </message>
     <message>
-        <source>name taken by a folder</source>
-        <translation>Nombre ocupado por una carpeta</translation>
+        <source>Home</source>
+        <translation>Carpeta personal</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is renamed only later</source>
-        <translation>«%1» no se renombra hasta más tarde</translation>
-    </message>
-    <message>
-        <source>no folder &apos;%1&apos; here</source>
-        <translation>Aquí no hay ninguna carpeta «%1»</translation>
-    </message>
-    <message>
-        <source>name too long: %1 bytes, at most %2</source>
-        <translation>Nombre demasiado largo: %1 bytes, como máximo %2</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: &apos;%1&apos;</source>
-        <translation>No permitido en este sistema de archivos: «%1»</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a space at the end</source>
-        <translation>No permitido en este sistema de archivos: un espacio al final</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a dot at the end</source>
-        <translation>No permitido en este sistema de archivos: un punto al final</translation>
-    </message>
-    <message>
-        <source>the file is gone</source>
-        <translation>El archivo ya no está</translation>
-    </message>
-    <message>
-        <source>the file already has this name</source>
-        <translation>El archivo ya tiene este nombre</translation>
-    </message>
-    <message>
-        <source>no file can have this name</source>
-        <translation>Ningún archivo puede tener este nombre</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
-        <translation>No se puede modificar la carpeta «%1» (solo lectura o sin permiso)</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; is on another file system</source>
-        <translation>La carpeta «%1» está en otro sistema de archivos</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
-    </message>
-    <message>
-        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
-        <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
-    </message>
-    <message>
-        <source>Only problems</source>
-        <translation>Solo problemas</translation>
-    </message>
-    <message>
-        <source>%1 will fail</source>
-        <translation>fallos previstos: %1</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail</source>
-        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
-        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
-    </message>
-    <message>
-        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
-        <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
-    </message>
-    <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
     </message>
     <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
@@ -876,8 +804,100 @@ Ejemplos:
 </translation>
     </message>
     <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Mismo nombre nuevo que «%1»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nombre ocupado por un archivo que se queda</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nombre ocupado por una carpeta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«%1» no se renombra hasta más tarde</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Aquí no hay ninguna carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nombre demasiado largo: %1 bytes, como máximo %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>No permitido en este sistema de archivos: «%1»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>No permitido en este sistema de archivos: un espacio al final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>No permitido en este sistema de archivos: un punto al final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>El archivo ya no está</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>El archivo ya tiene este nombre</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Ningún archivo puede tener este nombre</translation>
+    </message>
+    <message>
         <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
         <translation>«..» llevaría fuera de la carpeta del archivo</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>No se puede modificar la carpeta «%1» (solo lectura o sin permiso)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>La carpeta «%1» está en otro sistema de archivos</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Solo problemas</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>fallos previstos: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,19 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+namespace {
+
+constexpr int kDividerWidthInCharacters = 4;
+
+// The width of a line edit that shows count characters of its font. A line
+// edit's own size hint is seventeen characters wide plus its frame and margins.
+int WidthForCharacters(const QLineEdit* edit, int count) {
+    const int character = edit->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    return edit->sizeHint().width() - (17 - count) * character;
+}
+
+}  // namespace
+
 void SchemeControls::setUp() const {
     const QStringList kinds = FieldKindTexts();
     for (QListWidget* slot : slots) {
@@ -16,13 +29,18 @@ void SchemeControls::setUp() const {
         font.setPointSizeF(font.pointSizeF() * 0.8);
         slot->setFont(font);
         slot->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        slot->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        slot->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         slot->setTextElideMode(Qt::ElideRight);
     }
-    // A fixed-pitch font lets leading and trailing spaces of a divider be seen.
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    for (QLineEdit* divider : dividers)
+    // A fixed-pitch font, at the size of the window's own, lets leading and
+    // trailing spaces of a divider be seen. The edit is a few characters wide,
+    // so that it stands centred under the gap between two slots.
+    for (QLineEdit* divider : dividers) {
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPointSizeF(divider->font().pointSizeF());
         divider->setFont(fixed);
+        divider->setFixedWidth(WidthForCharacters(divider, kDividerWidthInCharacters));
+    }
 }
 
 FilenameScheme SchemeControls::scheme() const {

@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,6 +19,8 @@
 #include "shared/VardoFileDrop/TFileDragDrop.h"
 #include "ui/PageGuard.h"
 #include "ui/Prompter.h"
+#include "ui/ResultsView.h"
+#include "ui/TextDropGuard.h"
 #include "ui_TForm1.h"
 
 TForm1::TForm1(Prompter* prompter, QWidget* parent)
@@ -31,7 +33,10 @@ TForm1::TForm1(Prompter* prompter, QWidget* parent)
     m_scanner = std::make_unique<FileScanner>(*m_results, *this);
     PathDialog1 = new TPathDialog(this);
     PathDialog1->setObjectName("PathDialog1");
+    // "Add..." starts in the home folder, then where the last folder was chosen.
+    PathDialog1->setDirectory(QDir::homePath());
     applyTexts();
+    setUpLayout();
     setUpResultsList();
     connectControls();
     guarded([this] { FormCreate(); });
@@ -107,27 +112,18 @@ void TForm1::applyTexts() {
     }
 }
 
+void TForm1::setUpLayout() {
+    // The progress bar keeps its room while hidden, so that a run does not
+    // move the controls.
+    QSizePolicy bar = m_ui->PBProgress->sizePolicy();
+    bar.setRetainSizeWhenHidden(true);
+    m_ui->PBProgress->setSizePolicy(bar);
+    GuardTextDrops(this);
+}
+
 void TForm1::setUpResultsList() {
     QTreeView* list = m_ui->LVResults;
-    list->setModel(m_results);
-    QHeaderView* header = list->header();
-    header->setSectionsClickable(false);
-    header->setSortIndicatorShown(false);
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    const int widths[] = {300, 300, 100, 100};
-    for (int column = 0; column < 4; ++column)
-        header->resizeSection(column, widths[column]);
-    // The selection stays highlighted when the list loses the keyboard focus.
-    QPalette palette = list->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    list->setPalette(palette);
-    // File names rarely need text shaping; skipping it where the script
-    // allows halves the time a screenful of rows takes to paint.
-    QFont font = list->font();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    list->setFont(font);
+    SetUpResultsView(list, m_results);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");

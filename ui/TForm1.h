@@ -103,6 +103,7 @@ protected:
 
 private:
     void applyTexts();
+    void setUpLayout();
     void setUpResultsList();
     void connectControls();
     // Runs a command under the window's top-level error handler: whatever it

@@ -206,6 +206,15 @@ inline constexpr const char* kSettingsNoLock =
 // Folder chooser
 inline constexpr const char* kBrowseForFolder = QT_TRANSLATE_NOOP("Norvane", "Browse For Folder");
 
+// Folder chooser: the path field and the quick places beside the folder tree
+inline constexpr const char* kFolderPathLabel = QT_TRANSLATE_NOOP("Norvane", "&Folder:");
+inline constexpr const char* kFolderPathPlaceholder =
+    QT_TRANSLATE_NOOP("Norvane", "Type or paste the path of a folder");
+inline constexpr const char* kNoSuchFolder =
+    QT_TRANSLATE_NOOP("Norvane", "There is no folder \"%1\".");
+inline constexpr const char* kPlaceHome = QT_TRANSLATE_NOOP("Norvane", "Home");
+inline constexpr const char* kPlaceFileSystem = QT_TRANSLATE_NOOP("Norvane", "File System");
+
 // Command-line program norvane-cli
 inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "Norvane",

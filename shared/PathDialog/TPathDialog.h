@@ -6,12 +6,7 @@
 #include <QString>
 #include <functional>
 
-class QDialogButtonBox;
-class QFileSystemModel;
-class QLabel;
-class QModelIndex;
-class QTreeView;
-class FolderTreeFilter;
+class FolderBrowser;
 
 // The top of the folder tree: "/" for riMyComputer, the desktop folder (the
 // home folder when there is none) for riDesktop.
@@ -21,11 +16,10 @@ using TNotifyEvent = std::function<void(QObject* Sender)>;
 // Path is the selected folder, or empty while nothing is selected.
 using TSelectEvent = std::function<void(QObject* Sender, const QString& Path)>;
 
-// Lets the user pick one folder in a modal folder tree and returns its path.
-// While the picker is open, browser() is the dialog (object name
-// "PathDialogBrowser", with "PathDialogTitle", "PathDialogTree",
-// "PathDialogStatus" and "PathDialogButtons" inside); it is a child of the
-// owner's window, or of the active window when the owner is no widget.
+// Lets the user pick one folder in a modal folder tree, or type its path, and
+// returns its path. While the picker is open, browser() is the dialog (a
+// FolderBrowser, which names its parts); it is a child of the owner's window,
+// or of the active window when the owner is no widget.
 class TPathDialog : public QObject {
     Q_OBJECT
 
@@ -60,7 +54,7 @@ public:
     bool Execute();
 
     // The open picker, null while closed.
-    QDialog* browser() const { return m_browser.data(); }
+    QDialog* browser() const;
     static QString rootPath(TRootItem rootItem);
 
 protected:
@@ -69,10 +63,12 @@ protected:
     virtual void showHandlerError(const QString& text);
 
 private:
+    QWidget* ownerWindow() const;
+    void openBrowser(const QString& root);
+    // Runs the open picker to its end; the folder chosen, or empty.
+    QString runBrowser();
     void browserInitialized();
-    void selectionChanged(const QModelIndex& current);
-    void selectDirectory();
-    QString selectedPath() const;
+    void selectionChanged(const QString& path);
     // Runs a handler; its error is shown and goes no further.
     void raiseGuarded(const std::function<void()>& raise);
 
@@ -85,10 +81,5 @@ private:
     TNotifyEvent m_onShow;
     TSelectEvent m_onSelect;
 
-    QPointer<QDialog> m_browser;
-    QTreeView* m_tree = nullptr;
-    QFileSystemModel* m_folders = nullptr;
-    FolderTreeFilter* m_filter = nullptr;
-    QLabel* m_statusLine = nullptr;
-    QDialogButtonBox* m_buttons = nullptr;
+    QPointer<FolderBrowser> m_browser;
 };

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <climits>
 #include <memory>
@@ -229,6 +230,33 @@ private Q_SLOTS:
         const QRect area = GetWorkArea();
         QCOMPARE(window.geometry(), expected.translated(area.topLeft()));
         QVERIFY(!MainWindowShowsMaximized());
+    }
+
+    void restoreKeepsTheLayoutsMinimum_data() {
+        QTest::addColumn<QByteArray>("size");
+        QTest::newRow("stored smaller") << QByteArray(
+            "\"MainHeight\"=dword:00000064\n"
+            "\"MainWidth\"=dword:000000c8\n");
+        QTest::newRow("stored wider than the work area")
+            << QByteArray("\"MainHeight\"=dword:00000064\n\"MainWidth\"=dword:00002710\n");
+    }
+
+    void restoreKeepsTheLayoutsMinimum() {
+        QFETCH(QByteArray, size);
+        QVERIFY(writeKeyFile("\"MainTop\"=dword:00000000\n\"MainLeft\"=dword:00000000\n" + size));
+        // Wider than any work area the tests run on, as a large font can make
+        // a window's layout.
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* content = new QWidget(&window);
+        content->setMinimumSize(GetWorkArea().width() + 100, 300);
+        layout->addWidget(content);
+        restore(&window);
+        QCOMPARE(window.size(), window.minimumSizeHint());
+        // What a save then stores is what the restore applied.
+        save(&window);
+        QCOMPARE(storedPlacement().mid(2, 2),
+                 (QList<int>{window.minimumSizeHint().height(), window.minimumSizeHint().width()}));
     }
 
     void saveThenRestoreChangesNothing_data() {

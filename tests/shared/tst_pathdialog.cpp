@@ -1,8 +1,14 @@
+#include <pwd.h>
+#include <unistd.h>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
@@ -26,6 +32,10 @@ public:
 protected:
     void showHandlerError(const QString& text) override { shownErrors << text; }
 };
+
+QLineEdit* PathField(const TPathDialog& dialog) {
+    return dialog.browser()->findChild<QLineEdit*>("PathDialogPath");
+}
 
 QTreeView* Tree(const TPathDialog& dialog) {
     return dialog.browser()->findChild<QTreeView*>("PathDialogTree");
@@ -106,6 +116,12 @@ private Q_SLOTS:
     void raisingHandlersShowMessage();
     void statusLine();
     void desktopRoot();
+    void pathField_data();
+    void pathField();
+    void enterInThePathFieldChooses();
+    void pathFieldCompletesFolders();
+    void quickPlaces();
+    void startsAboveAFolderThatIsGone();
 };
 
 void TestPathDialog::initTestCase() {
@@ -326,6 +342,193 @@ void TestPathDialog::desktopRoot() {
     QVERIFY(!chosen);
     QVERIFY(!appeared);
     QCOMPARE(dialog.Directory(), desktop + "/albums");
+}
+
+// A home folder of the test's own, for "~" and the quick places.
+class TestHome {
+public:
+    TestHome() : m_previous(qgetenv("HOME")) {
+        path = QDir::cleanPath(m_dir.path());
+        qputenv("HOME", QFile::encodeName(path));
+    }
+    ~TestHome() { qputenv("HOME", m_previous); }
+    QString path;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+};
+
+void TestPathDialog::pathField_data() {
+    QTest::addColumn<QString>("typed");     // <root> and <home> stand for the test's folders
+    QTest::addColumn<QString>("expected");  // the folder chosen; empty: the picker refuses
+    QTest::newRow("a folder in full") << "<root>/music/rock"
+                                      << "<root>/music/rock";
+    QTest::newRow("a trailing separator") << "<root>/music/"
+                                          << "<root>/music";
+    QTest::newRow("pasted with blanks around") << "  <root>/music\t"
+                                               << "<root>/music";
+    QTest::newRow("home folder shorthand") << "~/albums"
+                                           << "<home>/albums";
+    QTest::newRow("a relative path lies in the home folder") << "albums"
+                                                             << "<home>/albums";
+    QTest::newRow("a file link") << "file://<root>/music/rock"
+                                 << "<root>/music/rock";
+    QTest::newRow("no such folder") << "<root>/music/jazz"
+                                    << "";
+    QTest::newRow("a file is no folder") << "<root>/music/song.mp3"
+                                         << "";
+}
+
+void TestPathDialog::pathField() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    Tree3 t;
+    const TestHome home;
+    QVERIFY(QDir().mkpath(home.path + "/albums"));
+    QFile song(t.music + "/song.mp3");
+    QVERIFY(song.open(QIODevice::WriteOnly));
+    song.close();
+    auto fill = [&](QString text) {
+        return text.replace("<root>", t.root).replace("<home>", home.path);
+    };
+    typed = fill(typed);
+    expected = fill(expected);
+
+    TPathDialog dialog;
+    dialog.setDirectory(t.music);
+    QStringList selected;
+    dialog.setOnSelect([&](QObject*, const QString& Path) { selected << Path; });
+    QString treeShows, error;
+    bool openAfterOk = false;
+    const bool chosen = ExecuteWhileOpen(dialog, [&] {
+        QLineEdit* field = PathField(dialog);
+        QCOMPARE(field->text(), t.music);
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        field->completer()->popup()->hide();
+        treeShows = SelectedFolder(dialog);
+        Button(dialog, QDialogButtonBox::Ok)->click();
+        openAfterOk = dialog.browser() && dialog.browser()->isVisible();
+        if (openAfterOk) {
+            error = Label(dialog, "PathDialogPathError")->isVisible()
+                        ? Label(dialog, "PathDialogPathError")->text()
+                        : QString();
+            dialog.browser()->reject();
+        }
+    });
+    if (expected.isEmpty()) {
+        QVERIFY(!chosen);
+        QVERIFY(openAfterOk);
+        QCOMPARE(error, QString("There is no folder \"%1\".").arg(typed));
+        QCOMPARE(dialog.Directory(), t.music);
+        return;
+    }
+    QVERIFY(chosen);
+    QCOMPARE(dialog.Directory(), expected);
+    // A folder the tree holds is shown there as soon as it is typed.
+    if (expected.startsWith(t.root) && !typed.startsWith("file:")) {
+        QCOMPARE(treeShows, expected);
+        QCOMPARE(selected.last(), expected);
+    }
+}
+
+void TestPathDialog::enterInThePathFieldChooses() {
+    Tree3 t;
+    TPathDialog dialog;
+    dialog.setDirectory(t.music);
+    QVERIFY(ExecuteWhileOpen(dialog, [&] {
+        QLineEdit* field = PathField(dialog);
+        QVERIFY(field->hasFocus());
+        // The whole path is selected: what is typed or pasted replaces it.
+        QCOMPARE(field->selectedText(), t.music);
+        QTest::keyClicks(field, t.live);
+        field->completer()->popup()->hide();
+        QTest::keyClick(field, Qt::Key_Return);
+    }));
+    QCOMPARE(dialog.Directory(), t.live);
+}
+
+void TestPathDialog::pathFieldCompletesFolders() {
+    Tree3 t;
+    QVERIFY(QDir().mkpath(t.music + "/reggae"));
+    QFile notes(t.music + "/readme.txt");
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    TPathDialog dialog;
+    dialog.setDirectory(t.root);
+    QStringList offered;
+    ExecuteWhileOpen(dialog, [&] {
+        QLineEdit* field = PathField(dialog);
+        field->clear();
+        QTest::keyClicks(field, t.music + "/r");
+        QCompleter* completer = field->completer();
+        // The folders of a folder are read in the background.
+        QTRY_COMPARE(completer->completionCount(), 2);
+        for (int row = 0; row < completer->completionCount(); ++row) {
+            completer->setCurrentRow(row);
+            offered << completer->currentCompletion();
+        }
+        dialog.browser()->reject();
+    });
+    offered.sort();
+    QCOMPARE(offered, (QStringList{t.music + "/reggae", t.rock}));
+}
+
+void TestPathDialog::quickPlaces() {
+    Tree3 t;
+    const TestHome home;
+    TPathDialog dialog;
+    dialog.setDirectory(t.music);
+    QStringList places;
+    QString afterHome, fieldAfterHome;
+    ExecuteWhileOpen(dialog, [&] {
+        auto* list = dialog.browser()->findChild<QListWidget*>("PathDialogPlaces");
+        for (int row = 0; row < list->count(); ++row)
+            places << list->item(row)->data(Qt::UserRole).toString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        afterHome = SelectedFolder(dialog);
+        fieldAfterHome = PathField(dialog)->text();
+        dialog.browser()->reject();
+    });
+    // Desktops mount a user's media in folders named after the user's login.
+    const QString user = QFile::decodeName(getpwuid(geteuid())->pw_name);
+    QStringList expected{home.path, "/"};
+    for (const QString& media : {"/media/" + user, "/run/media/" + user, QString("/mnt")}) {
+        if (QFileInfo(media).isDir())
+            expected << media;
+    }
+    QCOMPARE(places, expected);
+    QCOMPARE(afterHome, home.path);
+    QCOMPARE(fieldAfterHome, home.path);
+
+    // Below the desktop folder, the places outside it cannot be shown.
+    QVERIFY(QDir().mkpath(home.path + "/Desktop"));
+    dialog.setRootItem(riDesktop);
+    ExecuteWhileOpen(dialog, [&] {
+        places.clear();
+        auto* list = dialog.browser()->findChild<QListWidget*>("PathDialogPlaces");
+        for (int row = 0; row < list->count(); ++row)
+            places << list->item(row)->data(Qt::UserRole).toString();
+        dialog.browser()->reject();
+    });
+    QCOMPARE(places, QStringList());
+}
+
+void TestPathDialog::startsAboveAFolderThatIsGone() {
+    Tree3 t;
+    TPathDialog dialog;
+    dialog.setDirectory(t.rock + "/gone/deeper");
+    QString start, field;
+    ExecuteWhileOpen(dialog, [&] {
+        start = SelectedFolder(dialog);
+        field = PathField(dialog)->text();
+        dialog.browser()->reject();
+    });
+    QCOMPARE(start, t.rock);
+    QCOMPARE(field, t.rock);
+    QCOMPARE(dialog.Directory(), t.rock + "/gone/deeper");
 }
 
 QTEST_MAIN(TestPathDialog)

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void commandsDuringAScanAreRefused();
     void closeDuringAScanWaitsForItsEnd();
     void addButtonScansTheChosenFolder();
+    void addStartsAtHomeThenAtTheFolderChosenLast();
     void dropOntoTheFolderList();
     void secondDropBeforeTheFirstScan();
     void manualRenameDuringAScan();
@@ -335,6 +336,50 @@ void TestInputFolders::addButtonScansTheChosenFolder() {
 
 // A drop from a file manager onto the folder list, as Qt delivers it: two new
 // folders and one already listed. The two are added and each scanned once.
+void TestInputFolders::addStartsAtHomeThenAtTheFolderChosenLast() {
+    const QByteArray previousHome = qgetenv("HOME");
+    const QString home = m_tempDir->path() + "/home";
+    makeFile(home, "Music/Album/1.mp3");
+    qputenv("HOME", QFile::encodeName(home));
+    // The window of a new session.
+    m_form = std::make_unique<TForm1>(&m_prompter);
+    m_form->show();
+    qputenv("HOME", previousHome);
+    auto* chooser = m_form->findChild<TPathDialog*>("PathDialog1");
+    QStringList starts;
+    // The timers go with the test.
+    QObject scope;
+    // Each run notes where it starts, then takes the path typed for it.
+    auto add = [&](const QString& typed) {
+        chooser->setOnShow([&](QObject*) {
+            QTimer::singleShot(0, &scope, [&] {
+                auto* field = chooser->browser()->findChild<QLineEdit*>("PathDialogPath");
+                starts << field->text();
+                if (typed.isEmpty()) {
+                    chooser->browser()->reject();
+                    return;
+                }
+                field->setText(typed);
+                chooser->browser()
+                    ->findChild<QDialogButtonBox*>("PathDialogButtons")
+                    ->button(QDialogButtonBox::Ok)
+                    ->click();
+            });
+        });
+        QTimer::singleShot(20000, &scope, [&] {
+            if (chooser->browser())
+                chooser->browser()->reject();
+        });
+        control<QPushButton>(*m_form, "BDir")->click();
+    };
+    add(QString());
+    add(home + "/Music/Album");
+    add(QString());
+    QCOMPARE(starts, (QStringList{home, home, home + "/Music/Album"}));
+    QCOMPARE(folders()->count(), 1);
+    QCOMPARE(m_form->FileCount(), 1);
+}
+
 void TestInputFolders::dropOntoTheFolderList() {
     const QString root = m_tempDir->path();
     makeFile(root, "listed/0.mp3");

@@ -1,0 +1,41 @@
+#include "ui/ResultsView.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+
+#include "engine/ResultModel.h"
+#include "ui/FolderRowSpans.h"
+#include "ui/ResultsItemDelegate.h"
+
+namespace {
+
+constexpr int kColumnWidths[ResultModel::ColumnCount] = {300, 300, 100, 100};
+
+}  // namespace
+
+void SetUpResultsView(QTreeView* list, ResultModel* rows) {
+    list->setModel(rows);
+    list->setItemDelegate(new ResultsItemDelegate(rows, list));
+    new FolderRowSpans(list, rows);
+
+    QHeaderView* header = list->header();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setSortIndicatorShown(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    for (int column = 0; column < ResultModel::ColumnCount; ++column)
+        header->resizeSection(column, kColumnWidths[column]);
+    // The last column takes what the others leave, up to the list's edge.
+    header->setStretchLastSection(true);
+
+    // The selection stays highlighted when the list loses the keyboard focus.
+    QPalette palette = list->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    list->setPalette(palette);
+    // File names rarely need text shaping; skipping it where the script
+    // allows halves the time a screenful of rows takes to paint.
+    QFont font = list->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    list->setFont(font);
+}

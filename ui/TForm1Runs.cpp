@@ -19,6 +19,7 @@ void TForm1::BProcessAllClick() {
     if (isScanning())
         return;
     ProcessRows(*m_results, processSettings(), *this);
+    CheckProposals();
     refillManualRename();
 }
 
@@ -27,6 +28,7 @@ void TForm1::BProcessSelectedClick() {
         return;
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ProcessRows(*m_results, processSettings(), *this, selection);
+    CheckProposals();
     refillManualRename();
 }
 
@@ -34,6 +36,7 @@ void TForm1::BExecuteAllClick() {
     if (isScanning())
         return;
     ExecuteRows(*m_results, *this);
+    CheckProposals();
 }
 
 void TForm1::BExecuteSelectedClick() {
@@ -41,4 +44,5 @@ void TForm1::BExecuteSelectedClick() {
         return;
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ExecuteRows(*m_results, *this, selection);
+    CheckProposals();
 }

@@ -241,6 +241,12 @@ QVector<RowForecast> ForecastExecute(const QVector<ResultRow>& rows) {
     return ExecuteForecast(rows).run();
 }
 
+bool ShowsProblem(const ResultRow& row) {
+    return row.isFileRow() &&
+           (row.checkReason != CheckReason::None || IsExecuteError(row.outcome) ||
+            row.outcome == RowOutcome::NotInputFormat || row.outcome == RowOutcome::ProcessFailed);
+}
+
 CheckCounts CountCheckReasons(const QVector<ResultRow>& rows) {
     CheckCounts counts;
     for (const ResultRow& row : rows) {

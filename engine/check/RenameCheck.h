@@ -38,3 +38,8 @@ CheckCounts CheckRows(ResultModel& model);
 
 // The counts of the reasons the rows hold now.
 CheckCounts CountCheckReasons(const QVector<ResultRow>& rows);
+
+// Whether a row is one "Only problems" shows: a file row with a reason of
+// the check, an execute error, or a name that does not fit the existing
+// filename scheme.
+bool ShowsProblem(const ResultRow& row);

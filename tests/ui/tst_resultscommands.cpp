@@ -78,6 +78,8 @@ void TestResultsCommands::cleanup() {
 }
 
 void TestResultsCommands::clickRow(int i, Qt::KeyboardModifiers modifiers) {
+    // The row is clicked where the list shows it.
+    m_list->scrollTo(m_form->results().index(i, 0));
     const QRect rect = m_list->visualRect(m_form->results().index(i, 0));
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, rect.center());
 }

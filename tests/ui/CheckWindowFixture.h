@@ -93,17 +93,36 @@ public:
     }
     const ResultRow& row(const QString& existing) const { return results().row(rowOf(existing)); }
 
-    // The first column of every row the list shows, in its order: file names,
-    // and the folders' headings in brackets.
+    // The first column of every row the list shows, in its order: file names
+    // and the folders' captions "[label]".
     QStringList shownRows() const {
         const QAbstractItemModel* shown = list()->model();
         QStringList rows;
-        for (int i = 0; i < shown->rowCount(); ++i) {
-            const QString text = shown->index(i, ResultModel::ExistingColumn).data().toString();
-            const bool heading = list()->isFirstColumnSpanned(i, {});
-            rows.append(heading ? "[" + text + "]" : text);
-        }
+        for (int i = 0; i < shown->rowCount(); ++i)
+            rows.append(shown->index(i, ResultModel::ExistingColumn).data().toString());
         return rows;
+    }
+
+    // Whether each folder row the list shows, and only those, is drawn as a
+    // heading across the row (the list sets that once the rows are in).
+    bool headingsSpanRows() const {
+        const QAbstractItemModel* shown = list()->model();
+        for (int i = 0; i < shown->rowCount(); ++i) {
+            const bool folder =
+                shown->index(i, ResultModel::FolderColumn).data().toString().isEmpty();
+            if (list()->isFirstColumnSpanned(i, {}) != folder)
+                return false;
+        }
+        return true;
+    }
+
+    // The caption of the folder row of the folder whose path ends so.
+    QString heading(const QString& pathEnd) const {
+        for (int i = 0; i + 1 < results().size(); ++i) {
+            if (results().row(i).isFolderRow() && results().row(i + 1).folder.endsWith(pathEnd))
+                return results().row(i).existing;
+        }
+        return QStringLiteral("(no folder %1)").arg(pathEnd);
     }
 
     // The Check column as the list shows it, of the row showing the file.

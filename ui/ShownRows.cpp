@@ -17,3 +17,29 @@ QModelIndex ShownIndexOf(const QAbstractItemView* list, int row, int column) {
         return shown->index(row, column);
     return proxy->mapFromSource(proxy->sourceModel()->index(row, column));
 }
+
+QItemSelection ShownSelectionOf(const QAbstractItemView* list, const QList<int>& rows) {
+    const QAbstractItemModel* shown = list->model();
+    const int lastColumn = shown->columnCount() - 1;
+    QItemSelection selection;
+    // Rows shown one after another make one range.
+    int first = -1;
+    int last = -1;
+    auto close = [&] {
+        if (first >= 0)
+            selection.select(shown->index(first, 0), shown->index(last, lastColumn));
+    };
+    for (int row : rows) {
+        const int at = ShownIndexOf(list, row).row();
+        if (at < 0)
+            continue;
+        if (first >= 0 && at == last + 1) {
+            last = at;
+            continue;
+        }
+        close();
+        first = last = at;
+    }
+    close();
+    return selection;
+}

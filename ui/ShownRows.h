@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QItemSelection>
+#include <QList>
 #include <QModelIndex>
 
 class QAbstractItemView;
@@ -13,3 +15,7 @@ int ResultRowOf(const QModelIndex& index);
 // The index of results row `row` (column `column`) in the model the list
 // shows; invalid when the row is not shown.
 QModelIndex ShownIndexOf(const QAbstractItemView* list, int row, int column = 0);
+
+// The selection, in the model the list shows, of those of the results rows
+// `rows` (in ascending order) that it shows.
+QItemSelection ShownSelectionOf(const QAbstractItemView* list, const QList<int>& rows);

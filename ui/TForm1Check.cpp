@@ -1,12 +1,14 @@
 // The check before execute as the window runs it, and "Only problems",
 // which shows only the rows with a problem (and their folder rows).
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QTreeView>
 
 #include "engine/ResultModel.h"
 #include "engine/check/RenameCheck.h"
 #include "ui/ProblemRowsFilter.h"
 #include "ui/ResultsView.h"
+#include "ui/ShownRows.h"
 #include "ui/TForm1.h"
 #include "ui_TForm1.h"
 
@@ -20,8 +22,9 @@ void TForm1::CBOnlyProblemsClick() {
     const bool onlyProblems = m_ui->CBOnlyProblems->isChecked();
     if (onlyProblems == (m_problemRows != nullptr))
         return;
-    // The selection is of the rows shown before: the commands on selected
-    // rows start afresh with the rows shown now.
+    // The selected rows that are shown now stay selected: the commands on
+    // selected rows never reach a row the list does not show.
+    const QList<int> selected = selectedRows();
     clearManualRenameState();
     if (onlyProblems) {
         m_problemRows = new ProblemRowsFilter(m_results, this);
@@ -32,6 +35,14 @@ void TForm1::CBOnlyProblemsClick() {
         m_problemRows = nullptr;
     }
     connectSelection();
+    QTreeView* list = m_ui->LVResults;
+    const QItemSelection kept = ShownSelectionOf(list, selected);
+    if (kept.isEmpty())
+        return;
+    const auto rows = QItemSelectionModel::Rows;
+    list->selectionModel()->setCurrentIndex(kept.first().topLeft(), QItemSelectionModel::NoUpdate);
+    list->selectionModel()->select(kept, QItemSelectionModel::ClearAndSelect | rows);
+    list->scrollTo(kept.first().topLeft());
 }
 
 CheckCounts TForm1::checkCounts() const {

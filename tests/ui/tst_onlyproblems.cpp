@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QTest>
+#include <algorithm>
 
 #include "tests/ui/CheckWindowFixture.h"
 
@@ -107,11 +108,12 @@ void TestOnlyProblems::rowsShown() {
 }
 
 void TestOnlyProblems::backToAllRows() {
+    using F = CheckWindowFixture;
     QHeaderView* header = f.list()->header();
     header->resizeSection(ResultModel::ExistingColumn, 250);
     const QStringList all = f.shownRows();
     QCOMPARE(all.size(), 8);
-    f.clickRow(CheckWindowFixture::kRain);
+    f.clickRow(F::kRain);
     QVERIFY(f.edit()->isEnabled());
 
     f.onlyProblems()->click();
@@ -120,15 +122,30 @@ void TestOnlyProblems::backToAllRows() {
     QVERIFY(!f.edit()->isEnabled());
     QVERIFY(!f.widget<QPushButton>("BCancelRename")->isEnabled());
     QCOMPARE(header->sectionSize(ResultModel::ExistingColumn), 250);
-    QCOMPARE(f.shownCheck(CheckWindowFixture::kSunUnderscore), CheckWindowFixture::kSameAsSunSet);
+    QCOMPARE(f.shownCheck(F::kSunUnderscore), F::kSameAsSunSet);
 
+    // The rows selected stay selected in the whole list.
+    f.clickRow(F::kSunUnderscore);
+    f.clickRow(F::kOdd, Qt::ControlModifier);
     f.onlyProblems()->click();
     QCOMPARE(f.shownRows(), all);
     QTRY_VERIFY(f.headingsSpanRows());
     QCOMPARE(header->sectionSize(ResultModel::ExistingColumn), 250);
-    // The list's selection works as before.
-    f.clickRow(CheckWindowFixture::kRain);
-    QCOMPARE(f.form->manualRenameRow(), f.rowOf(CheckWindowFixture::kRain));
+    const QList<int> both = {f.rowOf(F::kSunUnderscore), f.rowOf(F::kOdd)};
+    QList<int> selected;
+    for (const QModelIndex& index : f.list()->selectionModel()->selectedRows())
+        selected.append(index.row());
+    std::sort(selected.begin(), selected.end());
+    QCOMPARE(selected, both);
+    QVERIFY(f.widget<QPushButton>("BCancelRename")->isEnabled());
+
+    // One row selected stays the row under manual rename.
+    f.clickRow(F::kSunUnderscore);
+    f.onlyProblems()->click();
+    QCOMPARE(f.form->manualRenameRow(), f.rowOf(F::kSunUnderscore));
+    QCOMPARE(f.edit()->text(), QString("Album - P - 01 - Sun Set"));
+    QTest::keyClick(f.edit(), Qt::Key_Down);
+    QCOMPARE(f.form->manualRenameRow(), f.rowOf(F::kOdd));
 }
 
 void TestOnlyProblems::selectedCommandsActOnShownRows_data() {

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTreeView>
+#include <algorithm>
 
 #include "engine/ResultModel.h"
 #include "ui/FolderRowSpans.h"

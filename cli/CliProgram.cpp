@@ -9,28 +9,25 @@
 #include <cstring>
 #include <exception>
 
+#include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "cli/CliServices.h"
 #include "cli/CliSettings.h"
+#include "cli/CliUndo.h"
+#include "cli/SchemeText.h"
 #include "cli/InputFolderSet.h"
 #include "cli/OutputFormat.h"
-#include "cli/SchemeText.h"
 #include "cli/UsageError.h"
 #include "engine/CommandError.h"
 #include "engine/ExecuteRun.h"
 #include "engine/FileScanner.h"
 #include "engine/ProcessRun.h"
 #include "engine/ResultModel.h"
-#include "engine/SearchReplace.h"
 #include "engine/check/RenameCheck.h"
+#include "engine/SearchReplace.h"
 #include "shared/General/Texts.h"
 
 namespace {
-
-void PrintError(const QString& message) {
-    const QByteArray line = (Text(Texts::kCliMessage).arg(message) + u'\n').toLocal8Bit();
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-}
 
 void PrintOut(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -76,14 +73,6 @@ void WarnAboutExtensionLines(const CliSettings& settings) {
     }
 }
 
-bool AnyExecuteError(const ResultModel& model) {
-    for (const ResultRow& row : model.rows()) {
-        if (IsExecuteError(row.outcome))
-            return true;
-    }
-    return false;
-}
-
 // The replacements in the order given, after the process run, as the
 // window's Search & Replace makes them; a search that finds nothing is
 // worth a word, since the command line shows no dialog.
@@ -122,6 +111,26 @@ void PrintCheckSummary(const CheckCounts& counts) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+// Writes the rows of a run to standard output; returns the exit status they
+// make. counts, when given, are the check's: with --check a row it expects to
+// fail makes the status 1 too, and a terminal gets their summary.
+int WriteResult(const CliOptions& options, const ResultModel& model,
+                const CheckCounts* counts = nullptr) {
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
+    const bool check = options.check && counts != nullptr;
+    if (!WriteRows(stdout, model.rows(), format, check)) {
+        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return kExitFailed;
+    }
+    const int status = ExitStatusOf(model.rows(), options.execute);
+    if (!check)
+        return status;
+    if (::isatty(STDERR_FILENO))
+        PrintCheckSummary(*counts);
+    return counts->willFail + counts->mayFail > 0 ? kExitFailed : status;
+}
+
 int Run(const CliOptions& options) {
     CliSettings settings = options.defaults ? DefaultCliSettings() : SavedCliSettings();
     ApplyOptions(settings, options);
@@ -131,8 +140,6 @@ int Run(const CliOptions& options) {
         return UsageFailure(Text(Texts::kCliNoFolderExists));
     WarnAboutExtensionLines(settings);
 
-    const OutputFormat format =
-        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
     ResultModel model;
     CliServices services(settings.extensionLines, ::isatty(STDERR_FILENO) != 0);
     FileScanner scanner(model, services);
@@ -145,6 +152,8 @@ int Run(const CliOptions& options) {
     if (!options.execute)
         WarnWhenNothingFits(model, settings);
     // Before anything is renamed, so that the reasons explain what fails.
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
     CheckCounts counts;
     if (options.check || format == OutputFormat::Json) {
         services.endStep();
@@ -155,15 +164,14 @@ int Run(const CliOptions& options) {
         ExecuteRows(model, services);
     }
     services.endStep();
+    return WriteResult(options, model, &counts);
+}
 
-    if (!WriteRows(stdout, model.rows(), format, options.check)) {
-        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+int Undo(const CliOptions& options) {
+    ResultModel model;
+    if (!UndoFromLog(options, model))
         return kExitFailed;
-    }
-    const bool checkFound = options.check && counts.willFail + counts.mayFail > 0;
-    if (options.check && ::isatty(STDERR_FILENO))
-        PrintCheckSummary(counts);
-    return (options.execute && AnyExecuteError(model)) || checkFound ? kExitFailed : kExitOk;
+    return WriteResult(options, model);
 }
 
 }  // namespace
@@ -179,7 +187,7 @@ int RunCli(const QList<QByteArray>& arguments) {
             PrintOut(Text(Texts::kCliVersion).arg(QStringLiteral(NORVANE_VERSION)) + u'\n');
             return kExitOk;
         }
-        return Run(options);
+        return options.undoLog ? Undo(options) : Run(options);
     } catch (const UsageError& error) {
         return UsageFailure(error.message());
     } catch (const CommandError& error) {

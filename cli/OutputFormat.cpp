@@ -1,47 +1,11 @@
 #include "cli/OutputFormat.h"
 
-#include <cstring>
-
 #include "cli/ChunkWriter.h"
 #include "cli/TableOutput.h"
 #include "engine/ResultRow.h"
+#include "engine/TsvField.h"
 
 namespace {
-
-// Tab, line feed and carriage return would split a record or a field; the
-// backslash is escaped so that the escapes can be undone without doubt.
-bool NeedsTsvEscape(const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    const size_t size = static_cast<size_t>(bytes.size());
-    return std::memchr(data, '\\', size) || std::memchr(data, '\t', size) ||
-           std::memchr(data, '\n', size) || std::memchr(data, '\r', size);
-}
-
-QByteArray TsvField(const QByteArray& bytes) {
-    if (!NeedsTsvEscape(bytes))
-        return bytes;
-    QByteArray escaped;
-    escaped.reserve(bytes.size() + 8);
-    for (const char c : bytes) {
-        switch (c) {
-            case '\t':
-                escaped.append("\\t");
-                break;
-            case '\n':
-                escaped.append("\\n");
-                break;
-            case '\r':
-                escaped.append("\\r");
-                break;
-            case '\\':
-                escaped.append("\\\\");
-                break;
-            default:
-                escaped.append(c);
-        }
-    }
-    return escaped;
-}
 
 // The rows of a folder share its bytes, and a run writes few different
 // statuses: each of those is escaped once, not once a row.
@@ -139,8 +103,9 @@ void AppendJsonString(ChunkWriter& out, const QByteArray& utf8) {
     out.append(s);
 }
 
-// A name that is not valid UTF-8 shows with replacement characters; its
-// exact bytes go alongside so that a script can still reach the file.
+// A name that is not valid UTF-8 shows as it was read in the legacy
+// encoding; its exact bytes go alongside so that a script can still reach
+// the file.
 void AppendBytesKey(ChunkWriter& out, const char* key, const QByteArray& bytes,
                     const QByteArray& utf8) {
     if (bytes == utf8)

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "cli/ChunkWriter.h"
-#include "cli/RowBytes.h"
 #include "engine/ResultRow.h"
+#include "engine/RowBytes.h"
 #include "shared/General/Texts.h"
 
 namespace {

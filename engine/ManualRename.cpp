@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "engine/NameComparison.h"
 #include "engine/NameComputation.h"
 #include "engine/ResultModel.h"
 #include "shared/General/Texts.h"
@@ -21,7 +22,10 @@ void ApplyManualRename(ResultModel& model, int row, const QString& typed, bool l
     QString name = typed;
     if (locale.toLower(ExtensionOf(name)) != locale.toLower(ext))
         name += ext;
-    if (name == target.existing || name.size() == ext.size()) {
+    // Typing the name the file has cancels, unless its bytes are not UTF-8:
+    // then the same text renames it to its UTF-8 form.
+    const bool sameName = !target.nameNotUtf8 && SameNameText(name, target.existing);
+    if (sameName || name.size() == ext.size()) {
         model.setProposal(row, QString(), Text(Texts::kStatusManualCancelled),
                           RowOutcome::ManualCancelled);
         return;

@@ -49,6 +49,14 @@ public:
     // The check wrote every row's Check column.
     void checksChanged();
 
+    // What the view shows beside a name or folder that is not UTF-8 (the
+    // window's icon); the tool tip of such a cell names the encoding it was
+    // read in.
+    void setNotUtf8Mark(const QVariant& decoration);
+
 private:
+    QVariant notUtf8Data(const ResultRow& row, int column, int role) const;
+
     QVector<ResultRow> m_rows;
+    QVariant m_notUtf8Mark;
 };

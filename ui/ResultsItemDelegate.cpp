@@ -46,16 +46,22 @@ bool ResultsItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (event->type() != QEvent::ToolTip)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     const QString text = index.data(Qt::DisplayRole).toString();
+    // What the row says of the cell itself, such as how its name was read.
+    const QString note = index.data(Qt::ToolTipRole).toString();
     // The text needs what the cell would need to show it whole: its own width
     // and the margins the style keeps around it.
-    if (text.isEmpty() || sizeHint(option, index).width() <= option.rect.width()) {
+    const bool cut = !text.isEmpty() && sizeHint(option, index).width() > option.rect.width();
+    if (!cut && note.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
     // A file name is no markup: shown as written, blanks and all, on one line.
-    const QString shown =
-        QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    QString shown;
+    if (cut)
+        shown = QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    if (!note.isEmpty())
+        shown += QStringLiteral("<p>%1</p>").arg(note.toHtmlEscaped());
     QToolTip::showText(event->globalPos(), shown, view->viewport(), option.rect);
     return true;
 }

@@ -5,6 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "engine/UndoSet.h"
+#include "engine/LegacyEncoding.h"
+#include "engine/NameComputation.h"
 #include "engine/WindowServices.h"
 #include "settings/SettingsControls.h"
 #include "ui/SchemeControls.h"
@@ -18,8 +21,10 @@ class Prompter;
 class QAction;
 class QMenu;
 class ProblemRowsFilter;
+class QShortcut;
 class ResultModel;
 struct CheckCounts;
+struct ResultRow;
 class TFileDragDrop;
 class TPathDialog;
 struct ProcessSettings;
@@ -50,6 +55,12 @@ public:
 
     void FilenameSchemeClick();
     void UpdateSchemePreviews();
+
+    // How names are read and cleaned up (TForm1NameOptions.cpp).
+    NameOptions nameOptions() const;
+    LegacyEncoding legacyEncoding() const;
+    void NameOptionsChange();
+    void CMBLegacyEncodingChange();
     void BInDefaultClick();
     void BOutDefaultClick();
 
@@ -57,8 +68,13 @@ public:
     void BProcessSelectedClick();
     void BExecuteAllClick();
     void BExecuteSelectedClick();
+    // Undo Execute, Save and Clipboard Copy.
+    void BUndoClick();
     void BCopyClick();
     void BSaveClick();
+    // What the next undo would put back: the renames of the last execute run
+    // that are not undone yet.
+    const UndoSet& undoSet() const { return m_undo; }
 
     // The input folder list.
     void ScanInputFolders(int first, int last);
@@ -67,6 +83,8 @@ public:
     void WMScanFolders(int first, int last, const QString& path = {});
     void BDeleteClick();
     void BRefreshClick();
+    // Stops the scan that runs (the button BStop and Esc).
+    void BStopClick();
 
     // The results list commands.
     void LVResultsChange();
@@ -82,6 +100,7 @@ public:
     void Execute1Click();
     void Cancel1Click();
     void Replace1Click();
+    void Undo1Click();
     int manualRenameRow() const { return ManualRenameItem; }
 
     // The check before execute, after every change of proposals and every
@@ -101,6 +120,7 @@ public:
     void resumeResultsRedraw() override;
     QStringList extensionLines() override;
     void setExtensionLines(const QStringList& lines) override;
+    void skippedSystemFolder(const QString& folder, const QString& fileSystem) override;
     void updateFileCountLabels() override;
     void showProgressBar() override;
     void setProgressPosition(int position) override;
@@ -113,6 +133,8 @@ protected:
 
 private:
     void applyTexts();
+    void setUpNameOptions();
+    void connectNameOptions();
     void setUpLayout();
     void setUpResultsList();
     void connectControls();
@@ -122,6 +144,7 @@ private:
     // Connects a signal to a member handler run under guarded().
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void setUpScanStop();
     void scanEnded();
     void clearManualRenameState();
     void refillManualRename();
@@ -131,6 +154,13 @@ private:
     void showResultsMenu(const QPoint& position);
     void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
     ProcessSettings processSettings() const;
+    // Runs a command that changes the undo set, and shows what is left of it.
+    void changingUndo(const std::function<void()>& command);
+    void forgetUndo();
+    void updateUndoControls();
+    // The rows Save and Clipboard Copy write: the selected ones when more
+    // than one is selected, else all.
+    QVector<ResultRow> rowsToWrite() const;
 
     std::unique_ptr<Ui::TForm1> m_ui;
     std::unique_ptr<Prompter> m_ownPrompter;
@@ -144,6 +174,7 @@ private:
     QAction* Execute1 = nullptr;
     QAction* Cancel1 = nullptr;
     QAction* Replace1 = nullptr;
+    QAction* Undo1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
     ProblemRowsFilter* m_problemRows = nullptr;  // while "Only problems" is ticked
     TFileDragDrop* m_fileDrop = nullptr;
@@ -152,6 +183,11 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
+    QShortcut* m_stopShortcut = nullptr;
+    // What the scans that run now said of folders they did not enter.
+    QStringList m_skippedFolders;
+
+    UndoSet m_undo;
 
     // Manual rename and Search & Replace state.
     int ManualRenameItem = -1;

@@ -161,6 +161,7 @@ void TForm1::PopupMenu1Popup() {
     Execute1->setEnabled(anyProposal);
     Cancel1->setEnabled(anyProposal);
     Replace1->setEnabled(m_results->size() > 0);
+    Undo1->setEnabled(!undoSet().isEmpty());
 }
 
 void TForm1::Process1Click() {

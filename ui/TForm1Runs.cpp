@@ -1,7 +1,11 @@
-// The four run buttons: process and execute, over all or the selected rows.
+// The run buttons: process and execute, over all or the selected rows, and
+// the undo of the last execute run.
+#include <QPushButton>
+
 #include "engine/ExecuteRun.h"
 #include "engine/ProcessRun.h"
 #include "engine/ResultModel.h"
+#include "engine/UndoRun.h"
 #include "ui/TForm1.h"
 #include "ui/ViewRowSelection.h"
 #include "ui_TForm1.h"
@@ -10,8 +14,7 @@ ProcessSettings TForm1::processSettings() const {
     ProcessSettings settings;
     settings.existingScheme = m_inScheme.scheme();
     settings.newScheme = m_outScheme.scheme();
-    settings.options.removeUnderscores = m_ui->CBRemoveUnderscores->isChecked();
-    settings.options.lowercaseExtension = m_ui->CBExtensionLowercase->isChecked();
+    settings.options = nameOptions();
     return settings;
 }
 
@@ -32,10 +35,20 @@ void TForm1::BProcessSelectedClick() {
     refillManualRename();
 }
 
+void TForm1::changingUndo(const std::function<void()>& command) {
+    // The runs keep each rename, and drop each undo, as it is done: also
+    // when an error ends them half-way, the button follows what is left.
+    struct Update {
+        TForm1* form;
+        ~Update() { form->updateUndoControls(); }
+    } update{this};
+    command();
+}
+
 void TForm1::BExecuteAllClick() {
     if (isScanning())
         return;
-    ExecuteRows(*m_results, *this);
+    changingUndo([this] { ExecuteRows(*m_results, *this, &m_undo); });
     CheckProposals();
 }
 
@@ -43,6 +56,26 @@ void TForm1::BExecuteSelectedClick() {
     if (isScanning())
         return;
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
-    ExecuteRows(*m_results, *this, selection);
+    changingUndo([&] { ExecuteRows(*m_results, *this, selection, &m_undo); });
     CheckProposals();
+}
+
+void TForm1::BUndoClick() {
+    if (isScanning() || m_undo.isEmpty())
+        return;
+    changingUndo([this] { UndoRenames(*m_results, m_undo, *this); });
+    CheckProposals();
+}
+
+void TForm1::Undo1Click() {
+    BUndoClick();
+}
+
+void TForm1::forgetUndo() {
+    m_undo.clear();
+    updateUndoControls();
+}
+
+void TForm1::updateUndoControls() {
+    m_ui->BUndo->setEnabled(!m_undo.isEmpty());
 }

@@ -2,7 +2,10 @@
 
 #include <QHash>
 
+#include "engine/FieldCleanup.h"
 #include "engine/FilenameScheme.h"
+#include "engine/LegacyEncoding.h"
+#include "engine/SafeNames.h"
 #include "settings/store/SettingsKeys.h"
 
 namespace {
@@ -60,6 +63,18 @@ QVector<SettingEntry> Build() {
         table.append(TextValue(SlotKey(kInDivider, n), in.dividers[n]));
         table.append(TextValue(SlotKey(kOutDivider, n), out.dividers[n]));
     }
+    // Last, so that a settings file saved before they were there loads all
+    // the rest as it did.
+    table.append(Choice(QLatin1String(kLegacyEncoding), 0, kLegacyEncodingCount));
+    table.append(Flag(QLatin1String(kNormalizeNfc), false));
+    table.append(Flag(QLatin1String(kPadTrack), false));
+    // The position of 2, 3 or 4 digits.
+    table.append(
+        Choice(QLatin1String(kPadTrackDigits), 0, kPadTrackMaxDigits - kPadTrackMinDigits + 1));
+    table.append(Choice(QLatin1String(kCapitalisation), 0, kCapitalisationCount));
+    table.append(Flag(QLatin1String(kSafeNames), false));
+    table.append(
+        TextValue(QLatin1String(kSafeReplacement), QLatin1String(kDefaultSafeReplacement)));
     return table;
 }
 

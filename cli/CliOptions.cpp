@@ -31,6 +31,7 @@ enum class Option {
     Search,
     Replace,
     Execute,
+    Check,
     Undo,
     Format,
     Defaults,
@@ -62,6 +63,7 @@ constexpr OptionEntry kOptions[] = {
     {Option::Search, 0, "search", true},
     {Option::Replace, 0, "replace", true},
     {Option::Execute, 'x', "execute", false},
+    {Option::Check, 0, "check", false},
     {Option::Undo, 0, "undo", true},
     {Option::Format, 'f', "format", true},
     {Option::Defaults, 0, "defaults", false},
@@ -212,6 +214,9 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
             break;
         case Option::Execute:
             options.execute = true;
+            break;
+        case Option::Check:
+            options.check = true;
             break;
         case Option::Undo:
             options.undoLog = given.bytes;

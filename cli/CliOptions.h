@@ -35,6 +35,7 @@ struct CliOptions {
     // --search and --replace: the k-th --search with the k-th --replace, in order.
     QList<CliReplacement> replacements;
     bool execute = false;  // -x, --execute
+    bool check = false;    // --check
     // --undo LOG: the log to undo, as the system passed its path.
     std::optional<QByteArray> undoLog;
     std::optional<OutputFormat> format;

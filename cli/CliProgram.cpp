@@ -14,6 +14,7 @@
 #include "cli/CliServices.h"
 #include "cli/CliSettings.h"
 #include "cli/CliUndo.h"
+#include "cli/SchemeText.h"
 #include "cli/InputFolderSet.h"
 #include "cli/OutputFormat.h"
 #include "cli/UsageError.h"
@@ -22,6 +23,7 @@
 #include "engine/FileScanner.h"
 #include "engine/ProcessRun.h"
 #include "engine/ResultModel.h"
+#include "engine/check/RenameCheck.h"
 #include "engine/SearchReplace.h"
 #include "shared/General/Texts.h"
 
@@ -82,15 +84,51 @@ void ReplaceTexts(ResultModel& model, const CliOptions& options, CliServices& se
     }
 }
 
-// Writes the rows of a run to standard output; returns the exit status they make.
-int WriteResult(const CliOptions& options, const ResultModel& model) {
+// A dry run in which no name fits the existing filename scheme most likely
+// has the wrong scheme: worth a word, since every row says so only on its own.
+void WarnWhenNothingFits(const ResultModel& model, const CliSettings& settings) {
+    bool anyFile = false;
+    for (const ResultRow& row : model.rows()) {
+        if (row.isFolderRow())
+            continue;
+        if (row.outcome != RowOutcome::NotInputFormat)
+            return;
+        anyFile = true;
+    }
+    if (anyFile)
+        PrintError(Text(Texts::kCliNothingFits).arg(SchemeTextOf(settings.process.existingScheme)));
+}
+
+void PrintCheckSummary(const CheckCounts& counts) {
+    const QString line =
+        counts.mayFail == 0
+            ? Text(Texts::kCliCheckSummary).arg(counts.willFail).arg(counts.proposals)
+            : Text(Texts::kCliCheckSummaryWarnings)
+                  .arg(counts.willFail)
+                  .arg(counts.proposals)
+                  .arg(counts.mayFail);
+    const QByteArray bytes = (line + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+// Writes the rows of a run to standard output; returns the exit status they
+// make. counts, when given, are the check's: with --check a row it expects to
+// fail makes the status 1 too, and a terminal gets their summary.
+int WriteResult(const CliOptions& options, const ResultModel& model,
+                const CheckCounts* counts = nullptr) {
     const OutputFormat format =
         options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
-    if (!WriteRows(stdout, model.rows(), format)) {
+    const bool check = options.check && counts != nullptr;
+    if (!WriteRows(stdout, model.rows(), format, check)) {
         PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
         return kExitFailed;
     }
-    return ExitStatusOf(model.rows(), options.execute);
+    const int status = ExitStatusOf(model.rows(), options.execute);
+    if (!check)
+        return status;
+    if (::isatty(STDERR_FILENO))
+        PrintCheckSummary(*counts);
+    return counts->willFail + counts->mayFail > 0 ? kExitFailed : status;
 }
 
 int Run(const CliOptions& options) {
@@ -111,12 +149,22 @@ int Run(const CliOptions& options) {
     services.beginStep(CliServices::Step::Process);
     ProcessRows(model, settings.process, services);
     ReplaceTexts(model, options, services);
+    if (!options.execute)
+        WarnWhenNothingFits(model, settings);
+    // Before anything is renamed, so that the reasons explain what fails.
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
+    CheckCounts counts;
+    if (options.check || format == OutputFormat::Json) {
+        services.endStep();
+        counts = CheckRows(model);
+    }
     if (options.execute) {
         services.beginStep(CliServices::Step::Execute);
         ExecuteRows(model, services);
     }
     services.endStep();
-    return WriteResult(options, model);
+    return WriteResult(options, model, &counts);
 }
 
 int Undo(const CliOptions& options) {

@@ -40,7 +40,7 @@ private:
     QByteArray m_field;
 };
 
-void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
+void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows, bool checkColumn) {
     SharedBytesField folders;
     RepeatedTextField statuses;
     for (const ResultRow& row : rows) {
@@ -51,6 +51,10 @@ void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
         out.append(statuses.of(row.status));
         out.append('\t');
         out.append(folders.of(row.folderOnDisk()));
+        if (checkColumn) {
+            out.append('\t');
+            out.append(TsvField(row.check.toUtf8()));
+        }
         out.append('\n');
     }
 }
@@ -134,6 +138,15 @@ void WriteJson(ChunkWriter& out, const QVector<ResultRow>& rows) {
         out.append('"');
         out.append(", \"folder\": ");
         AppendJsonString(out, folder);
+        out.append(", \"check\": ");
+        if (row.checkReason == CheckReason::None) {
+            out.append("null, \"check_reason\": null");
+        } else {
+            AppendJsonString(out, row.check.toUtf8());
+            out.append(", \"check_reason\": \"");
+            out.append(CheckReasonWordOf(row.checkReason));
+            out.append('"');
+        }
         AppendBytesKey(out, "existing_bytes", row.existingOnDisk(), existing);
         AppendBytesKey(out, "folder_bytes", row.folderOnDisk(), folder);
         out.append(i + 1 < rows.size() ? "},\n" : "}\n");
@@ -154,14 +167,15 @@ std::optional<OutputFormat> ParseOutputFormat(const QString& text) {
     return std::nullopt;
 }
 
-bool WriteRows(std::FILE* stream, const QVector<ResultRow>& rows, OutputFormat format) {
+bool WriteRows(std::FILE* stream, const QVector<ResultRow>& rows, OutputFormat format,
+               bool checkColumn) {
     ChunkWriter out(stream);
     switch (format) {
         case OutputFormat::Table:
-            WriteTable(out, rows);
+            WriteTable(out, rows, checkColumn);
             break;
         case OutputFormat::Tsv:
-            WriteTsv(out, rows);
+            WriteTsv(out, rows, checkColumn);
             break;
         case OutputFormat::Json:
             WriteJson(out, rows);

@@ -1,9 +1,14 @@
 #include "engine/ExecuteRun.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
+#include "engine/FileSystemRules.h"
 #include "engine/FolderListing.h"
 #include "engine/OpenFolder.h"
 #include "engine/NoReplaceSupport.h"
@@ -37,6 +42,43 @@ private:
     QString m_doesNotExist = Text(Texts::kStatusFileDoesNotExist);
     QString m_newFileExists = Text(Texts::kStatusNewFileExists);
     QString m_renameFailed = Text(Texts::kStatusRenameFailed);
+};
+
+// What the file systems of a run's folders let a name be. A name that such a
+// file system would change or could not open again is never written there.
+class NewNameRules {
+public:
+    // Whether the file system a new name (relative to the folder open as
+    // dir) lands on may hold its last component.
+    bool allows(int dir, const QByteArray& folder, const QByteArray& newName) {
+        if (m_folder.isNull() || folder != m_folder) {
+            m_folder = folder;
+            m_rules = rulesOf(dir == AT_FDCWD ? -1 : dir);
+        }
+        const qsizetype slash = newName.lastIndexOf('/');
+        const QByteArray name = newName.mid(slash + 1);
+        if (slash <= 0 || dir == AT_FDCWD)
+            return NameAllowedBy(m_rules, name);
+        const int sub =
+            ::openat(dir, newName.left(slash).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (sub < 0)
+            return NameAllowedBy(m_rules, name);
+        const bool allowed = NameAllowedBy(rulesOf(sub), name);
+        ::close(sub);
+        return allowed;
+    }
+
+private:
+    FileSystemRules rulesOf(int fd) {
+        struct stat st {};
+        if (fd < 0 || ::fstat(fd, &st) != 0)
+            return {};
+        return m_cache.of(fd, static_cast<quint64>(st.st_dev));
+    }
+
+    QByteArray m_folder;
+    FileSystemRules m_rules;
+    FileSystemRulesCache m_cache;
 };
 
 // The renames of one run: each file system is asked for the no-replace flag
@@ -75,13 +117,16 @@ private:
 // case asks the disk least: the no-replace rename itself tells that the new
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
-RowOutcome ExecuteRowIn(OpenFolder& open, Renamer& renamer, const ResultRow& row,
-                         UndoEntry& done) {
+RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
+                        const ResultRow& row, UndoEntry& done) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
-    const std::optional<QByteArray> newName = EncodeNewName(row.newName);
+    // A name that cannot be on this file system names no file either.
+    std::optional<QByteArray> newName = EncodeNewName(row.newName);
     const int dir = open.descriptorFor(folder);
+    if (newName && !rules.allows(dir, folder, *newName))
+        newName.reset();
     const QByteArray oldAt = OpenFolder::at(dir, folder, existing);
     const QByteArray newAt = newName ? OpenFolder::at(dir, folder, *newName) : QByteArray();
     // What an undo needs, should the rename go through.
@@ -117,6 +162,7 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
     OpenFolder open;
     if (renamed)
         renamed->clear();
+    NewNameRules rules;
     Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
@@ -128,7 +174,7 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
             continue;
         UndoEntry done;
         done.row = i;
-        const RowOutcome outcome = ExecuteRowIn(open, renamer, row, done);
+        const RowOutcome outcome = ExecuteRowIn(open, rules, renamer, row, done);
         if (renamed && outcome == RowOutcome::Renamed)
             renamed->append(std::move(done));
         ResultRow& target = model.mutableRow(i);

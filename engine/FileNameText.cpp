@@ -159,6 +159,15 @@ std::optional<QByteArray> PlainUtf8(const QString& name) {
     return utf8;
 }
 
+QByteArray FileNameKey(const QByteArray& name, NameCase nameCase) {
+    QString text;
+    // Bytes that are not UTF-8 have no letter case or equivalent form that a
+    // file system would know of: such a name is only ever itself.
+    if (nameCase == NameCase::Exact || !DecodeWellFormedUtf8(name, text))
+        return name;
+    return NameKeyIgnoringCase(text, QLocale::system()).toUtf8();
+}
+
 bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b) {
     QString textA;
     QString textB;

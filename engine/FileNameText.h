@@ -13,6 +13,16 @@
 // a library is made of.
 QString DecodeFileName(const QByteArray& bytes);
 
+// How names are compared: exactly, as the bytes on disk, or ignoring their
+// letter case, as a file system that ignores case compares them.
+enum class NameCase { Exact, Ignored };
+
+// The form of a name (its bytes) under which two names are the same name
+// exactly when their forms are equal; a key for tables of names. Exact: the
+// bytes themselves. Ignored: the locale's lower case of the decoded text, in
+// UTF-8. Every test of whether two file names are the same goes through it.
+QByteArray FileNameKey(const QByteArray& name, NameCase nameCase);
+
 // A name as the scan lists it: well-formed UTF-8 is read as such, any other
 // bytes in the legacy encoding, one character a byte, so that the text never
 // holds a replacement character for a byte it could not read.

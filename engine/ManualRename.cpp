@@ -36,7 +36,12 @@ void ApplyManualRename(ResultModel& model, int row, const QString& typed, bool l
 }
 
 int ManualRenameMoveTarget(const ResultModel& model, int from, int step) {
-    const int count = model.size();
+    return ManualRenameMoveTarget(
+        model.size(), [&model](int i) { return model.row(i).isFileRow(); }, from, step);
+}
+
+int ManualRenameMoveTarget(int count, const std::function<bool(int)>& isFileRow, int from,
+                           int step) {
     if (from < 0 || from >= count)
         return from;
     int i = from;
@@ -55,7 +60,7 @@ int ManualRenameMoveTarget(const ResultModel& model, int from, int step) {
             i = pastTop ? 0 : count - 1;
             d = pastTop ? 1 : -1;
         }
-        if (model.row(i).isFileRow())
+        if (isFileRow(i))
             return i;
     }
 }

@@ -31,6 +31,8 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
             return r.status;
         case FolderColumn:
             return r.folder;
+        case CheckColumn:
+            return r.check;
         default:
             return {};
     }
@@ -66,6 +68,8 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
             return Text(Texts::kColumnStatus);
         case FolderColumn:
             return Text(Texts::kColumnFolder);
+        case CheckColumn:
+            return Text(Texts::kColumnCheck);
         default:
             return {};
     }
@@ -123,4 +127,10 @@ void ResultModel::rowsChanged(int first, int last) {
     if (first > last || first < 0)
         return;
     Q_EMIT dataChanged(index(first, NewColumn), index(last, StatusColumn), {Qt::DisplayRole});
+}
+
+void ResultModel::checksChanged() {
+    if (m_rows.isEmpty())
+        return;
+    Q_EMIT dataChanged(index(0, CheckColumn), index(size() - 1, CheckColumn), {Qt::DisplayRole});
 }

@@ -613,6 +613,102 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <translation>Dateisystem</translation>
     </message>
     <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Gleicher neuer Name wie ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Name belegt durch eine Datei, die bleibt</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Name belegt durch einen Ordner</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>‚%1‘ wird erst später umbenannt</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Hier gibt es keinen Ordner ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Name zu lang: %1 Bytes, höchstens %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ‚%1‘</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Leerzeichen am Ende</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Punkt am Ende</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Die Datei heißt schon so</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>So kann keine Datei heißen</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>„..“ würde aus dem Ordner der Datei hinausführen</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Der Ordner ‚%1‘ kann nicht geändert werden (schreibgeschützt oder keine Berechtigung)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Der Ordner ‚%1‘ liegt auf einem anderen Dateisystem</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Vielleicht derselbe Name wie ‚%1‘: Dieses Dateisystem unterscheidet Groß- und Kleinschreibung womöglich nicht</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>%1 Fehler zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten, %3 weitere möglich</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>das Schema „%1“ enthält „%2“, das kein Feld ist; ist „%3“ gemeint?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Ausführen rückgängig</translation>
     </message>
@@ -773,6 +869,8 @@ Options:
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
   -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
       --undo LOG           give the files renamed in LOG their old names back
                            (see below)
   -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
@@ -795,6 +893,13 @@ for there in existing names (&quot; - &quot; when there is none).
 replaces every occurrence of its search text (in its exact letter case) in
 the new name of every file, or in its existing name when it has none; the
 files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
 
 --undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
 window saved as text, and lists every file the log says was renamed, the
@@ -824,9 +929,16 @@ already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
 manual_pending, manual_cancelled, replaced, undo_pending, undone or
 undo_failed.
+With --check the table and tsv have a fifth column, Check. json always has the
+keys &quot;check&quot; (the check&apos;s reason, or null) and &quot;check_reason&quot;, which names the
+reason in such a word too: same_new_name, taken_by_file, taken_by_folder,
+renamed_later, no_folder, name_too_long, not_allowed, file_gone,
+already_named, not_a_name, leaves_folder, not_writable, other_file_system,
+folder_unread, case_may_clash, or null.
 
 Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
 
 Examples:
   See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
@@ -881,6 +993,9 @@ Optionen:
       --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
                            „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
   -x, --execute            die Dateien auf dem Datenträger umbenennen
+      --check              jeden Vorschlag prüfen, bevor etwas umbenannt wird,
+                           und eine Spalte mit dem Grund anfügen, warum er
+                           scheitern wird
       --undo PROTOKOLL     den in PROTOKOLL umbenannten Dateien ihre alten
                            Namen zurückgeben (siehe unten)
   -f, --format FORMAT      table (Vorgabe im Terminal), tsv (Vorgabe sonst)
@@ -907,6 +1022,15 @@ der Reihe nach jedes Vorkommen seines Suchtexts (in genau dieser Groß- und
 Kleinschreibung) im neuen Namen jeder Datei oder, wenn sie keinen hat, in
 ihrem bisherigen Namen; die Dateien, die es ändert, stehen auf „Ersetzt
 (Umbenennung ausstehend)“.
+
+--check sieht auf dem Datenträger nach, ohne etwas zu ändern, und sagt
+voraus, was --execute mit jedem Vorschlag tun wird, in der Reihenfolge, in der
+es vorgeht: ein Name, den zwei Dateien bekommen, ein Name, den eine Datei oder
+ein Ordner belegt, ein fehlender Unterordner, ein Name, der zu lang oder auf
+dem Dateisystem nicht erlaubt ist, eine Datei, die seit dem Durchsuchen fehlt.
+Eine Zeile mit einem solchen Grund wird nicht umbenannt; der Exit-Status ist
+dann 1, auch ohne --execute. Im Terminal folgt eine Zusammenfassung auf der
+Standardfehlerausgabe.
 
 --undo liest ein PROTOKOLL, das norvane-cli mit -f tsv oder -f json geschrieben
 oder das Fenster als Text gespeichert hat, und listet jede Datei, die laut
@@ -940,10 +1064,16 @@ already_in_format, no_new_name,
 not_input_format, process_failed, renamed, file_does_not_exist,
 new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled,
 replaced, undo_pending, undone oder undo_failed.
+Mit --check haben Tabelle und tsv eine fünfte Spalte, Prüfung. json hat immer
+die Schlüssel „check“ (der Grund der Prüfung oder null) und „check_reason“,
+das den Grund ebenso in einem Wort nennt: same_new_name, taken_by_file,
+taken_by_folder, renamed_later, no_folder, name_too_long, not_allowed,
+file_gone, already_named, not_a_name, leaves_folder, not_writable,
+other_file_system, folder_unread, case_may_clash oder null.
 
 Exit-Status: 0, wenn alles geklappt hat, 1, wenn --execute eine Zeile mit dem
-Status „Fehler: …“ hinterlassen hat oder der Lauf fehlschlug, 2 bei einem
-Fehler im Aufruf.
+Status „Fehler: …“ hinterlassen hat, wenn --check einen Grund gefunden hat
+oder der Lauf fehlschlug, 2 bei einem Fehler im Aufruf.
 
 Beispiele:
   Zeigen, was aus einem Album würde, dessen Dateien &quot;07 - Titel.mp3&quot; heißen:

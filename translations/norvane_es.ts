@@ -613,6 +613,102 @@ desde scripts y terminales, véase «norvane-cli --help».
         <translation>Sistema de archivos</translation>
     </message>
     <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Mismo nombre nuevo que «%1»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nombre ocupado por un archivo que se queda</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nombre ocupado por una carpeta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«%1» no se renombra hasta más tarde</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Aquí no hay ninguna carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nombre demasiado largo: %1 bytes, como máximo %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>No permitido en este sistema de archivos: «%1»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>No permitido en este sistema de archivos: un espacio al final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>No permitido en este sistema de archivos: un punto al final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>El archivo ya no está</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>El archivo ya tiene este nombre</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Ningún archivo puede tener este nombre</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>«..» llevaría fuera de la carpeta del archivo</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>No se puede modificar la carpeta «%1» (solo lectura o sin permiso)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>La carpeta «%1» está en otro sistema de archivos</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Solo problemas</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>fallos previstos: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Deshacer ejecución</translation>
     </message>
@@ -773,6 +869,8 @@ Options:
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
   -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
       --undo LOG           give the files renamed in LOG their old names back
                            (see below)
   -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
@@ -795,6 +893,13 @@ for there in existing names (&quot; - &quot; when there is none).
 replaces every occurrence of its search text (in its exact letter case) in
 the new name of every file, or in its existing name when it has none; the
 files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
 
 --undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
 window saved as text, and lists every file the log says was renamed, the
@@ -824,9 +929,16 @@ already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
 manual_pending, manual_cancelled, replaced, undo_pending, undone or
 undo_failed.
+With --check the table and tsv have a fifth column, Check. json always has the
+keys &quot;check&quot; (the check&apos;s reason, or null) and &quot;check_reason&quot;, which names the
+reason in such a word too: same_new_name, taken_by_file, taken_by_folder,
+renamed_later, no_folder, name_too_long, not_allowed, file_gone,
+already_named, not_a_name, leaves_folder, not_writable, other_file_system,
+folder_unread, case_may_clash, or null.
 
 Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
 
 Examples:
   See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
@@ -881,6 +993,8 @@ Opciones:
       --replace TEXTO      texto de su --replace, como hace «Buscar &amp;
                            reemplazar» en la ventana (véase más abajo)
   -x, --execute            renombrar los archivos en el disco
+      --check              comprobar cada propuesta antes de renombrar nada y
+                           añadir una columna con el motivo por el que fallará
       --undo REGISTRO      devolver su nombre anterior a los archivos que
                            REGISTRO da por renombrados (véase más abajo)
   -f, --format FORMATO     table (predeterminado en un terminal), tsv
@@ -907,6 +1021,14 @@ pareja a su vez reemplaza cada aparición de su texto buscado (con sus
 mayúsculas y minúsculas exactas) en el nombre nuevo de cada archivo, o en su
 nombre actual si no tiene ninguno; los archivos que cambia quedan en el
 estado «Reemplazado (cambio de nombre pendiente)».
+
+--check mira el disco, sin cambiar nada, y prevé lo que hará --execute con
+cada propuesta, en el orden en que las tratará: un nombre dado a dos
+archivos, un nombre ocupado por un archivo o una carpeta, una subcarpeta que
+falta, un nombre demasiado largo o no permitido en el sistema de archivos, un
+archivo que ya no está desde la exploración. Una fila con un motivo así no se
+renombra; el estado de salida es entonces 1, también sin --execute. En un
+terminal sigue una línea de resumen en la salida de error.
 
 --undo lee un REGISTRO que norvane-cli escribió con -f tsv o -f json, o que la
 ventana guardó como texto, y lista cada archivo que según el registro se
@@ -939,9 +1061,17 @@ los idiomas: none, pending, already_in_format, no_new_name,
 not_input_format, process_failed, renamed, file_does_not_exist,
 new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled,
 replaced, undo_pending, undone o undo_failed.
+Con --check, la tabla y tsv tienen una quinta columna, Comprobación. json
+tiene siempre las claves «check» (el motivo de la comprobación, o null) y
+«check_reason», que nombra también ese motivo con una palabra así:
+same_new_name, taken_by_file, taken_by_folder, renamed_later, no_folder,
+name_too_long, not_allowed, file_gone, already_named, not_a_name,
+leaves_folder, not_writable, other_file_system, folder_unread, case_may_clash,
+o null.
 
 Estado de salida: 0 si todo salió bien, 1 si --execute dejó una fila con un
-estado «Error: ...» o la ejecución falló, 2 si hubo un error de uso.
+estado «Error: ...», si --check encontró un motivo o la ejecución falló, 2 si
+hubo un error de uso.
 
 Ejemplos:
   Ver qué pasaría con un álbum cuyos archivos se llaman &quot;07 - Título.mp3&quot;:

@@ -613,6 +613,102 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <translation>Système de fichiers</translation>
     </message>
     <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Même nouveau nom que «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nom pris par un fichier qui reste</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nom pris par un dossier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«&#xa0;%1&#xa0;» n’est renommé que plus tard</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Pas de dossier «&#xa0;%1&#xa0;» ici</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nom trop long&#xa0;: %1&#xa0;octets, %2 au plus</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: un espace final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: un point final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Le fichier a disparu</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Le fichier porte déjà ce nom</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Aucun fichier ne peut porter ce nom</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>«&#xa0;..&#xa0;» mènerait hors du dossier du fichier</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être modifié (lecture seule ou droits insuffisants)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est sur un autre système de fichiers</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Le dossier ne peut pas être listé, ce qu’exige un changement de casse</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Peut-être le même nom que «&#xa0;%1&#xa0;»&#xa0;: ce système de fichiers ignore peut-être la casse</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Seulement les problèmes</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>échecs prévus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2, possible pour %3 autre(s)</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», qui n’est pas un champ&#xa0;; vouliez-vous dire «&#xa0;%3&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>avertissement&#xa0;: aucun nom ne suit le schéma des noms actuels «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
         <source>Undo Execute</source>
         <translation>Défaire l’exécution</translation>
     </message>
@@ -773,6 +869,8 @@ Options:
       --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
                            does (see below)
   -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
       --undo LOG           give the files renamed in LOG their old names back
                            (see below)
   -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
@@ -795,6 +893,13 @@ for there in existing names (&quot; - &quot; when there is none).
 replaces every occurrence of its search text (in its exact letter case) in
 the new name of every file, or in its existing name when it has none; the
 files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
 
 --undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
 window saved as text, and lists every file the log says was renamed, the
@@ -824,9 +929,16 @@ already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
 manual_pending, manual_cancelled, replaced, undo_pending, undone or
 undo_failed.
+With --check the table and tsv have a fifth column, Check. json always has the
+keys &quot;check&quot; (the check&apos;s reason, or null) and &quot;check_reason&quot;, which names the
+reason in such a word too: same_new_name, taken_by_file, taken_by_folder,
+renamed_later, no_folder, name_too_long, not_allowed, file_gone,
+already_named, not_a_name, leaves_folder, not_writable, other_file_system,
+folder_unread, case_may_clash, or null.
 
 Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
 
 Examples:
   See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
@@ -881,6 +993,8 @@ Options&#xa0;:
                            «&#xa0;Rechercher &amp; remplacer&#xa0;» dans la fenêtre (voir
                            plus bas)
   -x, --execute            renommer les fichiers sur le disque
+      --check              vérifier chaque proposition avant tout renommage et
+                           ajouter une colonne donnant la raison de son échec
       --undo JOURNAL       redonner leur ancien nom aux fichiers renommés
                            d’après JOURNAL (voir plus bas)
   -f, --format FORMAT      table (par défaut dans un terminal), tsv (par
@@ -907,6 +1021,14 @@ paire à son tour remplace chaque occurrence de son texte recherché (dans sa
 casse exacte) dans le nouveau nom de chaque fichier, ou dans son nom actuel
 s’il n’en a pas&#x202f;; les fichiers qu’elle change sont à l’état «&#xa0;Remplacé
 (renommage en attente)&#xa0;».
+
+--check examine le disque, sans rien y changer, et prévoit ce que --execute
+fera de chaque proposition, dans l’ordre où il les traitera&#xa0;: un nom donné à
+deux fichiers, un nom pris par un fichier ou un dossier, un sous-dossier
+manquant, un nom trop long ou interdit sur le système de fichiers, un fichier
+disparu depuis le parcours. Une ligne qui a une telle raison n’est pas
+renommée&#xa0;; le code de sortie est alors 1, même sans --execute. Dans un
+terminal, une ligne de résumé suit sur la sortie d’erreur.
 
 --undo lit un JOURNAL écrit par norvane-cli avec -f tsv ou -f json, ou
 enregistré en texte par la fenêtre, et liste chaque fichier que le journal dit
@@ -940,10 +1062,16 @@ already_in_format, no_new_name, not_input_format, process_failed, renamed,
 file_does_not_exist, new_file_exists, rename_failed, cancelled,
 manual_pending, manual_cancelled, replaced, undo_pending, undone ou
 undo_failed.
+Avec --check, le tableau et tsv ont une cinquième colonne, Vérification. json
+a toujours les clés « check » (le motif de la vérification, ou null) et «
+check_reason », qui nomme aussi ce motif d’un tel mot : same_new_name,
+taken_by_file, taken_by_folder, renamed_later, no_folder, name_too_long,
+not_allowed, file_gone, already_named, not_a_name, leaves_folder,
+not_writable, other_file_system, folder_unread, case_may_clash, ou null.
 
 Code de sortie&#xa0;: 0 si tout a réussi, 1 si --execute a laissé une ligne dont
-l’état commence par «&#xa0;Erreur&#xa0;» ou si l’exécution a échoué, 2 pour une erreur
-d’utilisation.
+l’état commence par «&#xa0;Erreur&#xa0;», si --check a trouvé une raison ou si
+l’exécution a échoué, 2 pour une erreur d’utilisation.
 
 Exemples&#xa0;:
   Voir ce que deviendrait un album dont les fichiers s’appellent

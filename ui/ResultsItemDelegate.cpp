@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "engine/ResultModel.h"
+#include "ui/ShownRows.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ ResultsItemDelegate::ResultsItemDelegate(const ResultModel* rows, QObject* paren
     : QStyledItemDelegate(parent), m_rows(rows) {}
 
 bool ResultsItemDelegate::isFolderRow(const QModelIndex& index) const {
-    return index.isValid() && index.row() < m_rows->size() &&
-           m_rows->row(index.row()).isFolderRow();
+    const int row = ResultRowOf(index);
+    return row >= 0 && row < m_rows->size() && m_rows->row(row).isFolderRow();
 }
 
 void ResultsItemDelegate::initStyleOption(QStyleOptionViewItem* option,

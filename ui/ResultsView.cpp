@@ -1,7 +1,9 @@
 #include "ui/ResultsView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTreeView>
+#include <algorithm>
 
 #include "engine/ResultModel.h"
 #include "ui/FolderRowSpans.h"
@@ -9,14 +11,17 @@
 
 namespace {
 
-constexpr int kColumnWidths[ResultModel::ColumnCount] = {300, 300, 100, 100};
+// The Check column, last, starts at the least width and takes what the
+// others leave: at the window's first size the four columns before it fill
+// the list, and a reason cut short shows whole in its tool tip.
+constexpr int kColumnWidths[ResultModel::ColumnCount] = {300, 300, 100, 100, 0};
 
 }  // namespace
 
 void SetUpResultsView(QTreeView* list, ResultModel* rows) {
     list->setModel(rows);
     list->setItemDelegate(new ResultsItemDelegate(rows, list));
-    new FolderRowSpans(list, rows);
+    new FolderRowSpans(list, rows, rows);
 
     QHeaderView* header = list->header();
     header->setSectionsClickable(false);
@@ -24,7 +29,8 @@ void SetUpResultsView(QTreeView* list, ResultModel* rows) {
     header->setSortIndicatorShown(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
     for (int column = 0; column < ResultModel::ColumnCount; ++column)
-        header->resizeSection(column, kColumnWidths[column]);
+        header->resizeSection(column,
+                              std::max(kColumnWidths[column], header->minimumSectionSize()));
     // The last column takes what the others leave, up to the list's edge.
     header->setStretchLastSection(true);
 
@@ -38,4 +44,22 @@ void SetUpResultsView(QTreeView* list, ResultModel* rows) {
     QFont font = list->font();
     font.setStyleStrategy(QFont::PreferNoShaping);
     list->setFont(font);
+}
+
+void ShowResultRows(QTreeView* list, QAbstractItemModel* shown, const ResultModel* rows) {
+    if (list->model() == shown)
+        return;
+    QHeaderView* header = list->header();
+    QVector<int> widths;
+    for (int column = 0; column < header->count(); ++column)
+        widths.append(header->sectionSize(column));
+    // A new model comes with a selection model of its own.
+    QItemSelectionModel* oldSelection = list->selectionModel();
+    for (FolderRowSpans* spans : list->findChildren<FolderRowSpans*>(Qt::FindDirectChildrenOnly))
+        delete spans;
+    list->setModel(shown);
+    delete oldSelection;
+    for (int column = 0; column < widths.size() && column < header->count(); ++column)
+        header->resizeSection(column, widths.at(column));
+    (new FolderRowSpans(list, shown, rows))->spanAll();
 }

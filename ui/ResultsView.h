@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractItemModel;
 class QTreeView;
 class ResultModel;
 
@@ -8,3 +9,7 @@ class ResultModel;
 // folder rows drawn as headings across the whole row, a tool tip for every
 // cell cut short, and a selection that stays highlighted without the focus.
 void SetUpResultsView(QTreeView* list, ResultModel* rows);
+
+// Lets the list show `shown`, the rows themselves or a filter's rows of
+// them, keeping the columns' widths; the selection starts empty.
+void ShowResultRows(QTreeView* list, QAbstractItemModel* shown, const ResultModel* rows);

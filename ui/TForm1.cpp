@@ -1,6 +1,7 @@
 #include "ui/TForm1.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
@@ -90,6 +91,7 @@ void TForm1::applyTexts() {
     ui.BManualRename->setText(Text(Texts::kGo));
     ui.CBRemoveUnderscores->setText(Text(Texts::kRemoveUnderscores));
     ui.CBExtensionLowercase->setText(Text(Texts::kExtensionLowercase));
+    ui.CBOnlyProblems->setText(Text(Texts::kOnlyProblems));
     ui.BCopy->setText(Text(Texts::kClipboardCopy));
     ui.BSave->setText(Text(Texts::kSave));
     ui.BUndo->setText(Text(Texts::kUndoExecute));
@@ -203,9 +205,8 @@ void TForm1::connectControls() {
     wire(ui.BDelete, &QPushButton::clicked, &TForm1::BDeleteClick);
     wire(ui.BRefresh, &QPushButton::clicked, &TForm1::BRefreshClick);
 
-    QItemSelectionModel* selection = ui.LVResults->selectionModel();
-    wire(selection, &QItemSelectionModel::selectionChanged, &TForm1::LVResultsChange);
-    wire(selection, &QItemSelectionModel::currentChanged, &TForm1::LVResultsChange);
+    connectSelection();
+    wire(ui.CBOnlyProblems, &QCheckBox::toggled, &TForm1::CBOnlyProblemsClick);
     // A full rescan takes away every row: no manual rename outlives its row.
     wire(m_results, &QAbstractItemModel::modelReset, &TForm1::clearManualRenameState);
     // and no undo outlives the rows it would report to.
@@ -226,6 +227,12 @@ void TForm1::connectControls() {
         for (QAction* action : PopupMenu1->actions())
             action->setEnabled(true);
     });
+}
+
+void TForm1::connectSelection() {
+    QItemSelectionModel* selection = m_ui->LVResults->selectionModel();
+    wire(selection, &QItemSelectionModel::selectionChanged, &TForm1::LVResultsChange);
+    wire(selection, &QItemSelectionModel::currentChanged, &TForm1::LVResultsChange);
 }
 
 void TForm1::showResultsMenu(const QPoint& position) {

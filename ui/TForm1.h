@@ -20,8 +20,10 @@ class PageGuard;
 class Prompter;
 class QAction;
 class QMenu;
+class ProblemRowsFilter;
 class QShortcut;
 class ResultModel;
+struct CheckCounts;
 struct ResultRow;
 class TFileDragDrop;
 class TPathDialog;
@@ -101,6 +103,14 @@ public:
     void Undo1Click();
     int manualRenameRow() const { return ManualRenameItem; }
 
+    // The check before execute, after every change of proposals and every
+    // execute run; with chooseShownRows, "Only problems" chooses its rows anew.
+    void CheckProposals(bool chooseShownRows = true);
+    // "Only problems": the list shows only the rows with a problem, or all.
+    void CBOnlyProblemsClick();
+    // What the check found in the rows as they are now.
+    CheckCounts checkCounts() const;
+
     // WindowServices
     void showProgressText(const QString& text) override;
     void processPendingMessages() override;
@@ -138,6 +148,8 @@ private:
     void scanEnded();
     void clearManualRenameState();
     void refillManualRename();
+    // The list's selection, of whichever rows it shows, tells the window.
+    void connectSelection();
     QList<int> selectedRows() const;
     void showResultsMenu(const QPoint& position);
     void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
@@ -164,6 +176,7 @@ private:
     QAction* Replace1 = nullptr;
     QAction* Undo1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
+    ProblemRowsFilter* m_problemRows = nullptr;  // while "Only problems" is ticked
     TFileDragDrop* m_fileDrop = nullptr;
     PageGuard* m_pageGuard = nullptr;
     int m_scanDepth = 0;

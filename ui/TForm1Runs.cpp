@@ -22,6 +22,7 @@ void TForm1::BProcessAllClick() {
     if (isScanning())
         return;
     ProcessRows(*m_results, processSettings(), *this);
+    CheckProposals();
     refillManualRename();
 }
 
@@ -30,6 +31,7 @@ void TForm1::BProcessSelectedClick() {
         return;
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ProcessRows(*m_results, processSettings(), *this, selection);
+    CheckProposals();
     refillManualRename();
 }
 
@@ -47,6 +49,7 @@ void TForm1::BExecuteAllClick() {
     if (isScanning())
         return;
     changingUndo([this] { ExecuteRows(*m_results, *this, &m_undo); });
+    CheckProposals();
 }
 
 void TForm1::BExecuteSelectedClick() {
@@ -54,12 +57,14 @@ void TForm1::BExecuteSelectedClick() {
         return;
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     changingUndo([&] { ExecuteRows(*m_results, *this, selection, &m_undo); });
+    CheckProposals();
 }
 
 void TForm1::BUndoClick() {
     if (isScanning() || m_undo.isEmpty())
         return;
     changingUndo([this] { UndoRenames(*m_results, m_undo, *this); });
+    CheckProposals();
 }
 
 void TForm1::Undo1Click() {

@@ -317,6 +317,8 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "      --replace TEXT       --replace there, as the window's \"Search & Replace\"\n"
     "                           does (see below)\n"
     "  -x, --execute            rename the files on disk\n"
+    "      --check              check every proposal before anything is renamed and\n"
+    "                           add a column with the reason why it will fail\n"
     "      --undo LOG           give the files renamed in LOG their old names back\n"
     "                           (see below)\n"
     "  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)\n"
@@ -339,6 +341,13 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "replaces every occurrence of its search text (in its exact letter case) in\n"
     "the new name of every file, or in its existing name when it has none; the\n"
     "files it changes read \"replaced (rename pending)\".\n"
+    "\n"
+    "--check looks at the disk, without changing it, and foresees what --execute\n"
+    "will do with every proposal, in the order it will go: a name given to two\n"
+    "files, a name taken by a file or a folder, a missing subfolder, a name too\n"
+    "long or not allowed on the file system, a file gone since the scan. A row\n"
+    "with such a reason is not renamed; the exit status is then 1, also in a dry\n"
+    "run. On a terminal a summary line follows on standard error.\n"
     "\n"
     "--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the\n"
     "window saved as text, and lists every file the log says was renamed, the\n"
@@ -368,9 +377,16 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "file_does_not_exist, new_file_exists, rename_failed, cancelled,\n"
     "manual_pending, manual_cancelled, replaced, undo_pending, undone or\n"
     "undo_failed.\n"
+    "With --check the table and tsv have a fifth column, Check. json always has the\n"
+    "keys \"check\" (the check's reason, or null) and \"check_reason\", which names the\n"
+    "reason in such a word too: same_new_name, taken_by_file, taken_by_folder,\n"
+    "renamed_later, no_folder, name_too_long, not_allowed, file_gone,\n"
+    "already_named, not_a_name, leaves_folder, not_writable, other_file_system,\n"
+    "folder_unread, case_may_clash, or null.\n"
     "\n"
     "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
-    "\"error: ...\" status or the run failed, 2 for a usage error.\n"
+    "\"error: ...\" status, when --check found a reason, or the run failed, 2 for\n"
+    "a usage error.\n"
     "\n"
     "Examples:\n"
     "  See what would happen to an album whose files are named \"07 - Title.mp3\":\n"
@@ -466,6 +482,51 @@ inline constexpr const char* kWindowFolderNotUtf8 =
                       "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
                       "give a folder above it");
 
+// The check before execute: why a row's rename will fail, in the "Check"
+// column, in norvane-cli's fifth column and in its "check" key.
+inline constexpr const char* kColumnCheck = QT_TRANSLATE_NOOP("Norvane", "Check");
+inline constexpr const char* kCheckSameNewName =
+    QT_TRANSLATE_NOOP("Norvane", "same new name as '%1'");
+inline constexpr const char* kCheckTakenByFile =
+    QT_TRANSLATE_NOOP("Norvane", "name taken by a file that stays");
+inline constexpr const char* kCheckTakenByFolder =
+    QT_TRANSLATE_NOOP("Norvane", "name taken by a folder");
+inline constexpr const char* kCheckRenamedLater =
+    QT_TRANSLATE_NOOP("Norvane", "'%1' is renamed only later");
+inline constexpr const char* kCheckNoFolder = QT_TRANSLATE_NOOP("Norvane", "no folder '%1' here");
+inline constexpr const char* kCheckNameTooLong =
+    QT_TRANSLATE_NOOP("Norvane", "name too long: %1 bytes, at most %2");
+inline constexpr const char* kCheckNotAllowed =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: '%1'");
+inline constexpr const char* kCheckSpaceAtEnd =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: a space at the end");
+inline constexpr const char* kCheckDotAtEnd =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: a dot at the end");
+inline constexpr const char* kCheckFileGone = QT_TRANSLATE_NOOP("Norvane", "the file is gone");
+inline constexpr const char* kCheckAlreadyNamed =
+    QT_TRANSLATE_NOOP("Norvane", "the file already has this name");
+inline constexpr const char* kCheckNotAName =
+    QT_TRANSLATE_NOOP("Norvane", "no file can have this name");
+inline constexpr const char* kCheckLeavesFolder =
+    QT_TRANSLATE_NOOP("Norvane", "'..' would lead out of the file's folder");
+inline constexpr const char* kCheckNotWritable =
+    QT_TRANSLATE_NOOP("Norvane", "the folder '%1' cannot be changed (read-only or no permission)");
+inline constexpr const char* kCheckOtherFileSystem =
+    QT_TRANSLATE_NOOP("Norvane", "the folder '%1' is on another file system");
+inline constexpr const char* kCheckFolderUnread = QT_TRANSLATE_NOOP(
+    "Norvane", "the folder cannot be listed, which a change of letter case needs");
+inline constexpr const char* kCheckCaseMayClash = QT_TRANSLATE_NOOP(
+    "Norvane", "may be the same name as '%1': this file system may ignore letter case");
+inline constexpr const char* kOnlyProblems = QT_TRANSLATE_NOOP("Norvane", "Only problems");
+inline constexpr const char* kCheckWillFail = QT_TRANSLATE_NOOP("Norvane", "%1 will fail");
+inline constexpr const char* kCliCheckSummary =
+    QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail");
+inline constexpr const char* kCliCheckSummaryWarnings =
+    QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail, %3 more may fail");
+inline constexpr const char* kCliSchemeNearMiss = QT_TRANSLATE_NOOP(
+    "Norvane", "the scheme \"%1\" holds \"%2\", which is not a field; did you mean \"%3\"?");
+inline constexpr const char* kCliNothingFits =
+    QT_TRANSLATE_NOOP("Norvane", "warning: no name fits the existing filename scheme \"%1\"");
 // Names from other systems, and the clean-up options of new names
 inline constexpr const char* kLegacyEncodingLabel =
     QT_TRANSLATE_NOOP("Norvane", "Names that are not UTF-8 are read as:");

@@ -170,12 +170,16 @@ void TestCliOutput::json() {
                                                  {"new", ""},
                                                  {"status", ""},
                                                  {"outcome", "none"},
-                                                 {"folder", ""}}));
+                                                 {"folder", ""},
+                                                 {"check", QJsonValue::Null},
+                                                 {"check_reason", QJsonValue::Null}}));
     QCOMPARE(rows.at(2).toObject(), (QJsonObject{{"existing", "Band - Album - 01 - Tab\there.mp3"},
                                                  {"new", "Album - Music - 01 - Tab\there.mp3"},
                                                  {"status", "rename pending"},
                                                  {"outcome", "pending"},
-                                                 {"folder", album}}));
+                                                 {"folder", album},
+                                                 {"check", QJsonValue::Null},
+                                                 {"check_reason", QJsonValue::Null}}));
     QCOMPARE(rows.at(3).toObject().value("existing").toString(),
              QString("Band - Album - 02 - New\nline.mp3"));
     QCOMPARE(rows.at(6).toObject().value("existing").toString(),

@@ -3,6 +3,7 @@
 
 #include "CliRunner.h"
 #include "engine/RowOutcome.h"
+#include "engine/check/CheckReason.h"
 
 // What norvane-cli says about itself, and how it refuses a command line it
 // cannot run.
@@ -39,6 +40,10 @@ void TestCliUsage::usageErrors_data() {
                                 << "-i: the scheme \"The Artist - Trackname\" must start";
     QTest::newRow("bad new scheme")
         << QStringList{"-x", "--out=Title", folder} << "--out: the scheme \"Title\" names no field";
+    QTest::newRow("a near miss of a field")
+        << QStringList{"-i", "Artist - Albun - Track# - Trackname", folder}
+        << "-i: the scheme \"Artist - Albun - Track# - Trackname\" holds \"Albun\", which is not a "
+           "field; did you mean \"Album\"?";
     QTest::newRow("bad format") << QStringList{"-f", "xml", folder} << "\"xml\"";
     QTest::newRow("--ext with --all-files")
         << QStringList{"-e", ".mp3", "-a", folder} << "cannot be used together";
@@ -104,13 +109,19 @@ void TestCliUsage::helpAndVersion() {
     for (const char* option :
          {"--in SCHEME", "--out SCHEME", "--ext EXT", "--all-files", "--no-recursive",
           "--keep-underscores", "--keep-extension-case", "--search TEXT", "--replace TEXT",
-          "--execute", "--undo LOG", "--format FORMAT", "--defaults", "--version", "Exit status",
+          "--execute", "--check", "--undo LOG", "--format FORMAT", "--defaults", "--version",
+          "Exit status",
           "Examples"})
         QVERIFY2(help.out.contains(option), option);
     // Every outcome word a script may meet in the JSON output is named.
     const QString words = QString::fromUtf8(help.out).simplified();
     for (const QString& word : OutcomeWords())
         QVERIFY2(words.contains(QRegularExpression("[ ,]" + word + "[ ,.]")), qPrintable(word));
+    for (const CheckReasonWord& entry : kCheckReasonWords) {
+        const QString word = QString::fromLatin1(entry.word);
+        if (entry.reason != CheckReason::None)
+            QVERIFY2(words.contains(QRegularExpression("[ ,]" + word + "[ ,.]")), qPrintable(word));
+    }
 
     const cli::Outcome version = runner.run({"--version"});
     QCOMPARE(version.exitCode, 0);

@@ -132,6 +132,16 @@ void TestCaseInsensitiveFs::executeRows_data() {
     QTest::newRow("into existing subfolder")
         << QStringList{"a.mp3:A", "Live/"} << QStringList{"a.mp3>live/A.mp3"}
         << QStringList{kRenamed} << QStringList{"Live/", "Live/A.mp3:A"};
+    // Names that Windows could not open again are never written here.
+    QTest::newRow("refused character") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>x: y.mp3"}
+                                       << QStringList{kFailed} << QStringList{"a.mp3:A"};
+    QTest::newRow("a dot at the end") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>x."}
+                                      << QStringList{kFailed} << QStringList{"a.mp3:A"};
+    QTest::newRow("a space at the end") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>x.mp3 "}
+                                        << QStringList{kFailed} << QStringList{"a.mp3:A"};
+    QTest::newRow("a dot at the end, in a subfolder")
+        << QStringList{"a.mp3:A", "Live/"} << QStringList{"a.mp3>Live/x."} << QStringList{kFailed}
+        << QStringList{"Live/", "a.mp3:A"};
 }
 
 void TestCaseInsensitiveFs::executeRows() {

@@ -772,5 +772,92 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <source>File System</source>
         <translation>Dateisystem</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) %1</source>
+        <extracomment>%1 is where the files are: &quot;in %n folder(s)&quot;. Together: &quot;812 files in 64 folders&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Datei %1</numerusform>
+            <numerusform>%n Dateien %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n folder(s)</source>
+        <translation>
+            <numerusform>in %n Ordner</numerusform>
+            <numerusform>in %n Ordnern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two counts of the summary: &quot;790 renamed, 2 errors&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename pending</source>
+        <translation>
+            <numerusform>%n Umbenennung ausstehend</numerusform>
+            <numerusform>%n Umbenennungen ausstehend</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manual rename(s) pending</source>
+        <translation>
+            <numerusform>%n manuelle Umbenennung ausstehend</numerusform>
+            <numerusform>%n manuelle Umbenennungen ausstehend</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n ersetzt</numerusform>
+            <numerusform>%n ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renamed</source>
+        <translation>
+            <numerusform>%n umbenannt</numerusform>
+            <numerusform>%n umbenannt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not in input format</source>
+        <translation>
+            <numerusform>%n nicht im Eingabeformat</numerusform>
+            <numerusform>%n nicht im Eingabeformat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a new name</source>
+        <translation>
+            <numerusform>%n ohne neuen Namen</numerusform>
+            <numerusform>%n ohne neuen Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in output format</source>
+        <translation>
+            <numerusform>%n bereits im Ausgabeformat</numerusform>
+            <numerusform>%n bereits im Ausgabeformat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <translation>
+            <numerusform>%n verworfen</numerusform>
+            <numerusform>%n verworfen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Click a count of problems to select the next file it counts</source>
+        <translation>Ein Klick auf eine Anzahl von Problemen wählt die nächste betroffene Datei aus</translation>
+    </message>
 </context>
 </TS>

@@ -772,5 +772,92 @@ desde scripts y terminales, véase «norvane-cli --help».
         <source>File System</source>
         <translation>Sistema de archivos</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) %1</source>
+        <extracomment>%1 is where the files are: &quot;in %n folder(s)&quot;. Together: &quot;812 files in 64 folders&quot;.</extracomment>
+        <translation>
+            <numerusform>%n archivo %1</numerusform>
+            <numerusform>%n archivos %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n folder(s)</source>
+        <translation>
+            <numerusform>en %n carpeta</numerusform>
+            <numerusform>en %n carpetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two counts of the summary: &quot;790 renamed, 2 errors&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename pending</source>
+        <translation>
+            <numerusform>%n cambio de nombre pendiente</numerusform>
+            <numerusform>%n cambios de nombre pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manual rename(s) pending</source>
+        <translation>
+            <numerusform>%n cambio de nombre manual pendiente</numerusform>
+            <numerusform>%n cambios de nombre manuales pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n reemplazado</numerusform>
+            <numerusform>%n reemplazados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renamed</source>
+        <translation>
+            <numerusform>%n renombrado</numerusform>
+            <numerusform>%n renombrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not in input format</source>
+        <translation>
+            <numerusform>%n no sigue el formato de entrada</numerusform>
+            <numerusform>%n no siguen el formato de entrada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a new name</source>
+        <translation>
+            <numerusform>%n sin nombre nuevo</numerusform>
+            <numerusform>%n sin nombre nuevo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in output format</source>
+        <translation>
+            <numerusform>%n ya en el formato de salida</numerusform>
+            <numerusform>%n ya en el formato de salida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <translation>
+            <numerusform>%n descartado</numerusform>
+            <numerusform>%n descartados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Click a count of problems to select the next file it counts</source>
+        <translation>Un clic en un recuento de problemas selecciona el siguiente archivo afectado</translation>
+    </message>
 </context>
 </TS>

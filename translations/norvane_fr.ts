@@ -774,5 +774,92 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <source>File System</source>
         <translation>Système de fichiers</translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) %1</source>
+        <extracomment>%1 is where the files are: &quot;in %n folder(s)&quot;. Together: &quot;812 files in 64 folders&quot;.</extracomment>
+        <translation>
+            <numerusform>%n fichier %1</numerusform>
+            <numerusform>%n fichiers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n folder(s)</source>
+        <translation>
+            <numerusform>dans %n dossier</numerusform>
+            <numerusform>dans %n dossiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two counts of the summary: &quot;790 renamed, 2 errors&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename pending</source>
+        <translation>
+            <numerusform>%n renommage en attente</numerusform>
+            <numerusform>%n renommages en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manual rename(s) pending</source>
+        <translation>
+            <numerusform>%n renommage manuel en attente</numerusform>
+            <numerusform>%n renommages manuels en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n remplacé</numerusform>
+            <numerusform>%n remplacés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renamed</source>
+        <translation>
+            <numerusform>%n renommé</numerusform>
+            <numerusform>%n renommés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not in input format</source>
+        <translation>
+            <numerusform>%n pas au format d’entrée</numerusform>
+            <numerusform>%n pas au format d’entrée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a new name</source>
+        <translation>
+            <numerusform>%n sans nouveau nom</numerusform>
+            <numerusform>%n sans nouveau nom</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in output format</source>
+        <translation>
+            <numerusform>%n déjà au format de sortie</numerusform>
+            <numerusform>%n déjà au format de sortie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <translation>
+            <numerusform>%n annulé</numerusform>
+            <numerusform>%n annulés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Click a count of problems to select the next file it counts</source>
+        <translation>Un clic sur un nombre de problèmes sélectionne le fichier concerné suivant</translation>
+    </message>
 </context>
 </TS>

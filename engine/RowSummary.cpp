@@ -2,12 +2,19 @@
 
 RowSummary CountRows(const QVector<ResultRow>& rows) {
     RowSummary summary;
+    // A folder counts once it holds a file: the heading of a folder whose
+    // files all lie in its subfolders holds none.
+    bool folderCounted = true;
     for (const ResultRow& row : rows) {
         if (row.isFolderRow()) {
-            ++summary.folders;
+            folderCounted = false;
             continue;
         }
         ++summary.files;
+        if (!folderCounted) {
+            ++summary.folders;
+            folderCounted = true;
+        }
         for (int part = 0; part < kSummaryPartCount; ++part) {
             if (kSummaryParts[part].counts(row))
                 ++summary.parts[part];

@@ -8,7 +8,8 @@
 #include "engine/SummaryParts.h"
 
 // What the rows of the results list hold, in the numbers the summary line
-// shows: files, folders, and the count of each part of kSummaryParts. Counted
+// shows: files, the folders that hold them, and the count of each part of
+// kSummaryParts. Counted
 // from the rows' outcomes, never from their Status texts, so that it reads
 // the same in every language and norvane-cli can give the same summary.
 struct RowSummary {

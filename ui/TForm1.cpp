@@ -20,6 +20,7 @@
 #include "ui/PageGuard.h"
 #include "ui/Prompter.h"
 #include "ui/ResultsView.h"
+#include "ui/SummaryLabel.h"
 #include "ui/TextDropGuard.h"
 #include "ui_TForm1.h"
 
@@ -197,6 +198,9 @@ void TForm1::connectControls() {
     wire(selection, &QItemSelectionModel::currentChanged, &TForm1::LVResultsChange);
     // A full rescan takes away every row: no manual rename outlives its row.
     wire(m_results, &QAbstractItemModel::modelReset, &TForm1::clearManualRenameState);
+    wire(m_results, &QAbstractItemModel::modelReset, &TForm1::updateSummary);
+    connect(ui.LSummary, &SummaryLabel::partActivated, this,
+            [this](int part) { guarded([this, part] { LSummaryPartActivated(part); }); });
     wire(ui.BManualRename, &QPushButton::clicked, &TForm1::BManualRenameClick);
     ui.EManualRename->installEventFilter(this);
     wire(ui.BCancelRename, &QPushButton::clicked, &TForm1::BCancelRenameClick);

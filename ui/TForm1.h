@@ -82,6 +82,12 @@ public:
     void Replace1Click();
     int manualRenameRow() const { return ManualRenameItem; }
 
+    // The summary line under the results list: counted again at the end of
+    // every scan, run and command; a click on a count of problems selects the
+    // next row it counts.
+    void updateSummary();
+    void LSummaryPartActivated(int part);
+
     // WindowServices
     void showProgressText(const QString& text) override;
     void processPendingMessages() override;
@@ -113,6 +119,12 @@ private:
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
     void scanEnded();
+    // Counts the summary again when it goes out of scope, also when the
+    // command it guards ends by an error.
+    struct SummaryRefresh {
+        TForm1& form;
+        ~SummaryRefresh();
+    };
     void clearManualRenameState();
     void refillManualRename();
     QList<int> selectedRows() const;
@@ -139,6 +151,8 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
+    // The row the summary's link led to last, to go on from there.
+    int m_lastSummaryJump = -1;
 
     // Manual rename and Search & Replace state.
     int ManualRenameItem = -1;

@@ -23,6 +23,7 @@ void TForm1::ScanInputFolders(int first, int last) {
 }
 
 void TForm1::scanEnded() {
+    const SummaryRefresh summary{*this};
     --m_scanDepth;
     // A close asked for during the scan happens now that it is over.
     if (m_scanDepth == 0 && m_closePending) {

@@ -60,6 +60,7 @@ void TForm1::clearManualRenameState() {
 void TForm1::BManualRenameClick() {
     if (ManualRenameItem < 0)
         return;
+    const SummaryRefresh summary{*this};
     ApplyManualRename(*m_results, ManualRenameItem, m_ui->EManualRename->text(),
                       m_ui->CBExtensionLowercase->isChecked());
 }
@@ -104,6 +105,7 @@ void TForm1::MoveManualRename(int step) {
 }
 
 void TForm1::BCancelRenameClick() {
+    const SummaryRefresh summary{*this};
     CancelRename(*m_results,
                  ViewRowSelection(m_ui->LVResults->selectionModel(), m_results->size()));
     refillManualRename();
@@ -130,7 +132,11 @@ void TForm1::BSearchReplaceClick() {
         return;
     ReplaceText = replace;
 
-    const int changed = SearchReplace(*m_results, SearchText, ReplaceText, *this);
+    int changed = 0;
+    {
+        const SummaryRefresh summary{*this};
+        changed = SearchReplace(*m_results, SearchText, ReplaceText, *this);
+    }
     refillManualRename();
     if (changed == 0)
         m_prompter->information(this, Text(Texts::kSearchNotFound));

@@ -18,6 +18,7 @@ ProcessSettings TForm1::processSettings() const {
 void TForm1::BProcessAllClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     ProcessRows(*m_results, processSettings(), *this);
     refillManualRename();
 }
@@ -25,6 +26,7 @@ void TForm1::BProcessAllClick() {
 void TForm1::BProcessSelectedClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ProcessRows(*m_results, processSettings(), *this, selection);
     refillManualRename();
@@ -33,12 +35,14 @@ void TForm1::BProcessSelectedClick() {
 void TForm1::BExecuteAllClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     ExecuteRows(*m_results, *this);
 }
 
 void TForm1::BExecuteSelectedClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ExecuteRows(*m_results, *this, selection);
 }

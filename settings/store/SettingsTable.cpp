@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "engine/FilenameScheme.h"
+#include "engine/ResultModel.h"
 #include "settings/store/SettingsKeys.h"
 
 namespace {
@@ -60,6 +61,11 @@ QVector<SettingEntry> Build() {
         table.append(TextValue(SlotKey(kInDivider, n), in.dividers[n]));
         table.append(TextValue(SlotKey(kOutDivider, n), out.dividers[n]));
     }
+    // Every column of the results list but the last, which reaches to the
+    // list's edge; 0 when nothing is stored: the column keeps its start width.
+    for (int n = 0; n < ResultModel::ColumnCount - 1; ++n)
+        table.append(
+            {SlotKey(kColumnWidth, n), SettingKind::Integer, SettingGroup::Columns, 0, {}, 0});
     return table;
 }
 

@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Divider:</source>
-        <translation>Separador:</translation>
+        <translation>Sep.:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Por defecto</translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Process All</source>

@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Divider:</source>
-        <translation>Séparateur&#xa0;:</translation>
+        <translation>Sép.&#xa0;:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Par défaut</translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Process All</source>

@@ -94,6 +94,7 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo "| execute | mmv, rename | the preview commands without -n (mmv with -g) |"
   echo "| execute | loop | \`norvane-bench-renameloop LIST\`: one renameat2(RENAME_NOREPLACE) per rename norvane-cli proposes |"
   echo "| execute | limit | find's listing plus the loop: the machine's limit for the whole job |"
+  echo "| check | norvane | \`norvane-bench-check LIB\`: the check before execute over every row after \"Process All\" (the window's default options), timed alone; it reads each folder's listing and changes nothing |"
   echo
 
   for size in $sizes; do
@@ -104,7 +105,7 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
     echo
     echo "| phase | tool | median s | min s | max s | runs | Norvane's ratio to it |"
     echo "|---|---|---|---|---|---|---|"
-    for phase in scan preview execute; do
+    for phase in scan preview execute check; do
       norvane=$(stat "$size" "$phase" norvane)
       for tool in norvane norvane-default find mmv rename loop; do
         median=$(stat "$size" "$phase" "$tool")
@@ -116,6 +117,8 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
       done
     done
     echo "| execute | limit (find + loop) | $(secs "$limit") | | | | $(calc "$(stat "$size" execute norvane) / $limit") |"
+    echo
+    echo "The check looked at $(calc "$(stat "$size" check proposals)" "%.0f") proposals of $(calc "$(stat "$size" check rows)" "%.0f") rows and expects $(calc "$(stat "$size" check will_fail)" "%.0f") to fail."
     echo
     if [ -f "$WORK/trees.tsv.$size" ]; then
       echo "Trees after the execute phase (first digits of a digest of all names):"
@@ -201,12 +204,13 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   S=$small
   echo "| goal ($L tracks) | measured | |"
   echo "|---|---|---|"
-  for phase in scan preview execute; do
+  for phase in scan preview execute check; do
     echo "| $phase grows linearly: $L tracks at most 12x $S tracks | $(calc "$(nv "$L" "$phase") / $(nv "$S" "$phase")")x | $(verdict "$(nv "$L" "$phase") <= 12 * $(nv "$S" "$phase")") |"
   done
   for key in scan_show_s process_s select_all_s execute_s; do
     echo "| window $key grows linearly: at most 12x | $(calc "$(stat "$L" window "$key") / $(stat "$S" window "$key")")x | $(verdict "$(stat "$L" window "$key") <= 12 * $(stat "$S" window "$key")") |"
   done
+  echo "| check before execute, all rows, well under 0.5 s (at most 0.25 s) | $(secs "$(nv "$L" check)") s | $(verdict "$(nv "$L" check) <= 0.25") |"
   echo "| window: scanned and shown within 3 s | $(secs "$(stat "$L" window scan_show_s)") s | $(verdict "$(stat "$L" window scan_show_s) <= 3") |"
   echo "| window: Process All within 1 s | $(secs "$(stat "$L" window process_s)") s | $(verdict "$(stat "$L" window process_s) <= 1") |"
   echo "| window: scrolling without stalls (no frame over 50 ms) | longest $(calc "$(stat "$L" window scroll_max_frame_ms 6)" "%.1f") ms | $(verdict "$(stat "$L" window scroll_max_frame_ms 6) <= 50") |"
@@ -249,6 +253,6 @@ set xrange [$small / 1.5:$large * 1.5]
 $(plot 'Scan' scan-norvane 'norvane' scan-find 'find')
 $(plot 'Preview (dry run)' preview-norvane 'norvane' preview-norvane-default 'norvane, default options' preview-mmv 'mmv -n' preview-rename 'rename -n')
 $(plot 'Execute (whole job)' execute-norvane 'norvane' execute-norvane-default 'norvane, default options' execute-mmv 'mmv' execute-rename 'rename' execute-limit 'find + renameat2 loop')
-$(plot 'The window' window-scan_show_s 'scanned and shown' window-process_s 'Process All' window-select_all_s 'select all' window-execute_s 'Execute All' window-scroll_s 'scroll, 200 frames')
+$(plot 'The window, and the check' window-scan_show_s 'scanned and shown' window-process_s 'Process All' window-select_all_s 'select all' window-execute_s 'Execute All' window-scroll_s 'scroll, 200 frames' check-norvane 'check before execute')
 unset multiplot
 EOF

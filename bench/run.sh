@@ -7,7 +7,9 @@
 #   2. preview  norvane-cli's dry run against mmv -n and Perl rename -n
 #   3. execute  norvane-cli --execute against mmv, Perl rename and the bare
 #               renameat2 loop (norvane-bench-renameloop)
-#   4. window   the main window under the offscreen platform
+#   4. check    the check before execute over every row, on its own
+#               (norvane-bench-check)
+#   5. window   the main window under the offscreen platform
 # Writes bench/results/report.md, bench/results/bench.png and the raw times
 # bench/results/raw.tsv. The libraries live outside the repository.
 #
@@ -144,6 +146,25 @@ for size in $SIZES; do
     printf '%s\t%s\t%s\n' "$size" "$tool" "${sums[$tool]}" >>"$WORK/trees.tsv.$size"
   done
   unset sums
+
+  say "   check"
+  # The check only reads the disk: one copy serves every run, and the
+  # program times the check itself, without its scan and process run.
+  fresh_copy "$size"
+  "$BIN/norvane-bench-check" "$RUN_DIR" "$RUNS" >"$WORK/check.out" 2>>"$LOG" || {
+    say "FAILED: the check, $size files; see $LOG"
+    exit 1
+  }
+  run=0
+  while read -r key value; do
+    case $key in
+      check_s)
+        run=$((run + 1))
+        printf '%s\tcheck\tnorvane\t%s\t%s\n' "$size" "$run" "$value" >>"$RAW"
+        ;;
+      *) printf '%s\tcheck\t%s\t1\t%s\n' "$size" "$key" "$value" >>"$RAW" ;;
+    esac
+  done <"$WORK/check.out"
 
   say "   window"
   for run in $(seq "$WINDOW_RUNS"); do

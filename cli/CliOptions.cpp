@@ -4,6 +4,7 @@
 
 #include "cli/SchemeText.h"
 #include "cli/UsageError.h"
+#include "engine/SafeNames.h"
 #include "shared/General/Texts.h"
 
 // The options are read here rather than by QCommandLineParser, which would
@@ -21,9 +22,17 @@ enum class Option {
     NoRecursive,
     KeepUnderscores,
     KeepExtensionCase,
+    LegacyEncodingName,
+    Nfc,
+    PadTrack,
+    Case,
+    SafeNames,
+    SafeReplacement,
     Search,
     Replace,
     Execute,
+    Check,
+    Undo,
     Format,
     Defaults,
     Help,
@@ -45,9 +54,17 @@ constexpr OptionEntry kOptions[] = {
     {Option::NoRecursive, 0, "no-recursive", false},
     {Option::KeepUnderscores, 0, "keep-underscores", false},
     {Option::KeepExtensionCase, 0, "keep-extension-case", false},
+    {Option::LegacyEncodingName, 0, "legacy-encoding", true},
+    {Option::Nfc, 0, "nfc", false},
+    {Option::PadTrack, 0, "pad-track", true},
+    {Option::Case, 0, "case", true},
+    {Option::SafeNames, 0, "safe-names", false},
+    {Option::SafeReplacement, 0, "safe-replacement", true},
     {Option::Search, 0, "search", true},
     {Option::Replace, 0, "replace", true},
     {Option::Execute, 'x', "execute", false},
+    {Option::Check, 0, "check", false},
+    {Option::Undo, 0, "undo", true},
     {Option::Format, 'f', "format", true},
     {Option::Defaults, 0, "defaults", false},
     {Option::Help, 'h', "help", false},
@@ -79,14 +96,73 @@ FilenameScheme SchemeOf(const QString& optionText, const QString& value) {
     }
 }
 
+LegacyEncoding LegacyEncodingOf(const QString& value) {
+    const std::optional<LegacyEncoding> encoding = LegacyEncodingNamed(value);
+    if (!encoding)
+        throw UsageError(Text(Texts::kCliBadLegacyEncoding)
+                             .arg(value, LegacyEncodingNames().join(QLatin1String(", "))));
+    return *encoding;
+}
+
+int PadDigitsOf(const QString& value) {
+    bool ok = false;
+    const int digits = value.toInt(&ok);
+    if (!ok || digits < kPadTrackMinDigits || digits > kPadTrackMaxDigits ||
+        value != QString::number(digits))
+        throw UsageError(Text(Texts::kCliBadPadTrack).arg(value));
+    return digits;
+}
+
+Capitalisation CapitalisationOf(const QString& value) {
+    const QString word = value.toLower();
+    if (word == QLatin1String("title"))
+        return Capitalisation::TitleCase;
+    if (word == QLatin1String("lower"))
+        return Capitalisation::LowerCase;
+    if (word == QLatin1String("upper"))
+        return Capitalisation::UpperCase;
+    if (word == QLatin1String("as-written"))
+        return Capitalisation::AsWritten;
+    throw UsageError(Text(Texts::kCliBadCase).arg(value));
+}
+
+QString SafeReplacementArgument(const QString& value) {
+    if (!IsSafeReplacement(value))
+        throw UsageError(Text(Texts::kCliBadSafeReplacement).arg(value));
+    return value;
+}
+
 // The texts of --search and --replace, paired once all are read.
 struct ReplacementTexts {
     QStringList searches;
     QStringList replaces;
 };
 
+// The options that go with --undo: the others shape proposals, which a log
+// already holds.
+bool GoesWithUndo(Option option) {
+    switch (option) {
+        case Option::Execute:
+        case Option::Undo:
+        case Option::Format:
+        case Option::Help:
+        case Option::Version:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// An option's value as text, and as the bytes the system passed (a path
+// need not be valid UTF-8).
+struct OptionValue {
+    QString text;
+    QByteArray bytes;
+};
+
 void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entry,
-           const QString& optionText, const QString& value) {
+           const QString& optionText, const OptionValue& given) {
+    const QString& value = given.text;
     switch (entry.option) {
         case Option::In:
             options.inScheme = SchemeOf(optionText, value);
@@ -109,6 +185,24 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
         case Option::KeepExtensionCase:
             options.keepExtensionCase = true;
             break;
+        case Option::LegacyEncodingName:
+            options.legacyEncoding = LegacyEncodingOf(value);
+            break;
+        case Option::Nfc:
+            options.nfc = true;
+            break;
+        case Option::PadTrack:
+            options.padTrackDigits = PadDigitsOf(value);
+            break;
+        case Option::Case:
+            options.capitalisation = CapitalisationOf(value);
+            break;
+        case Option::SafeNames:
+            options.safeNames = true;
+            break;
+        case Option::SafeReplacement:
+            options.safeReplacement = SafeReplacementArgument(value);
+            break;
         case Option::Search:
             // An empty text occurs everywhere and replaces nothing.
             if (value.isEmpty())
@@ -120,6 +214,12 @@ void Apply(CliOptions& options, ReplacementTexts& texts, const OptionEntry& entr
             break;
         case Option::Execute:
             options.execute = true;
+            break;
+        case Option::Check:
+            options.check = true;
+            break;
+        case Option::Undo:
+            options.undoLog = given.bytes;
             break;
         case Option::Format: {
             const std::optional<OutputFormat> format = ParseOutputFormat(value);
@@ -149,6 +249,11 @@ void Complete(CliOptions& options, const ReplacementTexts& texts) {
         options.replacements.append({texts.searches.at(k), texts.replaces.at(k)});
     if (!options.extensionLines.isEmpty() && options.allFiles)
         throw UsageError(Text(Texts::kCliExtWithAllFiles));
+    if (options.undoLog) {
+        if (!options.folders.isEmpty())
+            throw UsageError(Text(Texts::kCliUndoWithFolder));
+        return;
+    }
     if (options.folders.isEmpty())
         throw UsageError(Text(Texts::kCliNoFolder));
 }
@@ -159,6 +264,8 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
     CliOptions options;
     ReplacementTexts texts;
     bool optionsEnded = false;
+    // The first option given that does not go with --undo, should --undo come.
+    QString notWithUndo;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QByteArray& raw = arguments.at(i);
         // A lone "-" is not an option; it is taken as a folder name like any other.
@@ -173,27 +280,28 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
         const QString argument = QFile::decodeName(raw);
         const OptionEntry* entry = nullptr;
         QString optionText;
-        std::optional<QString> attached;
+        std::optional<QByteArray> attached;
         if (argument.startsWith(QLatin1String("--"))) {
-            const qsizetype equals = argument.indexOf(QLatin1Char('='));
-            optionText = equals < 0 ? argument : argument.left(equals);
+            const qsizetype equals = raw.indexOf('=');
+            optionText = QFile::decodeName(equals < 0 ? raw : raw.left(equals));
             if (equals >= 0)
-                attached = argument.mid(equals + 1);
+                attached = raw.mid(equals + 1);
             entry = FindLong(optionText.mid(2));
         } else {
             optionText = argument.left(2);
-            if (argument.size() > 2)
-                attached = argument.mid(2);
+            // The option letter is ASCII, one byte: the value is the rest.
+            if (raw.size() > 2)
+                attached = raw.mid(2);
             entry = FindShort(argument.at(1));
         }
         if (!entry)
             throw UsageError(Text(Texts::kCliUnknownOption).arg(optionText));
-        QString value;
+        OptionValue value;
         if (entry->takesValue) {
             if (attached) {
-                value = *attached;
+                value.bytes = *attached;
             } else if (i + 1 < arguments.size()) {
-                value = QFile::decodeName(arguments.at(++i));
+                value.bytes = arguments.at(++i);
             } else {
                 throw UsageError(Text(Texts::kCliMissingValue).arg(optionText));
             }
@@ -203,6 +311,13 @@ CliOptions ParseCommandLine(const QList<QByteArray>& arguments) {
                 throw UsageError(Text(Texts::kCliUnknownOption).arg(argument));
             throw UsageError(Text(Texts::kCliNoValueAllowed).arg(optionText));
         }
+        value.text = QFile::decodeName(value.bytes);
+        if (!GoesWithUndo(entry->option) && notWithUndo.isEmpty())
+            notWithUndo = optionText;
+        if (entry->option == Option::Undo && !notWithUndo.isEmpty())
+            throw UsageError(Text(Texts::kCliUndoWithOption).arg(notWithUndo));
+        if (options.undoLog && !GoesWithUndo(entry->option))
+            throw UsageError(Text(Texts::kCliUndoWithOption).arg(optionText));
         Apply(options, texts, *entry, optionText, value);
     }
     if (!options.help && !options.version)

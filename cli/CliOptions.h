@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "cli/OutputFormat.h"
+#include "engine/FieldCleanup.h"
 #include "engine/FilenameScheme.h"
+#include "engine/LegacyEncoding.h"
 
 // One --search with its --replace.
 struct CliReplacement {
@@ -24,9 +26,18 @@ struct CliOptions {
     bool noRecursive = false;
     bool keepUnderscores = false;
     bool keepExtensionCase = false;
+    std::optional<LegacyEncoding> legacyEncoding;  // --legacy-encoding
+    bool nfc = false;                              // --nfc
+    std::optional<int> padTrackDigits;             // --pad-track: 2, 3 or 4
+    std::optional<Capitalisation> capitalisation;  // --case
+    bool safeNames = false;                        // --safe-names
+    std::optional<QString> safeReplacement;        // --safe-replacement, turns --safe-names on
     // --search and --replace: the k-th --search with the k-th --replace, in order.
     QList<CliReplacement> replacements;
     bool execute = false;  // -x, --execute
+    bool check = false;    // --check
+    // --undo LOG: the log to undo, as the system passed its path.
+    std::optional<QByteArray> undoLog;
     std::optional<OutputFormat> format;
     bool defaults = false;
     bool help = false;
@@ -39,5 +50,6 @@ struct CliOptions {
 // the next argument or after "=" (--in=SCHEME) or, for short ones, attached
 // (-iSCHEME); short options are not bundled ("-xa" is refused); "--" ends the
 // options. Throws UsageError, for the first fault in the order of the
-// arguments; with --help or --version the folders may be missing.
+// arguments; with --help or --version the folders may be missing. --undo
+// takes no folder, and of the other options only --execute and --format.
 CliOptions ParseCommandLine(const QList<QByteArray>& arguments);

@@ -9,9 +9,12 @@
 #include <cstring>
 #include <exception>
 
+#include "cli/CliMessages.h"
 #include "cli/CliOptions.h"
 #include "cli/CliServices.h"
 #include "cli/CliSettings.h"
+#include "cli/CliUndo.h"
+#include "cli/SchemeText.h"
 #include "cli/InputFolderSet.h"
 #include "cli/OutputFormat.h"
 #include "cli/UsageError.h"
@@ -20,15 +23,11 @@
 #include "engine/FileScanner.h"
 #include "engine/ProcessRun.h"
 #include "engine/ResultModel.h"
+#include "engine/check/RenameCheck.h"
 #include "engine/SearchReplace.h"
 #include "shared/General/Texts.h"
 
 namespace {
-
-void PrintError(const QString& message) {
-    const QByteArray line = (Text(Texts::kCliMessage).arg(message) + u'\n').toLocal8Bit();
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-}
 
 void PrintOut(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -74,14 +73,6 @@ void WarnAboutExtensionLines(const CliSettings& settings) {
     }
 }
 
-bool AnyExecuteError(const ResultModel& model) {
-    for (const ResultRow& row : model.rows()) {
-        if (IsExecuteError(row.outcome))
-            return true;
-    }
-    return false;
-}
-
 // The replacements in the order given, after the process run, as the
 // window's Search & Replace makes them; a search that finds nothing is
 // worth a word, since the command line shows no dialog.
@@ -93,6 +84,53 @@ void ReplaceTexts(ResultModel& model, const CliOptions& options, CliServices& se
     }
 }
 
+// A dry run in which no name fits the existing filename scheme most likely
+// has the wrong scheme: worth a word, since every row says so only on its own.
+void WarnWhenNothingFits(const ResultModel& model, const CliSettings& settings) {
+    bool anyFile = false;
+    for (const ResultRow& row : model.rows()) {
+        if (row.isFolderRow())
+            continue;
+        if (row.outcome != RowOutcome::NotInputFormat)
+            return;
+        anyFile = true;
+    }
+    if (anyFile)
+        PrintError(Text(Texts::kCliNothingFits).arg(SchemeTextOf(settings.process.existingScheme)));
+}
+
+void PrintCheckSummary(const CheckCounts& counts) {
+    const QString line =
+        counts.mayFail == 0
+            ? Text(Texts::kCliCheckSummary).arg(counts.willFail).arg(counts.proposals)
+            : Text(Texts::kCliCheckSummaryWarnings)
+                  .arg(counts.willFail)
+                  .arg(counts.proposals)
+                  .arg(counts.mayFail);
+    const QByteArray bytes = (line + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+// Writes the rows of a run to standard output; returns the exit status they
+// make. counts, when given, are the check's: with --check a row it expects to
+// fail makes the status 1 too, and a terminal gets their summary.
+int WriteResult(const CliOptions& options, const ResultModel& model,
+                const CheckCounts* counts = nullptr) {
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
+    const bool check = options.check && counts != nullptr;
+    if (!WriteRows(stdout, model.rows(), format, check)) {
+        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return kExitFailed;
+    }
+    const int status = ExitStatusOf(model.rows(), options.execute);
+    if (!check)
+        return status;
+    if (::isatty(STDERR_FILENO))
+        PrintCheckSummary(*counts);
+    return counts->willFail + counts->mayFail > 0 ? kExitFailed : status;
+}
+
 int Run(const CliOptions& options) {
     CliSettings settings = options.defaults ? DefaultCliSettings() : SavedCliSettings();
     ApplyOptions(settings, options);
@@ -102,8 +140,6 @@ int Run(const CliOptions& options) {
         return UsageFailure(Text(Texts::kCliNoFolderExists));
     WarnAboutExtensionLines(settings);
 
-    const OutputFormat format =
-        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
     ResultModel model;
     CliServices services(settings.extensionLines, ::isatty(STDERR_FILENO) != 0);
     FileScanner scanner(model, services);
@@ -113,17 +149,29 @@ int Run(const CliOptions& options) {
     services.beginStep(CliServices::Step::Process);
     ProcessRows(model, settings.process, services);
     ReplaceTexts(model, options, services);
+    if (!options.execute)
+        WarnWhenNothingFits(model, settings);
+    // Before anything is renamed, so that the reasons explain what fails.
+    const OutputFormat format =
+        options.format.value_or(::isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv);
+    CheckCounts counts;
+    if (options.check || format == OutputFormat::Json) {
+        services.endStep();
+        counts = CheckRows(model);
+    }
     if (options.execute) {
         services.beginStep(CliServices::Step::Execute);
         ExecuteRows(model, services);
     }
     services.endStep();
+    return WriteResult(options, model, &counts);
+}
 
-    if (!WriteRows(stdout, model.rows(), format)) {
-        PrintError(Text(Texts::kCliWriteFailed).arg(QString::fromLocal8Bit(std::strerror(errno))));
+int Undo(const CliOptions& options) {
+    ResultModel model;
+    if (!UndoFromLog(options, model))
         return kExitFailed;
-    }
-    return options.execute && AnyExecuteError(model) ? kExitFailed : kExitOk;
+    return WriteResult(options, model);
 }
 
 }  // namespace
@@ -139,7 +187,7 @@ int RunCli(const QList<QByteArray>& arguments) {
             PrintOut(Text(Texts::kCliVersion).arg(QStringLiteral(NORVANE_VERSION)) + u'\n');
             return kExitOk;
         }
-        return Run(options);
+        return options.undoLog ? Undo(options) : Run(options);
     } catch (const UsageError& error) {
         return UsageFailure(error.message());
     } catch (const CommandError& error) {

@@ -76,6 +76,14 @@ void CliServices::setProgressPosition(int position) {
     draw(Text(stepEntry()).arg(percent));
 }
 
+void CliServices::skippedSystemFolder(const QString& folder, const QString& fileSystem) {
+    endStep();
+    const QString message = Text(Texts::kSystemFolderSkipped).arg(folder, fileSystem);
+    const QByteArray line = (Text(Texts::kCliMessage).arg(message) + u'\n').toLocal8Bit();
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
+    std::fflush(stderr);
+}
+
 const char* CliServices::stepEntry() const {
     switch (m_step) {
         case Step::Execute:

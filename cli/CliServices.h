@@ -26,6 +26,8 @@ public:
     void showProgressText(const QString& text) override;
     void setProgressPosition(int position) override;
     void hideProgressBar() override { endStep(); }
+    // A word on standard error about an input folder the scan did not enter.
+    void skippedSystemFolder(const QString& folder, const QString& fileSystem) override;
 
 private:
     // The text of the progress line of a run over the rows.

@@ -30,6 +30,15 @@ CliSettings CliSettingsOf(const SettingsModel& settings) {
     cli.extensionLines = MemoLines(settings.text(kExtensions));
     cli.process.options.removeUnderscores = settings.flag(kRemoveUnderscores);
     cli.process.options.lowercaseExtension = settings.flag(kExtensionLowercase);
+    cli.scan.legacyEncoding = LegacyEncodingAt(settings.integer(kLegacyEncoding));
+    NameOptions& options = cli.process.options;
+    options.normalizeNfc = settings.flag(kNormalizeNfc);
+    if (settings.flag(kPadTrack))
+        options.padTrackDigits = kPadTrackMinDigits + settings.integer(kPadTrackDigits);
+    options.capitalisation = static_cast<Capitalisation>(settings.integer(kCapitalisation));
+    options.safeNames = settings.flag(kSafeNames);
+    // A replacement edited into the file by hand never brings in what it replaces.
+    options.safeReplacement = SafeReplacementOf(settings.text(kSafeReplacement));
     cli.process.existingScheme = SchemeOf(settings, kInIndex, kInDivider);
     cli.process.newScheme = SchemeOf(settings, kOutIndex, kOutDivider);
     return cli;
@@ -60,4 +69,19 @@ void ApplyOptions(CliSettings& settings, const CliOptions& options) {
         settings.process.options.removeUnderscores = false;
     if (options.keepExtensionCase)
         settings.process.options.lowercaseExtension = false;
+    if (options.legacyEncoding)
+        settings.scan.legacyEncoding = *options.legacyEncoding;
+    NameOptions& name = settings.process.options;
+    if (options.nfc)
+        name.normalizeNfc = true;
+    if (options.padTrackDigits)
+        name.padTrackDigits = *options.padTrackDigits;
+    if (options.capitalisation)
+        name.capitalisation = *options.capitalisation;
+    if (options.safeNames)
+        name.safeNames = true;
+    if (options.safeReplacement) {
+        name.safeNames = true;
+        name.safeReplacement = *options.safeReplacement;
+    }
 }

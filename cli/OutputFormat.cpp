@@ -1,47 +1,11 @@
 #include "cli/OutputFormat.h"
 
-#include <cstring>
-
 #include "cli/ChunkWriter.h"
 #include "cli/TableOutput.h"
 #include "engine/ResultRow.h"
+#include "engine/TsvField.h"
 
 namespace {
-
-// Tab, line feed and carriage return would split a record or a field; the
-// backslash is escaped so that the escapes can be undone without doubt.
-bool NeedsTsvEscape(const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    const size_t size = static_cast<size_t>(bytes.size());
-    return std::memchr(data, '\\', size) || std::memchr(data, '\t', size) ||
-           std::memchr(data, '\n', size) || std::memchr(data, '\r', size);
-}
-
-QByteArray TsvField(const QByteArray& bytes) {
-    if (!NeedsTsvEscape(bytes))
-        return bytes;
-    QByteArray escaped;
-    escaped.reserve(bytes.size() + 8);
-    for (const char c : bytes) {
-        switch (c) {
-            case '\t':
-                escaped.append("\\t");
-                break;
-            case '\n':
-                escaped.append("\\n");
-                break;
-            case '\r':
-                escaped.append("\\r");
-                break;
-            case '\\':
-                escaped.append("\\\\");
-                break;
-            default:
-                escaped.append(c);
-        }
-    }
-    return escaped;
-}
 
 // The rows of a folder share its bytes, and a run writes few different
 // statuses: each of those is escaped once, not once a row.
@@ -76,7 +40,7 @@ private:
     QByteArray m_field;
 };
 
-void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
+void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows, bool checkColumn) {
     SharedBytesField folders;
     RepeatedTextField statuses;
     for (const ResultRow& row : rows) {
@@ -87,6 +51,10 @@ void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows) {
         out.append(statuses.of(row.status));
         out.append('\t');
         out.append(folders.of(row.folderOnDisk()));
+        if (checkColumn) {
+            out.append('\t');
+            out.append(TsvField(row.check.toUtf8()));
+        }
         out.append('\n');
     }
 }
@@ -135,8 +103,9 @@ void AppendJsonString(ChunkWriter& out, const QByteArray& utf8) {
     out.append(s);
 }
 
-// A name that is not valid UTF-8 shows with replacement characters; its
-// exact bytes go alongside so that a script can still reach the file.
+// A name that is not valid UTF-8 shows as it was read in the legacy
+// encoding; its exact bytes go alongside so that a script can still reach
+// the file.
 void AppendBytesKey(ChunkWriter& out, const char* key, const QByteArray& bytes,
                     const QByteArray& utf8) {
     if (bytes == utf8)
@@ -169,6 +138,15 @@ void WriteJson(ChunkWriter& out, const QVector<ResultRow>& rows) {
         out.append('"');
         out.append(", \"folder\": ");
         AppendJsonString(out, folder);
+        out.append(", \"check\": ");
+        if (row.checkReason == CheckReason::None) {
+            out.append("null, \"check_reason\": null");
+        } else {
+            AppendJsonString(out, row.check.toUtf8());
+            out.append(", \"check_reason\": \"");
+            out.append(CheckReasonWordOf(row.checkReason));
+            out.append('"');
+        }
         AppendBytesKey(out, "existing_bytes", row.existingOnDisk(), existing);
         AppendBytesKey(out, "folder_bytes", row.folderOnDisk(), folder);
         out.append(i + 1 < rows.size() ? "},\n" : "}\n");
@@ -189,14 +167,15 @@ std::optional<OutputFormat> ParseOutputFormat(const QString& text) {
     return std::nullopt;
 }
 
-bool WriteRows(std::FILE* stream, const QVector<ResultRow>& rows, OutputFormat format) {
+bool WriteRows(std::FILE* stream, const QVector<ResultRow>& rows, OutputFormat format,
+               bool checkColumn) {
     ChunkWriter out(stream);
     switch (format) {
         case OutputFormat::Table:
-            WriteTable(out, rows);
+            WriteTable(out, rows, checkColumn);
             break;
         case OutputFormat::Tsv:
-            WriteTsv(out, rows);
+            WriteTsv(out, rows, checkColumn);
             break;
         case OutputFormat::Json:
             WriteJson(out, rows);

@@ -1,5 +1,8 @@
 #include "cli/SchemeText.h"
 
+#include <QVector>
+#include <algorithm>
+
 #include "cli/UsageError.h"
 #include "shared/General/Texts.h"
 
@@ -27,10 +30,85 @@ FieldMatch NextField(const QString& text, qsizetype from, const QStringList& nam
     return best;
 }
 
+// Letters, digits and the marks of "Track#" and "[none]" make up the words
+// of a scheme; anything else stands between them.
+bool IsWordCharacter(QChar c) {
+    return c.isLetterOrNumber() || c == u'#' || c == u'[' || c == u']';
+}
+
+// The optimal string alignment distance: insertions, deletions,
+// substitutions and swaps of two neighbours each count one.
+int EditDistance(const QString& a, const QString& b) {
+    const qsizetype n = a.size();
+    const qsizetype m = b.size();
+    QVector<QVector<int>> d(n + 1, QVector<int>(m + 1, 0));
+    for (qsizetype i = 0; i <= n; ++i)
+        d[i][0] = static_cast<int>(i);
+    for (qsizetype j = 0; j <= m; ++j)
+        d[0][j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int cost = a.at(i - 1) == b.at(j - 1) ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && a.at(i - 1) == b.at(j - 2) && a.at(i - 2) == b.at(j - 1))
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[n][m];
+}
+
+constexpr int kNearMissEdits = 2;
+
+// Whether the letters of word stand in name in the same order: a word typed
+// with letters left out.
+bool IsSubsequence(const QString& word, const QString& name) {
+    qsizetype at = 0;
+    for (const QChar c : name) {
+        if (at < word.size() && word.at(at) == c)
+            ++at;
+    }
+    return at == word.size();
+}
+
+// Refuses a word that is almost, but not quite, a field name.
+void RefuseNearMisses(const QString& text, const QStringList& names) {
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!IsWordCharacter(text.at(i))) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && IsWordCharacter(text.at(end)))
+            ++end;
+        const QString word = text.mid(i, end - i);
+        i = end;
+        const QString folded = word.toLower();
+        int best = kNearMissEdits + 1;
+        QString meant;
+        for (const QString& name : names) {
+            const int distance = EditDistance(folded, name.toLower());
+            if (distance == 0) {
+                best = 0;
+                break;
+            }
+            // Of two fields as near, the one the word leaves letters out of.
+            if (distance < best || (distance == best && !IsSubsequence(folded, meant.toLower()) &&
+                                    IsSubsequence(folded, name.toLower()))) {
+                best = distance;
+                meant = name;
+            }
+        }
+        if (best > 0 && best <= kNearMissEdits)
+            throw UsageError(Text(Texts::kCliSchemeNearMiss).arg(text, word, meant));
+    }
+}
+
 }  // namespace
 
 FilenameScheme ParseSchemeText(const QString& text) {
     const QStringList names = FieldKindEnglishTexts();
+    RefuseNearMisses(text, names);
     FilenameScheme scheme;
     scheme.slots.fill(static_cast<int>(FieldKind::None));
     scheme.dividers.fill(QStringLiteral(" - "));
@@ -61,4 +139,16 @@ FilenameScheme ParseSchemeText(const QString& text) {
         ++slot;
     }
     return scheme;
+}
+
+QString SchemeTextOf(const FilenameScheme& scheme) {
+    const QStringList names = FieldKindEnglishTexts();
+    const SlotList slots = ActiveSlots(scheme);
+    QString text;
+    for (qsizetype k = 0; k < slots.size(); ++k) {
+        text += names.at(static_cast<int>(slots.at(k).kind));
+        if (k + 1 < slots.size())
+            text += slots.at(k).rightDivider;
+    }
+    return text;
 }

@@ -5,13 +5,13 @@
 #include <array>
 
 #include "cli/ChunkWriter.h"
-#include "cli/RowBytes.h"
 #include "engine/ResultRow.h"
+#include "engine/RowBytes.h"
 #include "shared/General/Texts.h"
 
 namespace {
 
-constexpr int kColumns = 4;
+constexpr int kColumns = 5;  // at most: Check only with --check
 const QByteArray kGap = "  ";
 
 void AppendHex(QByteArray& out, const char* prefix, unsigned value) {
@@ -81,10 +81,11 @@ int DisplayWidth(const QByteArray& bytes) {
 
 using Line = std::array<QByteArray, kColumns>;
 
-void AppendLine(ChunkWriter& out, const Line& cells, const std::array<int, kColumns>& cellWidths,
+void AppendLine(ChunkWriter& out, int columns, const Line& cells,
+                const std::array<int, kColumns>& cellWidths,
                 const std::array<int, kColumns>& columnWidths) {
     // The last column is not padded, and a line ends without trailing blanks.
-    int last = kColumns - 1;
+    int last = columns - 1;
     while (last > 0 && cells[last].isEmpty())
         --last;
     for (int c = 0; c <= last; ++c) {
@@ -99,12 +100,14 @@ void AppendLine(ChunkWriter& out, const Line& cells, const std::array<int, kColu
 
 }  // namespace
 
-void WriteTable(ChunkWriter& out, const QVector<ResultRow>& rows) {
+void WriteTable(ChunkWriter& out, const QVector<ResultRow>& rows, bool checkColumn) {
+    const int columns = checkColumn ? kColumns : kColumns - 1;
     const Line header = {Text(Texts::kColumnExisting).toUtf8(), Text(Texts::kColumnNew).toUtf8(),
-                         Text(Texts::kColumnStatus).toUtf8(), Text(Texts::kColumnFolder).toUtf8()};
+                         Text(Texts::kColumnStatus).toUtf8(), Text(Texts::kColumnFolder).toUtf8(),
+                         checkColumn ? Text(Texts::kColumnCheck).toUtf8() : QByteArray()};
     std::array<int, kColumns> columnWidths{};
     std::array<int, kColumns> headerWidths{};
-    for (int c = 0; c < kColumns; ++c)
+    for (int c = 0; c < columns; ++c)
         columnWidths[c] = headerWidths[c] = DisplayWidth(header[c]);
 
     QVector<Line> lines;
@@ -115,7 +118,7 @@ void WriteTable(ChunkWriter& out, const QVector<ResultRow>& rows) {
         const std::array<QByteArray, kColumns> fields = RowFieldBytes(row);
         Line line;
         std::array<int, kColumns> width{};
-        for (int c = 0; c < kColumns; ++c) {
+        for (int c = 0; c < columns; ++c) {
             line[c] = EscapeForTerminal(fields[c]);
             width[c] = DisplayWidth(line[c]);
             columnWidths[c] = std::max(columnWidths[c], width[c]);
@@ -124,11 +127,11 @@ void WriteTable(ChunkWriter& out, const QVector<ResultRow>& rows) {
         widths.append(width);
     }
 
-    AppendLine(out, header, headerWidths, columnWidths);
+    AppendLine(out, columns, header, headerWidths, columnWidths);
     Line rule;
-    for (int c = 0; c < kColumns; ++c)
-        rule[c] = QByteArray(c == kColumns - 1 ? headerWidths[c] : columnWidths[c], '-');
-    AppendLine(out, rule, columnWidths, columnWidths);
+    for (int c = 0; c < columns; ++c)
+        rule[c] = QByteArray(c == columns - 1 ? headerWidths[c] : columnWidths[c], '-');
+    AppendLine(out, columns, rule, columnWidths, columnWidths);
     for (qsizetype i = 0; i < lines.size(); ++i)
-        AppendLine(out, lines.at(i), widths.at(i), columnWidths);
+        AppendLine(out, columns, lines.at(i), widths.at(i), columnWidths);
 }

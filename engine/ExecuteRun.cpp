@@ -1,13 +1,17 @@
 #include "engine/ExecuteRun.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
+#include "engine/FileSystemRules.h"
 #include "engine/FolderListing.h"
+#include "engine/OpenFolder.h"
+#include "engine/NoReplaceSupport.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -40,41 +44,72 @@ private:
     QString m_renameFailed = Text(Texts::kStatusRenameFailed);
 };
 
-// The folder of the rows being executed, opened once for all its files: each
-// test and rename then names the file within it, and the kernel does not walk
-// the whole path again for every call. The rows of a folder follow each other.
-// A folder that cannot be opened is addressed by path, as before.
-class OpenFolder {
+// What the file systems of a run's folders let a name be. A name that such a
+// file system would change or could not open again is never written there.
+class NewNameRules {
 public:
-    OpenFolder() = default;
-    OpenFolder(const OpenFolder&) = delete;
-    OpenFolder& operator=(const OpenFolder&) = delete;
-    ~OpenFolder() { close(); }
-
-    // The descriptor to use for the files of folder, or AT_FDCWD when the
-    // folder could not be opened and full paths are needed.
-    int descriptorFor(const QByteArray& folder) {
-        if (!m_path.isNull() && folder == m_path)
-            return m_fd;
-        close();
-        if (!folder.contains('\0'))
-            m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (m_fd < 0)
-            m_fd = AT_FDCWD;
-        m_path = folder;
-        return m_fd;
+    // Whether the file system a new name (relative to the folder open as
+    // dir) lands on may hold its last component.
+    bool allows(int dir, const QByteArray& folder, const QByteArray& newName) {
+        if (m_folder.isNull() || folder != m_folder) {
+            m_folder = folder;
+            m_rules = rulesOf(dir == AT_FDCWD ? -1 : dir);
+        }
+        const qsizetype slash = newName.lastIndexOf('/');
+        const QByteArray name = newName.mid(slash + 1);
+        if (slash <= 0 || dir == AT_FDCWD)
+            return NameAllowedBy(m_rules, name);
+        const int sub =
+            ::openat(dir, newName.left(slash).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (sub < 0)
+            return NameAllowedBy(m_rules, name);
+        const bool allowed = NameAllowedBy(rulesOf(sub), name);
+        ::close(sub);
+        return allowed;
     }
 
 private:
-    void close() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = AT_FDCWD;
-        m_path = QByteArray();
+    FileSystemRules rulesOf(int fd) {
+        struct stat st {};
+        if (fd < 0 || ::fstat(fd, &st) != 0)
+            return {};
+        return m_cache.of(fd, static_cast<quint64>(st.st_dev));
     }
 
-    QByteArray m_path;
-    int m_fd = AT_FDCWD;
+    QByteArray m_folder;
+    FileSystemRules m_rules;
+    FileSystemRulesCache m_cache;
+};
+
+// The renames of one run: each file system is asked for the no-replace flag
+// until it refuses it once.
+class Renamer {
+public:
+    int renameNoReplace(const OpenFolder& open, int dir, const QByteArray& oldAt,
+                        const QByteArray& newAt) {
+        bool refused = false;
+        const int error = RenameNoReplaceAt(dir, oldAt, newAt, methodFor(open), &refused);
+        learn(open, refused);
+        return error;
+    }
+    int safeRename(const OpenFolder& open, int dir, const QByteArray& oldAt,
+                   const QByteArray& newAt) {
+        bool refused = false;
+        const int error = SafeRenameAt(dir, oldAt, newAt, methodFor(open), &refused);
+        learn(open, refused);
+        return error;
+    }
+
+private:
+    RenameMethod methodFor(const OpenFolder& open) const {
+        return open.device() ? m_support.methodFor(*open.device()) : RenameMethod::Automatic;
+    }
+    void learn(const OpenFolder& open, bool refused) {
+        if (refused && open.device())
+            m_support.noteRefused(*open.device());
+    }
+
+    NoReplaceSupport m_support;
 };
 
 // The execute decisions, in their order, for one row: no file at either path;
@@ -82,40 +117,53 @@ private:
 // case asks the disk least: the no-replace rename itself tells that the new
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
-RowOutcome ExecuteRowIn(OpenFolder& open, const ResultRow& row) {
+RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
+                        const ResultRow& row, UndoEntry& done) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
-    const std::optional<QByteArray> newName = EncodeNewName(row.newName);
+    // A name that cannot be on this file system names no file either.
+    std::optional<QByteArray> newName = EncodeNewName(row.newName);
     const int dir = open.descriptorFor(folder);
-    const QByteArray oldAt = dir == AT_FDCWD ? JoinPath(folder, existing) : existing;
-    const QByteArray newAt =
-        !newName ? QByteArray() : (dir == AT_FDCWD ? JoinPath(folder, *newName) : *newName);
+    if (newName && !rules.allows(dir, folder, *newName))
+        newName.reset();
+    const QByteArray oldAt = OpenFolder::at(dir, folder, existing);
+    const QByteArray newAt = newName ? OpenFolder::at(dir, folder, *newName) : QByteArray();
+    // What an undo needs, should the rename go through.
+    done.folder = folder;
+    done.oldName = existing;
+    done.newName = newName.value_or(QByteArray());
 
     const bool oldExists = FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
-        const int error = RenameNoReplaceAt(dir, oldAt, newAt);
+        const int error = renamer.renameNoReplace(open, dir, oldAt, newAt);
         if (error == 0)
             return RowOutcome::Renamed;
-        if (FileExistsAt(dir, newAt) &&
-            !SameNameIgnoringCase(JoinPath(folder, existing), JoinPath(folder, *newName)))
+        // Both names are in the same folder, whose own name (UTF-8 or not) is
+        // no part of the question.
+        if (FileExistsAt(dir, newAt) && !SameNameIgnoringCase(existing, *newName))
             return RowOutcome::NewFileExists;
         // A taken name may still be the file itself under another case.
-        if (error == EEXIST && SafeRenameAt(dir, oldAt, newAt) == 0)
+        if (error == EEXIST && renamer.safeRename(open, dir, oldAt, newAt) == 0)
             return RowOutcome::Renamed;
         return RowOutcome::RenameFailed;
     }
     const bool newExists = newName && FileExistsAt(dir, newAt);
     if (!oldExists && !newExists)
         return RowOutcome::FileDoesNotExist;
-    if (newName && SafeRenameAt(dir, oldAt, newAt) == 0)
+    if (newName && renamer.safeRename(open, dir, oldAt, newAt) == 0)
         return RowOutcome::Renamed;
     return RowOutcome::RenameFailed;
 }
 
-void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection) {
+void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection,
+                   UndoSet* renamed) {
     const StatusTexts texts;
     OpenFolder open;
+    if (renamed)
+        renamed->clear();
+    NewNameRules rules;
+    Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());
     for (int i = 0; i < model.size(); ++i) {
         if (selection && !selection->isSelected(i))
@@ -124,7 +172,11 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         const ResultRow& row = model.row(i);
         if (row.isFolderRow() || !row.hasProposal())
             continue;
-        const RowOutcome outcome = ExecuteRowIn(open, row);
+        UndoEntry done;
+        done.row = i;
+        const RowOutcome outcome = ExecuteRowIn(open, rules, renamer, row, done);
+        if (renamed && outcome == RowOutcome::Renamed)
+            renamed->append(std::move(done));
         ResultRow& target = model.mutableRow(i);
         target.status = texts.of(outcome);
         target.outcome = outcome;
@@ -134,10 +186,11 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
 
 }  // namespace
 
-void ExecuteRows(ResultModel& model, WindowServices& services) {
-    ExecuteRowsIn(model, services, nullptr);
+void ExecuteRows(ResultModel& model, WindowServices& services, UndoSet* renamed) {
+    ExecuteRowsIn(model, services, nullptr, renamed);
 }
 
-void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection) {
-    ExecuteRowsIn(model, services, &selection);
+void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection,
+                 UndoSet* renamed) {
+    ExecuteRowsIn(model, services, &selection, renamed);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "engine/UndoSet.h"
+
 class ResultModel;
 class RowSelection;
 class WindowServices;
@@ -10,8 +12,11 @@ class WindowServices;
 // list order, and writes the outcome into its Status: "renamed", "error: file
 // does not exist", "error: new file already exists" or "error: rename
 // failed". Never replaces an existing entry; changes nothing in the rows but
-// their Status. Has no message of its own.
-void ExecuteRows(ResultModel& model, WindowServices& services);
+// their Status. Has no message of its own. With renamed, that set is
+// emptied and then holds each rename as soon as it is done, in their order,
+// for an undo: also those of a run that an error ended.
+void ExecuteRows(ResultModel& model, WindowServices& services, UndoSet* renamed = nullptr);
 
 // "Execute Selected": the same over the selected rows.
-void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection);
+void ExecuteRows(ResultModel& model, WindowServices& services, const RowSelection& selection,
+                 UndoSet* renamed = nullptr);

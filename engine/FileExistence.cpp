@@ -3,18 +3,23 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-bool FileExistsAt(int folder, const QByteArray& name) {
+EntryKind EntryKindAt(int folder, const QByteArray& name) {
     if (name.isEmpty() || name.contains('\0'))
-        return false;
+        return EntryKind::None;
     struct stat entry {};
     if (::fstatat(folder, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
-        return false;
+        return EntryKind::None;
     if (!S_ISLNK(entry.st_mode))
-        return !S_ISDIR(entry.st_mode);
+        return S_ISDIR(entry.st_mode) ? EntryKind::Folder : EntryKind::File;
     struct stat target {};
     if (::fstatat(folder, name.constData(), &target, 0) != 0)
-        return true;  // a dangling link: an entry all the same, and a rename must not replace it
-    return !S_ISDIR(target.st_mode);
+        return EntryKind::File;  // a dangling link: an entry all the same, and a rename must not
+                                 // replace it
+    return S_ISDIR(target.st_mode) ? EntryKind::Folder : EntryKind::File;
+}
+
+bool FileExistsAt(int folder, const QByteArray& name) {
+    return EntryKindAt(folder, name) == EntryKind::File;
 }
 
 bool FileExistsAt(const QByteArray& path) {

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "engine/NameComparison.h"
+
 namespace {
 
 bool IsContinuation(unsigned char byte) {
@@ -25,16 +27,19 @@ bool HasNonAscii(const QChar* units) {
     return (word & 0xff80ff80ff80ff80ULL) != 0;
 }
 
-}  // namespace
+bool StartsWithByteOrderMark(const QByteArray& bytes) {
+    return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xef &&
+           static_cast<unsigned char>(bytes[1]) == 0xbb &&
+           static_cast<unsigned char>(bytes[2]) == 0xbf;
+}
 
-QString DecodeFileName(const QByteArray& bytes) {
+// The text of bytes that are well-formed UTF-8: no overlong forms, no
+// surrogates, nothing above U+10FFFF. False for any other bytes.
+bool DecodeWellFormedUtf8(const QByteArray& bytes, QString& text) {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
-    // Decoding drops a leading byte order mark.
-    if (size >= 3 && in[0] == 0xef && in[1] == 0xbb && in[2] == 0xbf)
-        return QFile::decodeName(bytes);
     // Never more UTF-16 units than bytes.
-    QString text(size, Qt::Uninitialized);
+    text = QString(size, Qt::Uninitialized);
     auto* out = reinterpret_cast<char16_t*>(text.data());
     for (qsizetype i = 0; i < size;) {
         const unsigned char lead = in[i];
@@ -50,8 +55,6 @@ QString DecodeFileName(const QByteArray& bytes) {
                 *out++ = in[i++];
             continue;
         }
-        // Only well-formed UTF-8 is decoded here: no overlong forms, no
-        // surrogates, nothing above U+10FFFF. The rest is Qt's to replace.
         char32_t c = 0;
         int length = 0;
         if (lead >= 0xc2 && lead <= 0xdf) {
@@ -64,19 +67,19 @@ QString DecodeFileName(const QByteArray& bytes) {
             c = lead & 0x07;
             length = 4;
         } else {
-            return QFile::decodeName(bytes);
+            return false;
         }
         if (size - i < length)
-            return QFile::decodeName(bytes);
+            return false;
         for (int k = 1; k < length; ++k) {
             if (!IsContinuation(in[i + k]))
-                return QFile::decodeName(bytes);
+                return false;
             c = (c << 6) | (in[i + k] & 0x3f);
         }
         const bool wellFormed = (length == 3 && c >= 0x800 && (c < 0xd800 || c > 0xdfff)) ||
                                 (length == 4 && c >= 0x10000 && c <= 0x10ffff) || length == 2;
         if (!wellFormed)
-            return QFile::decodeName(bytes);
+            return false;
         if (c >= 0x10000) {
             *out++ = QChar::highSurrogate(c);
             *out++ = QChar::lowSurrogate(c);
@@ -86,7 +89,31 @@ QString DecodeFileName(const QByteArray& bytes) {
         i += length;
     }
     text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
-    return text;
+    return true;
+}
+
+}  // namespace
+
+QString DecodeFileName(const QByteArray& bytes) {
+    // Decoding drops a leading byte order mark.
+    if (StartsWithByteOrderMark(bytes))
+        return QFile::decodeName(bytes);
+    QString text;
+    if (DecodeWellFormedUtf8(bytes, text))
+        return text;
+    return QFile::decodeName(bytes);
+}
+
+ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy) {
+    ListedName name;
+    if (DecodeWellFormedUtf8(bytes, name.text)) {
+        if (StartsWithByteOrderMark(bytes))
+            name.text = QFile::decodeName(bytes);
+        return name;
+    }
+    name.text = DecodeLegacy(bytes, legacy);
+    name.notUtf8 = true;
+    return name;
 }
 
 std::optional<QByteArray> PlainUtf8(const QString& name) {
@@ -132,7 +159,21 @@ std::optional<QByteArray> PlainUtf8(const QString& name) {
     return utf8;
 }
 
+QByteArray FileNameKey(const QByteArray& name, NameCase nameCase) {
+    QString text;
+    // Bytes that are not UTF-8 have no letter case or equivalent form that a
+    // file system would know of: such a name is only ever itself.
+    if (nameCase == NameCase::Exact || !DecodeWellFormedUtf8(name, text))
+        return name;
+    return NameKeyIgnoringCase(text, QLocale::system()).toUtf8();
+}
+
 bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b) {
-    const QLocale locale = QLocale::system();
-    return locale.toLower(QFile::decodeName(a)) == locale.toLower(QFile::decodeName(b));
+    QString textA;
+    QString textB;
+    // Bytes that are not UTF-8 have no letter case or equivalent form that a
+    // file system would know of: such a name is only ever itself.
+    if (!DecodeWellFormedUtf8(a, textA) || !DecodeWellFormedUtf8(b, textB))
+        return a == b;
+    return SameNameTextIgnoringCase(textA, textB, QLocale::system());
 }

@@ -4,15 +4,38 @@
 #include <QString>
 #include <optional>
 
-// File names are bytes on disk and text on screen. These give exactly what
-// QFile::decodeName and QFile::encodeName give, faster for the names a
-// library is made of; anything out of the ordinary is left to Qt.
+#include "engine/LegacyEncoding.h"
 
-// The text of a name's bytes.
+// File names are bytes on disk and text on screen.
+
+// The text of a name's bytes, exactly as QFile::decodeName gives it (with
+// replacement characters for bytes that are not UTF-8), faster for the names
+// a library is made of.
 QString DecodeFileName(const QByteArray& bytes);
 
-// Whether two names, as bytes, are the same text ignoring case (the locale's
-// lower case of their decoded texts).
+// How names are compared: exactly, as the bytes on disk, or ignoring their
+// letter case, as a file system that ignores case compares them.
+enum class NameCase { Exact, Ignored };
+
+// The form of a name (its bytes) under which two names are the same name
+// exactly when their forms are equal; a key for tables of names. Exact: the
+// bytes themselves. Ignored: the locale's lower case of the decoded text, in
+// UTF-8. Every test of whether two file names are the same goes through it.
+QByteArray FileNameKey(const QByteArray& name, NameCase nameCase);
+
+// A name as the scan lists it: well-formed UTF-8 is read as such, any other
+// bytes in the legacy encoding, one character a byte, so that the text never
+// holds a replacement character for a byte it could not read.
+struct ListedName {
+    QString text;
+    bool notUtf8 = false;  // read in the legacy encoding
+};
+ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy);
+
+// Whether two names, as bytes, may be one name on a file system that ignores
+// case: both UTF-8, with the same text ignoring case and canonical
+// equivalence (see NameComparison.h). Bytes that are not UTF-8 are only ever
+// the same as themselves.
 bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b);
 
 // The UTF-8 form of a name that surely comes back unchanged from it. Nothing

@@ -10,6 +10,7 @@
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
 #include "engine/NameSorter.h"
+#include "engine/PseudoFileSystem.h"
 #include "engine/ResultModel.h"
 #include "engine/WindowServices.h"
 
@@ -70,16 +71,29 @@ private:
     bool m_suspended = false;
 };
 
+bool IsAscii(const char* bytes, qsizetype length) {
+    for (qsizetype i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 // The extension of a name as the filter sees it: from the last "." on, dot
-// included, lower case; empty when there is no ".". A "." byte is always a
-// character of its own, so the tail decodes as it would within the whole name.
-QString FilterExtension(const char* name, qsizetype length, const QLocale& locale) {
+// included, lower case; empty when there is no ".". A tail of ASCII bytes
+// reads the same in every encoding; any other is read with the whole name,
+// which decides whether it is UTF-8.
+QString FilterExtension(const char* name, qsizetype length, LegacyEncoding legacy,
+                        const QLocale& locale) {
     const void* dot = memrchr(name, '.', static_cast<size_t>(length));
     if (dot == nullptr)
         return QString();
     const char* start = static_cast<const char*>(dot);
-    const QByteArray tail = QByteArray::fromRawData(start, name + length - start);
-    return locale.toLower(QFile::decodeName(tail));
+    const qsizetype tailLength = name + length - start;
+    if (IsAscii(start, tailLength))
+        return locale.toLower(QString::fromLatin1(start, tailLength));
+    const QString text = DecodeListedName(QByteArray(name, length), legacy).text;
+    return locale.toLower(text.mid(text.lastIndexOf(u'.')));
 }
 
 constexpr size_t kKnownTails = 32;
@@ -129,8 +143,10 @@ struct FileScanner::Walk {
             if (known.size() == tailLength && std::memcmp(known.constData(), tail, tailLength) == 0)
                 return taken;
         }
-        const bool taken = filter.contains(FilterExtension(name, length, locale));
-        if (tails.size() < kKnownTails)
+        const bool taken =
+            filter.contains(FilterExtension(name, length, options.legacyEncoding, locale));
+        // Only an ASCII tail is taken or not whatever the rest of the name.
+        if (tails.size() < kKnownTails && IsAscii(tail, tailLength))
             tails.emplace_back(QByteArray(tail, tailLength), taken);
         return taken;
     }
@@ -144,6 +160,13 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
     // The window handles its events during the scan; a copy keeps the
     // positions valid even if the caller's list changes meanwhile.
     const QStringList folders = inputFolders;
+    if (m_depth == 0)
+        m_stopRequested = false;
+    ++m_depth;
+    struct DepthGuard {
+        int& depth;
+        ~DepthGuard() { --depth; }
+    } depthGuard{m_depth};
     ScanCleanup cleanup(m_services);
     const bool full = first < 0 || last < 0;
     if (full) {
@@ -174,17 +197,22 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
     {
         // The rows listed so far reach the model also when the scan fails.
         PendingRowsGuard pending(*this);
-        for (int p = first; p <= last; ++p) {
+        for (int p = first; p <= last && !m_stopRequested; ++p) {
             Walk walk{folders.at(p), {}, options, filter, locale, NameSorter(locale), {}, {}};
             // One trailing "/" goes, but the root stays "/".
             if (walk.base.size() > 1 && walk.base.endsWith(u'/'))
                 walk.base.chop(1);
             walk.baseBytes = QFile::encodeName(walk.base);
-            ScanFolder(walk, QString(), QByteArray());
+            ScanFolder(walk, QString(), QByteArray(), false);
         }
         pending.appendNow();
     }
     cleanup.finish();
+}
+
+void FileScanner::requestStop() {
+    if (m_depth > 0)
+        m_stopRequested = true;
 }
 
 void FileScanner::appendPendingRows() {
@@ -198,61 +226,88 @@ struct FileScanner::Listing {
     FolderId id;
     QStringList fileNames;
     QList<QByteArray> fileBytes;
+    QList<bool> fileNotUtf8;
     qint64 size = 0;
     QStringList folderNames;
     QList<QByteArray> folderBytes;
+    QList<bool> folderNotUtf8;
+    QString pseudoFileSystem;
 };
 
-bool FileScanner::listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed) {
+FileScanner::ListOutcome FileScanner::listFolder(Walk& walk, const QByteArray& pathBytes,
+                                                 Listing& listed) {
     // Closed before the subfolders are walked, so that deep trees do not
     // hold a listing open per level.
     FolderListing listing(pathBytes);
     listed.id = listing.id();
-    // A link back to a folder of the current branch would never end.
-    if (listing.isOpen() &&
-        std::find(walk.branch.begin(), walk.branch.end(), listed.id) != walk.branch.end())
-        return false;
+    if (listing.isOpen()) {
+        // A link back to a folder of the current branch would never end.
+        if (std::find(walk.branch.begin(), walk.branch.end(), listed.id) != walk.branch.end())
+            return ListOutcome::OnBranch;
+        // Only a folder on another device than its parent can start another
+        // file system: the file system's type is asked at such a crossing
+        // alone, and for the input folder itself.
+        if (walk.branch.empty() || walk.branch.back().device != listed.id.device) {
+            listed.pseudoFileSystem = PseudoFileSystemOf(listing.descriptor());
+            if (!listed.pseudoFileSystem.isEmpty())
+                return ListOutcome::SystemFolder;
+        }
+    }
     FolderEntry entry;
     while (listing.next(entry)) {
         if (entry.isFolder) {
             if (walk.options.recursive) {
                 listed.folderBytes.append(QByteArray(entry.name, entry.length));
-                listed.folderNames.append(DecodeFileName(listed.folderBytes.last()));
+                ListedName name =
+                    DecodeListedName(listed.folderBytes.last(), walk.options.legacyEncoding);
+                listed.folderNames.append(std::move(name.text));
+                listed.folderNotUtf8.append(name.notUtf8);
             }
             continue;
         }
         if (walk.options.extensionFilter && !walk.takes(entry.name, entry.length))
             continue;
         listed.fileBytes.append(QByteArray(entry.name, entry.length));
-        listed.fileNames.append(DecodeFileName(listed.fileBytes.last()));
+        ListedName name = DecodeListedName(listed.fileBytes.last(), walk.options.legacyEncoding);
+        listed.fileNames.append(std::move(name.text));
+        listed.fileNotUtf8.append(name.notUtf8);
         if (walk.options.totalSize)
             listed.size += listing.sizeOf(entry.name);
     }
-    return true;
+    return ListOutcome::Listed;
 }
 
 QVector<ResultRow> FileScanner::folderRows(Walk& walk, const QString& label,
                                            const QByteArray& labelBytes, const QString& path,
-                                           const QByteArray& pathBytes, const Listing& listed) {
+                                           const QByteArray& pathBytes, bool pathNotUtf8,
+                                           const Listing& listed) {
+    const LegacyEncoding legacy = walk.options.legacyEncoding;
     QVector<ResultRow> rows;
     rows.reserve(1 + listed.fileNames.size());
     ResultRow folderRow;
     folderRow.existing = u'[' + label + u']';
     folderRow.existingBytes = '[' + labelBytes + ']';
+    // The label is the path below the input folder, whose own path is UTF-8.
+    folderRow.nameNotUtf8 = pathNotUtf8;
+    folderRow.legacyEncoding = legacy;
     rows.append(std::move(folderRow));
     for (qsizetype i : walk.sorter.sortedOrder(listed.fileNames)) {
         ResultRow row;
         row.existing = listed.fileNames.at(i);
         row.existingBytes = listed.fileBytes.at(i);
+        row.nameNotUtf8 = listed.fileNotUtf8.at(i);
         // Shared by all rows of the folder.
         row.folder = path;
         row.folderBytes = pathBytes;
+        row.folderNotUtf8 = pathNotUtf8;
+        row.legacyEncoding = legacy;
         rows.append(std::move(row));
     }
     return rows;
 }
 
-void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes) {
+void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes,
+                             bool relativeNotUtf8) {
     const bool isBase = relative.isNull();
     const QString path = isBase ? walk.base : JoinPath(walk.base, relative);
     const QByteArray pathBytes = isBase ? walk.baseBytes : JoinPath(walk.baseBytes, relativeBytes);
@@ -260,23 +315,35 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
     m_services.processPendingMessages();
 
     Listing listed;
-    if (!listFolder(walk, pathBytes, listed))
+    const ListOutcome outcome = listFolder(walk, pathBytes, listed);
+    if (outcome == ListOutcome::OnBranch)
+        return;
+    // A subfolder on a pseudo file system is left out without a word; an
+    // input folder there keeps its row, and the window says why it is empty.
+    if (outcome == ListOutcome::SystemFolder && !isBase)
         return;
     m_pendingRows.append(folderRows(walk, isBase ? walk.base : relative,
                                     isBase ? walk.baseBytes : relativeBytes, path, pathBytes,
-                                    listed));
+                                    relativeNotUtf8, listed));
+    if (outcome == ListOutcome::SystemFolder) {
+        m_services.skippedSystemFolder(path, listed.pseudoFileSystem);
+        return;
+    }
     m_fileCount += static_cast<int>(listed.fileNames.size());
     m_totalSize += listed.size;
 
-    if (listed.folderNames.isEmpty())
+    if (listed.folderNames.isEmpty() || m_stopRequested)
         return;
     walk.branch.push_back(listed.id);
     for (qsizetype i : walk.sorter.sortedOrder(listed.folderNames)) {
+        if (m_stopRequested)
+            break;
+        const bool notUtf8 = relativeNotUtf8 || listed.folderNotUtf8.at(i);
         if (isBase)
-            ScanFolder(walk, listed.folderNames.at(i), listed.folderBytes.at(i));
+            ScanFolder(walk, listed.folderNames.at(i), listed.folderBytes.at(i), notUtf8);
         else
             ScanFolder(walk, JoinPath(relative, listed.folderNames.at(i)),
-                       JoinPath(relativeBytes, listed.folderBytes.at(i)));
+                       JoinPath(relativeBytes, listed.folderBytes.at(i)), notUtf8);
     }
     walk.branch.pop_back();
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include "engine/LegacyEncoding.h"
 #include "engine/ResultRow.h"
 
 class ResultModel;
@@ -16,6 +17,8 @@ struct ScanOptions {
     // The window shows the files' total size. Without it, a file the listing
     // already calls a file is not looked at again, and TotalSize() stays 0.
     bool totalSize = true;
+    // What names that are not UTF-8 are read as.
+    LegacyEncoding legacyEncoding = LegacyEncoding::Windows1252;
 };
 
 // Lists the files of the input folders as result rows: per folder a folder row
@@ -35,19 +38,31 @@ public:
     void ScanInputFolders(const QStringList& inputFolders, int first, int last,
                           const ScanOptions& options);
 
+    // Asked while a scan runs (from the window's events, which the scan
+    // handles once a folder): the scan ends once the folder it is listing is
+    // done. Its rows and totals stay. A request when no scan runs does nothing.
+    void requestStop();
+    bool isScanning() const { return m_depth > 0; }
+    // Whether the last scan ended on a request rather than at its end.
+    bool wasStopped() const { return m_stopRequested; }
+
 private:
     struct Walk;
     struct Listing;
     class PendingRowsGuard;
-    // Lists one folder and walks its subfolders, depth first.
-    void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes);
-    // The files and subfolders of one folder; false for a folder that is
-    // already being walked higher up the branch.
-    static bool listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
+    enum class ListOutcome { Listed, OnBranch, SystemFolder };
+    // Lists one folder and walks its subfolders, depth first. relativeNotUtf8
+    // says that a name of the relative path is not UTF-8.
+    void ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes,
+                    bool relativeNotUtf8);
+    // The files and subfolders of one folder; nothing for a folder that is
+    // already being walked higher up the branch, or on a pseudo file system.
+    static ListOutcome listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
     // The folder's row "[label]", then its files sorted by name.
     static QVector<ResultRow> folderRows(Walk& walk, const QString& label,
                                          const QByteArray& labelBytes, const QString& path,
-                                         const QByteArray& pathBytes, const Listing& listed);
+                                         const QByteArray& pathBytes, bool pathNotUtf8,
+                                         const Listing& listed);
     // Hands the folders' rows to the model, one insert a folder, in order.
     void appendPendingRows();
 
@@ -55,6 +70,9 @@ private:
     WindowServices& m_services;
     int m_fileCount = 0;
     qint64 m_totalSize = 0;
+    // Scans run inside each other (a scan posted during a scan); a stop ends them all.
+    int m_depth = 0;
+    bool m_stopRequested = false;
     // The rows of the folders listed since the scan began, not yet in the
     // model. A view lays out all its rows again after each insert it is told
     // of while it handles events, so inserts made between the scan's pauses

@@ -80,6 +80,12 @@ void ApplyDefaultScheme(FilenameScheme& scheme, SchemeRole role) {
 }
 
 QString SchemePreviewText(const FilenameScheme& scheme, const QString& firstExtensionLine) {
+    return SchemePreviewText(scheme, firstExtensionLine,
+                             [](FieldKind kind) { return FieldKindText(static_cast<int>(kind)); });
+}
+
+QString SchemePreviewText(const FilenameScheme& scheme, const QString& firstExtensionLine,
+                          const std::function<QString(FieldKind)>& word) {
     QString text;
     for (int k = 0; k < kSlotCount; ++k) {
         const int kind = scheme.slots[k];
@@ -90,7 +96,7 @@ QString SchemePreviewText(const FilenameScheme& scheme, const QString& firstExte
         // when a "[none]" slot stands between two fields.
         if (!text.isEmpty())
             text += scheme.dividers[k - 1];
-        text += FieldKindText(kind);
+        text += word(static_cast<FieldKind>(kind));
     }
     text += firstExtensionLine;
     return text;

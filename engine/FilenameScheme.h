@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVector>
 #include <array>
+#include <functional>
 
 // The kind of field a scheme slot holds; the value is also the item's index in
 // every slot list box.
@@ -56,3 +57,6 @@ void ApplyDefaultScheme(FilenameScheme& scheme, SchemeRole role);
 // The preview shown above a scheme: active fields joined by the divider on
 // each one's left, then the first extension line (a null or empty string for none).
 QString SchemePreviewText(const FilenameScheme& scheme, const QString& firstExtensionLine);
+// The same with each field shown by word(kind) in place of its item text.
+QString SchemePreviewText(const FilenameScheme& scheme, const QString& firstExtensionLine,
+                          const std::function<QString(FieldKind)>& word);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "engine/NameComparison.h"
 #include "engine/NameComputation.h"
 #include "engine/ResultModel.h"
 #include "shared/General/Texts.h"
@@ -21,7 +22,10 @@ void ApplyManualRename(ResultModel& model, int row, const QString& typed, bool l
     QString name = typed;
     if (locale.toLower(ExtensionOf(name)) != locale.toLower(ext))
         name += ext;
-    if (name == target.existing || name.size() == ext.size()) {
+    // Typing the name the file has cancels, unless its bytes are not UTF-8:
+    // then the same text renames it to its UTF-8 form.
+    const bool sameName = !target.nameNotUtf8 && SameNameText(name, target.existing);
+    if (sameName || name.size() == ext.size()) {
         model.setProposal(row, QString(), Text(Texts::kStatusManualCancelled),
                           RowOutcome::ManualCancelled);
         return;
@@ -32,7 +36,12 @@ void ApplyManualRename(ResultModel& model, int row, const QString& typed, bool l
 }
 
 int ManualRenameMoveTarget(const ResultModel& model, int from, int step) {
-    const int count = model.size();
+    return ManualRenameMoveTarget(
+        model.size(), [&model](int i) { return model.row(i).isFileRow(); }, from, step);
+}
+
+int ManualRenameMoveTarget(int count, const std::function<bool(int)>& isFileRow, int from,
+                           int step) {
     if (from < 0 || from >= count)
         return from;
     int i = from;
@@ -51,7 +60,7 @@ int ManualRenameMoveTarget(const ResultModel& model, int from, int step) {
             i = pastTop ? 0 : count - 1;
             d = pastTop ? 1 : -1;
         }
-        if (model.row(i).isFileRow())
+        if (isFileRow(i))
             return i;
     }
 }

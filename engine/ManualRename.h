@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class ResultModel;
 struct ResultRow;
@@ -29,3 +30,8 @@ void ApplyManualRename(ResultModel& model, int row, const QString& typed, bool l
 // goes on to the first, resp. last, file row. `from` itself when the move
 // finds no other file row.
 int ManualRenameMoveTarget(const ResultModel& model, int from, int step);
+
+// The same over `count` rows of which isFileRow tells the file rows: the rows
+// a list shows when it shows only some.
+int ManualRenameMoveTarget(int count, const std::function<bool(int)>& isFileRow, int from,
+                           int step);

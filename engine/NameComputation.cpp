@@ -6,6 +6,7 @@
 #include <exception>
 #include <limits>
 
+#include "engine/NameComparison.h"
 #include "engine/ResultRow.h"
 #include "shared/General/Texts.h"
 
@@ -106,8 +107,10 @@ void DropLeadingSeparators(QString& name) {
         name.remove(0, count);
 }
 
+// Folder names are matched ignoring case, and canonically equivalent names
+// are the same name.
 bool EqualIgnoringCase(QStringView a, QStringView b, const QLocale& locale) {
-    return locale.toLower(a.toString()) == locale.toLower(b.toString());
+    return SameNameTextIgnoringCase(a.toString(), b.toString(), locale);
 }
 
 // Why a name does not fit the existing-name scheme: a text entry and what fills its "%1".
@@ -183,6 +186,27 @@ bool FieldFits(const ActiveSlot& slot, QStringView field, const FolderNames& nam
 // What each new-name slot holds, one value a slot.
 using NewNameValues = QVarLengthArray<QStringView, kSlotCount>;
 
+// A field as the new name writes it, after the clean-up options that apply
+// to its kind: the track number padded, the letter case of the other texts
+// changed. Empty when no option changes it; the field itself stands then.
+QString StyledField(FieldKind kind, QStringView field, const NameOptions& options,
+                    const QLocale& locale) {
+    switch (kind) {
+        case FieldKind::TrackNo:
+            if (options.padTrackDigits > 0)
+                return PaddedTrackNumber(field, options.padTrackDigits);
+            return QString();
+        case FieldKind::Artist:
+        case FieldKind::Album:
+        case FieldKind::Trackname:
+            if (options.capitalisation != Capitalisation::AsWritten)
+                return Capitalised(field, options.capitalisation, locale);
+            return QString();
+        default:
+            return QString();
+    }
+}
+
 // Puts a field that fits into the new-name slots of its kind. Later fields
 // overwrite what earlier ones set, so a Folder slot keeps the field as
 // written only when Folder is the last existing-name slot.
@@ -221,12 +245,14 @@ QString JoinNewName(const NewNameValues& values, const SlotList& out, const QStr
 // Takes the cleaned base apart by `in` and builds the new name by `out`.
 // Returns false and fills `error` when the name does not fit.
 bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& names,
-                    const SlotList& in, const SlotList& out, QString& composed,
-                    FormatError& error) {
+                    const SlotList& in, const SlotList& out, const NameOptions& options,
+                    QString& composed, FormatError& error) {
     const QLocale locale = QLocale::system();
     // Views are primitive to QVarLengthArray, which leaves them uninitialised.
     NewNameValues values(out.size());
     std::fill(values.begin(), values.end(), QStringView());
+    // The fields the clean-up options changed, for the views to look at.
+    QVarLengthArray<QString, kSlotCount> styled(in.size());
     QStringView rest = base;
     for (qsizetype s = 0; s < in.size(); ++s) {
         QStringView field;
@@ -235,10 +261,30 @@ bool ComposeNewName(QStringView base, const QString& ext, const FolderNames& nam
         field = TrimControls(field);
         if (!FieldFits(in[s], field, names, locale, error))
             return false;
-        PlaceField(values, out, in[s].kind, field, names);
+        styled[s] = StyledField(in[s].kind, field, options, locale);
+        PlaceField(values, out, in[s].kind, styled[s].isNull() ? field : QStringView(styled[s]),
+                   names);
     }
     composed = JoinNewName(values, out, ext);
     return true;
+}
+
+// The options that apply to the whole new name: the characters FAT, exFAT
+// and NTFS cannot hold, then the composed form, which taking characters out
+// could undo ("e", a control character, a combining accent).
+QString FinishedName(QString name, const NameOptions& options) {
+    if (options.safeNames)
+        name = SafeName(name, options.safeReplacement);
+    if (options.normalizeNfc)
+        name = ComposedName(name);
+    return name;
+}
+
+// Whether the new name leaves the name as it is. With "Unicode NFC" on, a
+// name that is not in the composed form is changed by its composed form;
+// otherwise the two forms are the same name.
+bool SameAsExisting(const QString& composed, const QString& name, const NameOptions& options) {
+    return options.normalizeNfc ? composed == name : SameNameText(composed, name);
 }
 
 }  // namespace
@@ -274,7 +320,7 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
 
 NameResult ComputeNewName(const QString& name, const FolderNames& names, const SlotList& in,
                           const SlotList& out, const NameOptions& options,
-                          const NameStatusTexts& texts) {
+                          const NameStatusTexts& texts, bool notUtf8) {
     NameResult result;
     QString cleanedBase;
     QStringView base = NameWithoutExtensionView(name);
@@ -295,10 +341,12 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         }
         QString composed;
         FormatError error;
-        const bool composedWhole = ComposeNewName(base, ext, names, in, out, composed, error);
-        if (composedWhole)
+        const bool fits = ComposeNewName(base, ext, names, in, out, options, composed, error);
+        if (fits) {
+            composed = FinishedName(std::move(composed), options);
             DropLeadingSeparators(composed);
-        if (!composedWhole) {
+        }
+        if (!fits) {
             result.status = error.message();
             result.outcome = RowOutcome::NotInputFormat;
         } else if (composed.contains(QChar(0))) {
@@ -312,7 +360,9 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
             result.status = texts.noNewName;
             result.outcome = RowOutcome::NoNewName;
             return result;
-        } else if (composed != name) {
+        } else if (notUtf8 || !SameAsExisting(composed, name, options)) {
+            // A name read in a legacy encoding is renamed to its UTF-8 form
+            // even when the text stays the same.
             result.newName = std::move(composed);
             result.status = texts.renamePending;
             result.outcome = RowOutcome::RenamePending;
@@ -329,11 +379,16 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
         result.status = Text(Texts::kUnexpectedError);
         result.outcome = RowOutcome::ProcessFailed;
     }
-    // A name that does not fit still gets its underscores and extension case cleaned.
-    if (cleaned || extChanged) {
-        result.newName.reserve(base.size() + ext.size());
-        result.newName += base;
-        result.newName += ext;
+    // A name that does not fit still gets its underscores and extension case
+    // cleaned, the options for the whole name applied, and its legacy bytes
+    // made UTF-8.
+    QString cleanedName;
+    cleanedName.reserve(base.size() + ext.size());
+    cleanedName += base;
+    cleanedName += ext;
+    QString finished = FinishedName(cleanedName, options);
+    if (cleaned || extChanged || notUtf8 || finished != cleanedName) {
+        result.newName = std::move(finished);
         // A listed name holds neither; a name given by other means is held
         // to the same rules as a composed one.
         DropLeadingSeparators(result.newName);
@@ -345,7 +400,8 @@ NameResult ComputeNewName(const QString& name, const FolderNames& names, const S
 
 void ComputeNewName(ResultRow& row, const FolderNames& names, const SlotList& in,
                     const SlotList& out, const NameOptions& options) {
-    NameResult result = ComputeNewName(row.existing, names, in, out, options);
+    NameResult result =
+        ComputeNewName(row.existing, names, in, out, options, NameStatusTexts(), row.nameNotUtf8);
     row.newName = std::move(result.newName);
     row.status = std::move(result.status);
     row.outcome = result.outcome;

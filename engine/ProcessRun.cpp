@@ -36,7 +36,8 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
             names = FolderAndParentName(row.folder);
             namesOf = row.folder;
         }
-        NameResult result = ComputeNewName(row.existing, names, in, out, options, texts);
+        NameResult result =
+            ComputeNewName(row.existing, names, in, out, options, texts, row.nameNotUtf8);
         // Only what the run owns is written, whatever the computation does.
         ResultRow& target = model.mutableRow(i);
         target.newName = std::move(result.newName);

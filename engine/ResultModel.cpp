@@ -15,9 +15,13 @@ int ResultModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= size())
+    if (!index.isValid() || index.row() >= size())
         return {};
     const ResultRow& r = m_rows.at(index.row());
+    if (role == Qt::ToolTipRole || role == Qt::DecorationRole)
+        return notUtf8Data(r, index.column(), role);
+    if (role != Qt::DisplayRole)
+        return {};
     switch (index.column()) {
         case ExistingColumn:
             return r.existing;
@@ -27,9 +31,29 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
             return r.status;
         case FolderColumn:
             return r.folder;
+        case CheckColumn:
+            return r.check;
         default:
             return {};
     }
+}
+
+// A name or folder read in a legacy encoding is marked, and its tool tip says which.
+QVariant ResultModel::notUtf8Data(const ResultRow& r, int column, int role) const {
+    const bool marked =
+        (column == ExistingColumn && r.nameNotUtf8) || (column == FolderColumn && r.folderNotUtf8);
+    if (!marked)
+        return {};
+    if (role == Qt::DecorationRole)
+        return m_notUtf8Mark;
+    return Text(Texts::kTipNotUtf8).arg(LegacyEncodingName(r.legacyEncoding));
+}
+
+void ResultModel::setNotUtf8Mark(const QVariant& decoration) {
+    m_notUtf8Mark = decoration;
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0, ExistingColumn), index(size() - 1, FolderColumn),
+                           {Qt::DecorationRole});
 }
 
 QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -44,6 +68,8 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
             return Text(Texts::kColumnStatus);
         case FolderColumn:
             return Text(Texts::kColumnFolder);
+        case CheckColumn:
+            return Text(Texts::kColumnCheck);
         default:
             return {};
     }
@@ -101,4 +127,10 @@ void ResultModel::rowsChanged(int first, int last) {
     if (first > last || first < 0)
         return;
     Q_EMIT dataChanged(index(first, NewColumn), index(last, StatusColumn), {Qt::DisplayRole});
+}
+
+void ResultModel::checksChanged() {
+    if (m_rows.isEmpty())
+        return;
+    Q_EMIT dataChanged(index(0, CheckColumn), index(size() - 1, CheckColumn), {Qt::DisplayRole});
 }

@@ -10,7 +10,14 @@
 class ResultModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { ExistingColumn = 0, NewColumn, StatusColumn, FolderColumn, ColumnCount };
+    enum Column {
+        ExistingColumn = 0,
+        NewColumn,
+        StatusColumn,
+        FolderColumn,
+        CheckColumn,
+        ColumnCount
+    };
 
     explicit ResultModel(QObject* parent = nullptr);
 
@@ -39,7 +46,17 @@ public:
     // then announce the touched range once with rowsChanged.
     ResultRow& mutableRow(int i) { return m_rows[i]; }
     void rowsChanged(int first, int last);
+    // The check wrote every row's Check column.
+    void checksChanged();
+
+    // What the view shows beside a name or folder that is not UTF-8 (the
+    // window's icon); the tool tip of such a cell names the encoding it was
+    // read in.
+    void setNotUtf8Mark(const QVariant& decoration);
 
 private:
+    QVariant notUtf8Data(const ResultRow& row, int column, int role) const;
+
     QVector<ResultRow> m_rows;
+    QVariant m_notUtf8Mark;
 };

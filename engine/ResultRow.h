@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QString>
 
+#include "engine/LegacyEncoding.h"
 #include "engine/RowOutcome.h"
+#include "engine/check/CheckReason.h"
 
 // One line of the results list. A file row has a non-empty folder; a folder
 // row (the heading the scan puts before each folder's files) has an empty
@@ -23,6 +25,16 @@ struct ResultRow {
     QByteArray folderBytes;
     // What the Status says, for the program: set together with the Status.
     RowOutcome outcome = RowOutcome::None;
+    // "Check": why the check before execute expects the rename to fail, and
+    // that reason for the program; empty and None when it will go through.
+    QString check;
+    CheckReason checkReason = CheckReason::None;
+    // Whether the listing's bytes of the name (of the caption, for a folder
+    // row) and of the folder are not UTF-8, and the encoding their texts were
+    // read in then. Flags, so that such rows cost nothing more than others.
+    bool nameNotUtf8 = false;
+    bool folderNotUtf8 = false;
+    LegacyEncoding legacyEncoding = LegacyEncoding::Windows1252;
 
     // The exact bytes of the name and of the folder; rows made without the
     // listing's bytes address the disk by their texts, encoded.

@@ -6,3 +6,11 @@ QStringList OutcomeWords() {
         words.append(QString::fromLatin1(entry.word));
     return words;
 }
+
+std::optional<RowOutcome> OutcomeOfWord(QStringView word) {
+    for (const RowOutcomeWord& entry : kRowOutcomeWords) {
+        if (word == QLatin1String(entry.word))
+            return entry.outcome;
+    }
+    return std::nullopt;
+}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <QStringView>
 #include <QtGlobal>
 #include <cstddef>
+#include <optional>
 
 // What last happened to a row, kept beside its Status. The Status is text for
 // the user and is translated; the outcome is what the program and scripts go
@@ -22,6 +24,9 @@ enum class RowOutcome : quint8 {
     ManualPending,          // "manual rename (pending)"
     ManualCancelled,        // "manual rename (cancelled)"
     ReplacedPending,        // "replaced (rename pending)"
+    UndoPending,            // "undo pending": norvane-cli's undo from a log, before -x
+    RenameUndone,           // "rename undone": the file is back under its old name
+    UndoFailed,             // "error: undo failed: ...", with the reason
     Count                   // not an outcome: how many there are
 };
 
@@ -47,6 +52,9 @@ inline constexpr RowOutcomeWord kRowOutcomeWords[] = {
     {RowOutcome::ManualPending, "manual_pending"},
     {RowOutcome::ManualCancelled, "manual_cancelled"},
     {RowOutcome::ReplacedPending, "replaced"},
+    {RowOutcome::UndoPending, "undo_pending"},
+    {RowOutcome::RenameUndone, "undone"},
+    {RowOutcome::UndoFailed, "undo_failed"},
 };
 
 namespace RowOutcomeCheck {
@@ -75,3 +83,12 @@ constexpr bool IsExecuteError(RowOutcome outcome) {
     return outcome == RowOutcome::FileDoesNotExist || outcome == RowOutcome::NewFileExists ||
            outcome == RowOutcome::RenameFailed;
 }
+
+// The outcomes of a run on disk that failed for that file: the execute run's
+// errors, and an undo that could not put the file back.
+constexpr bool IsRenameError(RowOutcome outcome) {
+    return IsExecuteError(outcome) || outcome == RowOutcome::UndoFailed;
+}
+
+// The word of an outcome, for a log that is read back; nothing for any other text.
+std::optional<RowOutcome> OutcomeOfWord(QStringView word);

@@ -62,45 +62,6 @@ int RenameNoReplaceCall(int dir, const QByteArray& oldPath, const QByteArray& ne
     return result == 0 ? 0 : errno;
 }
 
-// Creates the new name exclusively, so that nobody else holds it, and renames
-// onto that empty reservation. A bare rename onto a name that is not ours
-// could replace somebody's file.
-int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
-    const int fd = ::openat(dir, newPath.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno;
-    struct stat reserved {};
-    const bool known = ::fstat(fd, &reserved) == 0;
-    ::close(fd);
-    if (::renameat(dir, oldPath.constData(), dir, newPath.constData()) == 0)
-        return 0;
-    const int error = errno;
-    // Remove the reservation only while it is still the empty file we made.
-    struct stat now {};
-    if (known && ::fstatat(dir, newPath.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
-        now.st_dev == reserved.st_dev && now.st_ino == reserved.st_ino && S_ISREG(now.st_mode) &&
-        now.st_size == 0)
-        ::unlinkat(dir, newPath.constData(), 0);
-    return error;
-}
-
-int RenameNoReplace(int dir, const QByteArray& oldPath, const QByteArray& newPath,
-                    RenameMethod method) {
-    if (method == RenameMethod::Automatic) {
-        const int error = RenameNoReplaceCall(dir, oldPath, newPath);
-        // EINVAL, ENOSYS and EPERM mean the flag itself was refused (exFAT
-        // through FUSE, old kernels, container filters).
-        if (error != EINVAL && error != ENOSYS && error != EPERM)
-            return error;
-    }
-    return RenameOntoReservation(dir, oldPath, newPath);
-}
-
-bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
-    return a != b && SameNameIgnoringCase(a, b);
-}
-
 // Whether the folder listing holds an entry spelled exactly as name. Inode
 // numbers cannot tell this: exFAT through FUSE gives each spelling its own.
 // A folder that cannot be listed counts as holding it, so nothing is risked.
@@ -120,6 +81,78 @@ bool ListingHolds(int dir, const QByteArray& folder, const QByteArray& name) {
     return false;
 }
 
+// Where the file system ignores case, a spelling of the new name that names
+// no entry of its own stands for the reservation once that is made (the
+// kernel may still take such a spelling for a file renamed away a moment
+// ago): renaming it would rename the reservation onto itself.
+bool OldNameIsOnlyASpellingOfNew(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
+    return FolderOf(oldPath) == FolderOf(newPath) &&
+           SameNameIgnoringCase(NameOf(oldPath), NameOf(newPath)) &&
+           !ListingHolds(dir, FolderOf(oldPath), NameOf(oldPath));
+}
+
+// Creates the new name exclusively, as an empty file of our own, and tells
+// what it is on disk, so that it is removed again only while it is still
+// ours. mknodat makes the file in one call, with no descriptor to close; on
+// a FUSE file system that spares the daemon an open, a flush and a release.
+// Where it is refused (a container's filter), an exclusive open does the same.
+int ReserveName(int dir, const QByteArray& path, struct stat& reserved, bool& known) {
+    if (::mknodat(dir, path.constData(), S_IFREG | 0600, 0) == 0) {
+        known = ::fstatat(dir, path.constData(), &reserved, AT_SYMLINK_NOFOLLOW) == 0;
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    const int fd =
+        ::openat(dir, path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    known = ::fstat(fd, &reserved) == 0;
+    ::close(fd);
+    return 0;
+}
+
+// Renames onto an empty reservation of the new name. A bare rename onto a
+// name that is not ours could replace somebody's file.
+int RenameOntoReservation(int dir, const QByteArray& oldPath, const QByteArray& newPath) {
+    struct stat reserved {};
+    bool known = false;
+    if (const int error = ReserveName(dir, newPath, reserved, known))
+        return error;
+    int error = ENOENT;
+    if (!OldNameIsOnlyASpellingOfNew(dir, oldPath, newPath)) {
+        if (::renameat(dir, oldPath.constData(), dir, newPath.constData()) == 0)
+            return 0;
+        error = errno;
+    }
+    // Remove the reservation only while it is still the empty file we made.
+    struct stat now {};
+    if (known && ::fstatat(dir, newPath.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+        now.st_dev == reserved.st_dev && now.st_ino == reserved.st_ino && S_ISREG(now.st_mode) &&
+        now.st_size == 0)
+        ::unlinkat(dir, newPath.constData(), 0);
+    return error;
+}
+
+// method is Automatic until the file system refused the flag; then it
+// becomes ReserveNewName, and the caller's later renames there skip the call.
+int RenameNoReplace(int dir, const QByteArray& oldPath, const QByteArray& newPath,
+                    RenameMethod& method) {
+    if (method == RenameMethod::Automatic) {
+        const int error = RenameNoReplaceCall(dir, oldPath, newPath);
+        // EINVAL, ENOSYS and EPERM mean the flag itself was refused (exFAT
+        // through FUSE, old kernels, container filters).
+        if (error != EINVAL && error != ENOSYS && error != EPERM)
+            return error;
+        method = RenameMethod::ReserveNewName;
+    }
+    return RenameOntoReservation(dir, oldPath, newPath);
+}
+
+bool DiffersOnlyInCase(const QByteArray& a, const QByteArray& b) {
+    return a != b && SameNameIgnoringCase(a, b);
+}
+
 QByteArray TemporaryPath(const QByteArray& folder) {
     const quint64 token = QRandomGenerator::global()->generate64();
     return JoinPath(folder, ".norvane-" + QByteArray::number(token, 16) + ".tmp");
@@ -128,7 +161,7 @@ QByteArray TemporaryPath(const QByteArray& folder) {
 // A case-only change where the file system ignores case: the new spelling
 // already names the file itself, so it moves aside first.
 int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray& newPath,
-                           RenameMethod method) {
+                           RenameMethod& method) {
     const QByteArray folder = FolderOf(oldPath);
     QByteArray temporary;
     int error = EEXIST;
@@ -142,6 +175,23 @@ int RenameThroughTemporary(int dir, const QByteArray& oldPath, const QByteArray&
     if (error != 0)
         RenameNoReplace(dir, temporary, oldPath, method);
     return error;
+}
+
+int SafeRenameLearning(int dir, const QByteArray& oldName, const QByteArray& newName,
+                       RenameMethod& method) {
+    if (!IsUsablePath(oldName) || !IsUsablePath(newName))
+        return oldName.size() >= PATH_MAX || newName.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
+    if (oldName == newName)
+        return EEXIST;
+    const int error = RenameNoReplace(dir, oldName, newName, method);
+    if (error != EEXIST)
+        return error;
+    const QByteArray newFolder = FolderOf(newName);
+    if (newFolder != FolderOf(oldName) || !DiffersOnlyInCase(NameOf(oldName), NameOf(newName)))
+        return error;
+    if (ListingHolds(dir, newFolder, NameOf(newName)))
+        return error;
+    return RenameThroughTemporary(dir, oldName, newName, method);
 }
 
 }  // namespace
@@ -184,23 +234,27 @@ std::optional<QByteArray> EncodeNewName(const QString& newName) {
 }
 
 int RenameNoReplaceAt(int folder, const QByteArray& oldName, const QByteArray& newName,
-                      RenameMethod method) {
+                      RenameMethod method, bool* flagRefused) {
     if (!IsUsablePath(oldName) || !IsUsablePath(newName))
         return oldName.size() >= PATH_MAX || newName.size() >= PATH_MAX ? ENAMETOOLONG : EINVAL;
-    return RenameNoReplace(folder, oldName, newName, method);
+    // A name is never renamed onto itself: the new name is taken, by the
+    // file itself, and the reservation would be renamed onto itself.
+    if (oldName == newName)
+        return EEXIST;
+    const RenameMethod asked = method;
+    const int error = RenameNoReplace(folder, oldName, newName, method);
+    if (flagRefused != nullptr)
+        *flagRefused = method != asked;
+    return error;
 }
 
 int SafeRenameAt(int folder, const QByteArray& oldName, const QByteArray& newName,
-                 RenameMethod method) {
-    const int error = RenameNoReplaceAt(folder, oldName, newName, method);
-    if (error != EEXIST)
-        return error;
-    const QByteArray newFolder = FolderOf(newName);
-    if (newFolder != FolderOf(oldName) || !DiffersOnlyInCase(NameOf(oldName), NameOf(newName)))
-        return error;
-    if (ListingHolds(folder, newFolder, NameOf(newName)))
-        return error;
-    return RenameThroughTemporary(folder, oldName, newName, method);
+                 RenameMethod method, bool* flagRefused) {
+    const RenameMethod asked = method;
+    const int error = SafeRenameLearning(folder, oldName, newName, method);
+    if (flagRefused != nullptr)
+        *flagRefused = method != asked;
+    return error;
 }
 
 int SafeRename(const QByteArray& oldPath, const QByteArray& newPath, RenameMethod method) {

@@ -37,12 +37,16 @@ int SafeRename(const QByteArray& oldPath, const QByteArray& newPath,
 // then the names are paths), for the execute run, which opens each folder
 // once for all its files.
 
+// flagRefused, when given, is set to whether the file system refused the
+// no-replace flag during the call: a run that renames many files there then
+// asks for ReserveNewName and spares the refused call every time after.
+
 // Steps 1 and 2 of SafeRename() alone: the no-replace rename, or the rename
 // onto a reservation of the new name where the file system lacks it. Returns
 // 0 or the errno; EEXIST when an entry holds the new name.
 int RenameNoReplaceAt(int folder, const QByteArray& oldName, const QByteArray& newName,
-                      RenameMethod method = RenameMethod::Automatic);
+                      RenameMethod method = RenameMethod::Automatic, bool* flagRefused = nullptr);
 
 // SafeRename() for names within the folder.
 int SafeRenameAt(int folder, const QByteArray& oldName, const QByteArray& newName,
-                 RenameMethod method = RenameMethod::Automatic);
+                 RenameMethod method = RenameMethod::Automatic, bool* flagRefused = nullptr);

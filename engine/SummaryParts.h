@@ -24,6 +24,11 @@ constexpr bool OutcomeIs(const ResultRow& row) {
     return ((row.outcome == outcomes) || ...);
 }
 
+// The check before execute gave the row a reason: its rename will (or may) fail.
+constexpr bool CheckFinds(const ResultRow& row) {
+    return row.checkReason != CheckReason::None;
+}
+
 }  // namespace SummaryTests
 
 inline constexpr SummaryPart kSummaryParts[] = {
@@ -31,10 +36,14 @@ inline constexpr SummaryPart kSummaryParts[] = {
     {Texts::kSummaryManualPending, &SummaryTests::OutcomeIs<RowOutcome::ManualPending>, false},
     {Texts::kSummaryReplaced, &SummaryTests::OutcomeIs<RowOutcome::ReplacedPending>, false},
     {Texts::kSummaryRenamed, &SummaryTests::OutcomeIs<RowOutcome::Renamed>, false},
+    {Texts::kSummaryUndone, &SummaryTests::OutcomeIs<RowOutcome::RenameUndone>, false},
     {Texts::kSummaryErrors,
      &SummaryTests::OutcomeIs<RowOutcome::FileDoesNotExist, RowOutcome::NewFileExists,
-                              RowOutcome::RenameFailed, RowOutcome::ProcessFailed>,
+                              RowOutcome::RenameFailed, RowOutcome::ProcessFailed,
+                              RowOutcome::UndoFailed>,
      true},
+    // What the check before execute foresees: the rows whose rename will fail.
+    {Texts::kSummaryWillFail, &SummaryTests::CheckFinds, true},
     {Texts::kSummaryNotInputFormat, &SummaryTests::OutcomeIs<RowOutcome::NotInputFormat>, true},
     {Texts::kSummaryNoNewName, &SummaryTests::OutcomeIs<RowOutcome::NoNewName>, true},
     {Texts::kSummaryAlreadyInFormat, &SummaryTests::OutcomeIs<RowOutcome::AlreadyInOutputFormat>,

@@ -23,6 +23,12 @@ public:
     // The lines of the extension memo, read and written back by the scan.
     virtual QStringList extensionLines() { return {}; }
     virtual void setExtensionLines(const QStringList& lines) { (void)lines; }
+    // An input folder the scan did not enter, as it lies on the pseudo file
+    // system of the given type (such as "proc"); the window says so.
+    virtual void skippedSystemFolder(const QString& folder, const QString& fileSystem) {
+        (void)folder;
+        (void)fileSystem;
+    }
     // Refresh the file count and total size labels from the scan's totals.
     virtual void updateFileCountLabels() {}
     // The progress bar of long commands: range 0 to 500, shown only while one runs.

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "engine/FileNameText.h"
 #include "engine/FilenameScheme.h"
 #include "engine/NameComputation.h"
 #include "engine/SafeRename.h"
@@ -47,22 +48,64 @@ QString CheckEncoded(const QString& text) {
     return QString();
 }
 
+// The options byte: bits 0 and 1 the two first options, bit 2 "Unicode
+// NFC", bits 3 and 4 "Pad Track#" (off, 2, 3 or 4 digits), bits 5 and 6 the
+// capitalisation, bit 7 "Safe for FAT/exFAT/NTFS".
+NameOptions OptionsOf(unsigned char flags, const QByteArray& replacement) {
+    NameOptions options{(flags & 1) != 0, (flags & 2) != 0};
+    options.normalizeNfc = (flags & 4) != 0;
+    const int pad = (flags >> 3) & 3;
+    options.padTrackDigits = pad == 0 ? 0 : kPadTrackMinDigits + pad - 1;
+    options.capitalisation = static_cast<Capitalisation>((flags >> 5) & 3);
+    options.safeNames = (flags & 0x80) != 0;
+    options.safeReplacement = QString::fromUtf8(replacement);
+    return options;
+}
+
+bool HoldsUnsafe(const QString& text) {
+    for (const QChar c : text) {
+        if (IsUnsafeNameCharacter(c))
+            return true;
+    }
+    return false;
+}
+
+// What the clean-up options promise of every proposal.
+QString CheckCleanUp(const QString& proposal, const NameOptions& options) {
+    if (proposal.isEmpty())
+        return QString();
+    if (options.safeNames &&
+        (HoldsUnsafe(proposal) || proposal.endsWith(u'.') || proposal.endsWith(u' ')))
+        return Describe(QStringLiteral("proposal not safe for FAT"), proposal);
+    if (options.normalizeNfc && proposal != proposal.normalized(QString::NormalizationForm_C))
+        return Describe(QStringLiteral("proposal not in NFC"), proposal);
+    return QString();
+}
+
 }  // namespace
 
 QString CheckNameComputation(QByteArrayView input) {
     if (input.size() < kHeader)
         return QString();
-    const char flags = input[0];
-    const NameOptions options{(flags & 1) != 0, (flags & 2) != 0};
-    // Name, folder path, four existing-name dividers, four new-name dividers.
-    const QList<QByteArray> fields = SplitFuzzFields(input.sliced(kHeader), 2 + 2 * kDividerCount);
-    const QString name = QString::fromUtf8(fields.at(0));
-    const FolderNames names = FolderAndParentName(QString::fromUtf8(fields.at(1)));
+    // Name, folder path, four existing-name dividers, four new-name dividers,
+    // the safe replacement, and a byte for the legacy encoding.
+    const QList<QByteArray> fields = SplitFuzzFields(input.sliced(kHeader), 4 + 2 * kDividerCount);
+    const NameOptions options = OptionsOf(static_cast<unsigned char>(input[0]), fields.at(10));
+    // The name as the scan reads its bytes: UTF-8, or else the legacy encoding.
+    const LegacyEncoding legacy =
+        LegacyEncodingAt(fields.at(11).isEmpty()
+                             ? 0
+                             : static_cast<unsigned char>(fields.at(11)[0]) % kLegacyEncodingCount);
+    const ListedName listed = DecodeListedName(fields.at(0), legacy);
+    const QString& name = listed.text;
+    const QString folderPath = QString::fromUtf8(fields.at(1));
+    const FolderNames names = FolderAndParentName(folderPath);
     const SlotList in = ActiveSlots(SchemeOf(input.sliced(1, kSlotCount), fields.mid(2, 4)));
     const SlotList out =
         ActiveSlots(SchemeOf(input.sliced(1 + kSlotCount, kSlotCount), fields.mid(6, 4)));
 
-    const NameResult result = ComputeNewName(name, names, in, out, options);
+    const NameResult result =
+        ComputeNewName(name, names, in, out, options, NameStatusTexts(), listed.notUtf8);
     const QString& proposal = result.newName;
     if (result.status.isEmpty())
         return Describe(QStringLiteral("no status for the name"), name);
@@ -70,9 +113,20 @@ QString CheckNameComputation(QByteArrayView input) {
         return Describe(QStringLiteral("proposal holds NUL"), proposal);
     if (proposal.startsWith(QLatin1Char('/')))
         return Describe(QStringLiteral("proposal begins with \"/\""), proposal);
-    if (!proposal.isEmpty() && proposal == name)
+    // Only a name whose bytes are not UTF-8 is renamed to its own text.
+    if (!proposal.isEmpty() && proposal == name && !listed.notUtf8)
         return Describe(QStringLiteral("proposal is the name itself"), proposal);
-    const NameResult again = ComputeNewName(name, names, in, out, options);
+    // A replacement character comes only from a text that holds one.
+    QString inputs = name + folderPath;
+    for (const QByteArray& divider : fields.mid(2, 2 * kDividerCount))
+        inputs += QString::fromUtf8(divider);
+    if (proposal.contains(QChar::ReplacementCharacter) &&
+        !inputs.contains(QChar::ReplacementCharacter))
+        return Describe(QStringLiteral("proposal holds a replacement character"), proposal);
+    if (const QString problem = CheckCleanUp(proposal, options); !problem.isEmpty())
+        return problem;
+    const NameResult again =
+        ComputeNewName(name, names, in, out, options, NameStatusTexts(), listed.notUtf8);
     if (again.newName != proposal || again.status != result.status)
         return Describe(QStringLiteral("a second computation differs"), name);
     if (const QString problem = CheckEncoded(proposal); !problem.isEmpty())

@@ -296,10 +296,6 @@
         <translation>Bitte Ordner mit den Dateien auswählen!</translation>
     </message>
     <message>
-        <source>Not implemented</source>
-        <translation>Nicht implementiert</translation>
-    </message>
-    <message>
         <source>Search String</source>
         <translation>Suchtext</translation>
     </message>
@@ -512,162 +508,6 @@
         <translation>die Ausgabe kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>Usage: norvane-cli [OPTIONS] FOLDER...
-
-Renames music files by their names, as the Norvane window does. Lists the
-files in each FOLDER (a file stands for its folder), takes every name apart
-by the existing filename scheme and proposes a new name built by the new
-filename scheme. Nothing is renamed on disk unless --execute is given.
-
-Options:
-  -i, --in SCHEME          existing filename scheme (how the names are built now)
-  -o, --out SCHEME         new filename scheme (how the names shall be built)
-  -e, --ext EXT            only files with this extension, dot included: -e .mp3
-                           (repeat for more; replaces the saved extension list)
-  -a, --all-files          every file, whatever its extension
-      --no-recursive       do not descend into subfolders
-      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
-      --keep-extension-case  keep the extension&apos;s letter case
-                           (&quot;Extension Lowercase&quot; off)
-      --search TEXT        find TEXT in the new names and put the text of its
-      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
-                           does (see below)
-  -x, --execute            rename the files on disk
-  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
-                           or json
-      --defaults           ignore the settings saved by the Norvane window
-  -h, --help               show this help
-      --version            show the version
-
-A SCHEME is written as the window&apos;s preview shows it, without the extension:
-up to five fields with the divider texts between them, such as
-  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
-Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
-any letter case. Folder and ParentFolder are the names of the file&apos;s folder
-and of the folder above it. A scheme starts with a field, and a divider
-cannot hold a field name. Text after the last field is the divider looked
-for there in existing names (&quot; - &quot; when there is none).
-
---search and --replace come in pairs: the first --search with the first
---replace, and so on. Once the new names are proposed, each pair in turn
-replaces every occurrence of its search text (in its exact letter case) in
-the new name of every file, or in its existing name when it has none; the
-files it changes read &quot;replaced (rename pending)&quot;.
-
-What the command line does not give comes from the settings the Norvane
-window saved; they are only read, never changed. With --defaults, or when
-nothing is saved, it comes from the defaults:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  subfolders included, underscores made spaces, extensions lower-cased.
-
-Output: one line for every row of the results list, in its order, with the
-columns Existing Filename, New Filename, Status and Folder; each folder has
-a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
-and writes tab, line feed, carriage return and backslash in a field as \t,
-\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
-&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
-shows with replacement characters and carries its exact bytes, in base64,
-in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
-says in one word that is the same in every language: none, pending,
-already_in_format, no_new_name, not_input_format, process_failed, renamed,
-file_does_not_exist, new_file_exists, rename_failed, cancelled,
-manual_pending, manual_cancelled or replaced.
-
-Exit status: 0 when all went through, 1 when --execute left a row with an
-&quot;error: ...&quot; status or the run failed, 2 for a usage error.
-
-Examples:
-  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
-  Rename a whole library, then show the rows that failed:
-    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
-</source>
-        <translation>Aufruf: norvane-cli [OPTIONEN] ORDNER...
-
-Benennt Musikdateien nach ihren Namen um, wie es das Norvane-Fenster tut.
-Listet die Dateien in jedem ORDNER auf (eine Datei steht für ihren Ordner),
-zerlegt jeden Namen nach dem bisherigen Dateinamenschema und schlägt einen
-neuen Namen nach dem neuen Dateinamenschema vor. Auf dem Datenträger wird nur
-umbenannt, wenn --execute angegeben ist.
-
-Optionen:
-  -i, --in SCHEMA          bisheriges Dateinamenschema (wie die Namen jetzt
-                           aufgebaut sind)
-  -o, --out SCHEMA         neues Dateinamenschema (wie die Namen aufgebaut
-                           sein sollen)
-  -e, --ext ENDUNG         nur Dateien mit dieser Endung, samt Punkt: -e .mp3
-                           (für mehrere wiederholen; ersetzt die gespeicherte
-                           Liste der Endungen)
-  -a, --all-files          alle Dateien, gleich welcher Endung
-      --no-recursive       nicht in Unterordner absteigen
-      --keep-underscores   „_“ in Namen lassen („Unterstriche entfernen“ aus)
-      --keep-extension-case  Groß- und Kleinschreibung der Endung lassen
-                           („Endung in Kleinbuchstaben“ aus)
-      --search TEXT        TEXT in den neuen Namen suchen und den Text des
-      --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
-                           „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
-  -x, --execute            die Dateien auf dem Datenträger umbenennen
-  -f, --format FORMAT      table (Vorgabe im Terminal), tsv (Vorgabe sonst)
-                           oder json
-      --defaults           die vom Norvane-Fenster gespeicherten Einstellungen
-                           nicht beachten
-  -h, --help               diese Hilfe anzeigen
-      --version            die Version anzeigen
-
-Ein SCHEMA wird ohne die Endung geschrieben, wie es die Vorschau im Fenster
-zeigt: bis zu fünf Felder mit den Trenntexten dazwischen, etwa
-  &quot;Artist - Album - Track# - Trackname&quot;   oder   &quot;Track#. Trackname&quot;
-Die Felder werden in jeder Sprache englisch geschrieben, groß oder klein:
-Artist (Interpret), Album, Track# (Titelnr.), Trackname (Titel), Folder
-(Ordner), ParentFolder (Elternordner) und [none] ([keins]). Folder und
-ParentFolder sind die Namen des Ordners der Datei und des Ordners darüber.
-Ein Schema beginnt mit einem Feld, und ein Trenner darf keinen Feldnamen
-enthalten. Text nach dem letzten Feld ist der Trenner, der an dieser Stelle
-in bisherigen Namen gesucht wird (&quot; - &quot;, wenn dort keiner steht).
-
---search und --replace kommen paarweise: das erste --search mit dem ersten
---replace und so fort. Sind die neuen Namen vorgeschlagen, ersetzt jedes Paar
-der Reihe nach jedes Vorkommen seines Suchtexts (in genau dieser Groß- und
-Kleinschreibung) im neuen Namen jeder Datei oder, wenn sie keinen hat, in
-ihrem bisherigen Namen; die Dateien, die es ändert, stehen auf „Ersetzt
-(Umbenennung ausstehend)“.
-
-Was die Befehlszeile nicht angibt, kommt aus den Einstellungen, die das
-Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
---defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
-  --in &quot;Artist - Album - Track# - Trackname&quot;
-  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
-  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben.
-
-Ausgabe: eine Zeile für jede Zeile der Ergebnisliste, in deren Reihenfolge,
-mit den Spalten Bisheriger Dateiname, Neuer Dateiname, Status und Ordner;
-jeder Ordner hat eine eigene Zeile „[Ordner]“ mit leeren übrigen Spalten. tsv
-hat keine Kopfzeile und schreibt Tabulator, Zeilenvorschub, Wagenrücklauf und
-Backslash in einem Feld als \t, \n, \r und \\. json ist ein Array von
-Objekten mit den Schlüsseln „existing“, „new“, „status“, „outcome“ und
-„folder“; ein Name, der kein gültiges UTF-8 ist, erscheint mit Ersatzzeichen
-und trägt seine genauen Bytes base64-kodiert in „existing_bytes“ oder
-„folder_bytes“. „outcome“ sagt, was der Status sagt, in einem Wort, das in
-jeder Sprache gleich bleibt: none, pending, already_in_format, no_new_name,
-not_input_format, process_failed, renamed, file_does_not_exist,
-new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled
-oder replaced.
-
-Exit-Status: 0, wenn alles geklappt hat, 1, wenn --execute eine Zeile mit dem
-Status „Fehler: …“ hinterlassen hat oder der Lauf fehlschlug, 2 bei einem
-Fehler im Aufruf.
-
-Beispiele:
-  Zeigen, was aus einem Album würde, dessen Dateien &quot;07 - Titel.mp3&quot; heißen:
-    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musik/Album
-  Eine ganze Sammlung umbenennen, dann die fehlgeschlagenen Zeilen zeigen:
-    norvane-cli -x -f tsv ~/Musik &gt; umbenennungen.tsv
-    awk -F&apos;\t&apos; &apos;$3 ~ /^Fehler: /&apos; umbenennungen.tsv
-</translation>
-    </message>
-    <message>
         <source>Replacing: %1%</source>
         <translation>Ersetzen: %1&#xa0;%</translation>
     </message>
@@ -858,6 +698,633 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
     <message>
         <source>Click a count of problems to select the next file it counts</source>
         <translation>Ein Klick auf eine Anzahl von Problemen wählt die nächste betroffene Datei aus</translation>
+    </message>
+    <message>
+        <source>Undo Execute</source>
+        <translation>Ausführen rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Rück&amp;gängig</translation>
+    </message>
+    <message>
+        <source>Give the files renamed by the last execute run their old names back</source>
+        <translation>Gibt den beim letzten Ausführen umbenannten Dateien ihre alten Namen zurück</translation>
+    </message>
+    <message>
+        <source>Save the list (or the selected rows) as a text or HTML file</source>
+        <translation>Speichert die Liste (oder die ausgewählten Zeilen) als Text- oder HTML-Datei</translation>
+    </message>
+    <message>
+        <source>Copy the list (or the selected rows) to the clipboard</source>
+        <translation>Kopiert die Liste (oder die ausgewählten Zeilen) in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>rename undone</source>
+        <translation>Umbenennung rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>error: undo failed: %1</source>
+        <translation>Fehler: Rückgängigmachen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the original name is taken</source>
+        <translation>der ursprüngliche Name ist vergeben</translation>
+    </message>
+    <message>
+        <source>the renamed file is gone</source>
+        <translation>die umbenannte Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>undo pending</source>
+        <translation>Rückgängigmachen ausstehend</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>The list cannot be saved to %1: %2.</source>
+        <translation>Die Liste kann nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>cannot read the log &quot;%1&quot;: %2</source>
+        <translation>das Protokoll „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the log &quot;%1&quot; cannot be read at line %2: %3</source>
+        <translation>das Protokoll „%1“ ist in Zeile %2 nicht lesbar: %3</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where a log has 4 or 5</source>
+        <translation>%1 durch Tabulatoren getrennte Felder, wo ein Protokoll 4 oder 5 hat</translation>
+    </message>
+    <message>
+        <source>%1 fields separated by tabs, where the lines above have %2</source>
+        <translation>%1 durch Tabulatoren getrennte Felder, wo die Zeilen darüber %2 haben</translation>
+    </message>
+    <message>
+        <source>a backslash that is not followed by t, n, r or another backslash</source>
+        <translation>ein Backslash, auf den weder t, n, r noch ein weiterer Backslash folgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an outcome word</source>
+        <translation>„%1“ ist kein Wort für „outcome“</translation>
+    </message>
+    <message>
+        <source>a renamed file without a folder</source>
+        <translation>eine umbenannte Datei ohne Ordner</translation>
+    </message>
+    <message>
+        <source>a renamed file without an existing or a new name</source>
+        <translation>eine umbenannte Datei ohne bisherigen oder ohne neuen Namen</translation>
+    </message>
+    <message>
+        <source>the existing name &quot;%1&quot; is not a name within its folder</source>
+        <translation>der bisherige Name „%1“ ist kein Name in seinem Ordner</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is not an absolute path</source>
+        <translation>der Ordner „%1“ ist kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>the new name is not valid UTF-8</source>
+        <translation>der neue Name ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1</source>
+        <translation>kein gültiges JSON: %1</translation>
+    </message>
+    <message>
+        <source>a JSON log is an array of rows</source>
+        <translation>ein JSON-Protokoll ist ein Array von Zeilen</translation>
+    </message>
+    <message>
+        <source>a row of a JSON log is an object</source>
+        <translation>eine Zeile eines JSON-Protokolls ist ein Objekt</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing or is not a text</source>
+        <translation>der Schlüssel „%1“ fehlt oder ist kein Text</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not hold base64</source>
+        <translation>der Schlüssel „%1“ enthält kein base64</translation>
+    </message>
+    <message>
+        <source>warning: the log &quot;%1&quot; names no renamed file</source>
+        <translation>Warnung: Das Protokoll „%1“ nennt keine umbenannte Datei</translation>
+    </message>
+    <message>
+        <source>--undo reads its files from the log and takes no folder</source>
+        <translation>--undo liest seine Dateien aus dem Protokoll und nimmt keinen Ordner</translation>
+    </message>
+    <message>
+        <source>the option &quot;%1&quot; cannot be used with --undo</source>
+        <translation>die Option „%1“ kann nicht mit --undo verwendet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n undone</source>
+        <translation>
+            <numerusform>%n rückgängig gemacht</numerusform>
+            <numerusform>%n rückgängig gemacht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will fail</source>
+        <translation>
+            <numerusform>%n wird scheitern</numerusform>
+            <numerusform>%n werden scheitern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usage: norvane-cli [OPTIONS] FOLDER...
+       norvane-cli --undo LOG [--execute] [--format FORMAT]
+
+Renames music files by their names, as the Norvane window does. Lists the
+files in each FOLDER (a file stands for its folder), takes every name apart
+by the existing filename scheme and proposes a new name built by the new
+filename scheme. Nothing is renamed on disk unless --execute is given.
+
+Options:
+  -i, --in SCHEME          existing filename scheme (how the names are built now)
+  -o, --out SCHEME         new filename scheme (how the names shall be built)
+  -e, --ext EXT            only files with this extension, dot included: -e .mp3
+                           (repeat for more; replaces the saved extension list)
+  -a, --all-files          every file, whatever its extension
+      --no-recursive       do not descend into subfolders
+      --keep-underscores   keep &quot;_&quot; in names (&quot;Remove Underscores&quot; off)
+      --keep-extension-case  keep the extension&apos;s letter case
+                           (&quot;Extension Lowercase&quot; off)
+      --legacy-encoding NAME  read names that are not valid UTF-8 in NAME:
+                           Windows-1252 (the default), ISO-8859-1, ISO-8859-2,
+                           ISO-8859-15, Windows-1250, Windows-1251, KOI8-R,
+                           CP437 or CP850; renaming writes them in UTF-8
+      --nfc                write new names in Unicode NFC (&quot;Unicode NFC&quot;)
+      --pad-track N        give decimal track numbers leading zeros up to N
+                           digits, N being 2, 3 or 4 (&quot;Pad Track#&quot;)
+      --case CASE          letter case of Artist, Album and Trackname: title,
+                           lower, upper or as-written (&quot;Capitalisation&quot;)
+      --safe-names         replace : * ? &quot; &lt; &gt; | \ and control characters in
+                           new names by &quot;-&quot; and drop trailing dots and spaces,
+                           for FAT, exFAT and NTFS (&quot;Safe for FAT/exFAT/NTFS&quot;)
+      --safe-replacement TEXT  put TEXT in place of those characters
+                           (implies --safe-names)
+      --search TEXT        find TEXT in the new names and put the text of its
+      --replace TEXT       --replace there, as the window&apos;s &quot;Search &amp; Replace&quot;
+                           does (see below)
+  -x, --execute            rename the files on disk
+      --check              check every proposal before anything is renamed and
+                           add a column with the reason why it will fail
+      --undo LOG           give the files renamed in LOG their old names back
+                           (see below)
+  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)
+                           or json
+      --defaults           ignore the settings saved by the Norvane window
+  -h, --help               show this help
+      --version            show the version
+
+A SCHEME is written as the window&apos;s preview shows it, without the extension:
+up to five fields with the divider texts between them, such as
+  &quot;Artist - Album - Track# - Trackname&quot;   or   &quot;Track#. Trackname&quot;
+Fields: Artist, Album, Track#, Trackname, Folder, ParentFolder and [none], in
+any letter case. Folder and ParentFolder are the names of the file&apos;s folder
+and of the folder above it. A scheme starts with a field, and a divider
+cannot hold a field name. Text after the last field is the divider looked
+for there in existing names (&quot; - &quot; when there is none).
+
+--search and --replace come in pairs: the first --search with the first
+--replace, and so on. Once the new names are proposed, each pair in turn
+replaces every occurrence of its search text (in its exact letter case) in
+the new name of every file, or in its existing name when it has none; the
+files it changes read &quot;replaced (rename pending)&quot;.
+
+--check looks at the disk, without changing it, and foresees what --execute
+will do with every proposal, in the order it will go: a name given to two
+files, a name taken by a file or a folder, a missing subfolder, a name too
+long or not allowed on the file system, a file gone since the scan. A row
+with such a reason is not renamed; the exit status is then 1, also in a dry
+run. On a terminal a summary line follows on standard error.
+
+--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the
+window saved as text, and lists every file the log says was renamed, the
+last one first, to be given its old name back (&quot;undo pending&quot;). With
+--execute the files are renamed back, and a name that is taken is never
+replaced: each file then reads &quot;rename undone&quot; or &quot;error: undo failed: &quot;
+and the reason. Names that are not valid UTF-8 come back byte for byte.
+
+What the command line does not give comes from the settings the Norvane
+window saved; they are only read, never changed. With --defaults, or when
+nothing is saved, it comes from the defaults:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  subfolders included, underscores made spaces, extensions lower-cased, names
+  that are not UTF-8 read in Windows-1252, no other clean-up.
+
+Output: one line for every row of the results list, in its order, with the
+columns Existing Filename, New Filename, Status and Folder; each folder has
+a row &quot;[folder]&quot; of its own with empty other columns. tsv has no header line
+and writes tab, line feed, carriage return and backslash in a field as \t,
+\n, \r and \\. json is an array of objects with the keys &quot;existing&quot;,
+&quot;new&quot;, &quot;status&quot;, &quot;outcome&quot; and &quot;folder&quot;; a name that is not valid UTF-8
+shows as read in the legacy encoding and carries its exact bytes, in base64,
+in &quot;existing_bytes&quot; or &quot;folder_bytes&quot;. &quot;outcome&quot; says what the status
+says in one word that is the same in every language: none, pending,
+already_in_format, no_new_name, not_input_format, process_failed, renamed,
+file_does_not_exist, new_file_exists, rename_failed, cancelled,
+manual_pending, manual_cancelled, replaced, undo_pending, undone or
+undo_failed.
+With --check the table and tsv have a fifth column, Check. json always has the
+keys &quot;check&quot; (the check&apos;s reason, or null) and &quot;check_reason&quot;, which names the
+reason in such a word too: same_new_name, taken_by_file, taken_by_folder,
+renamed_later, no_folder, name_too_long, not_allowed, file_gone,
+already_named, not_a_name, leaves_folder, not_writable, other_file_system,
+folder_unread, case_may_clash, or null.
+
+Exit status: 0 when all went through, 1 when --execute left a row with an
+&quot;error: ...&quot; status, when --check found a reason, or the run failed, 2 for
+a usage error.
+
+Examples:
+  See what would happen to an album whose files are named &quot;07 - Title.mp3&quot;:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Music/Album
+  Rename a whole library, then show the rows that failed:
+    norvane-cli -x -f tsv ~/Music &gt; renames.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^error: /&apos; renames.tsv
+  Give those files their old names back:
+    norvane-cli --undo renames.tsv --execute
+</source>
+        <translation>Aufruf: norvane-cli [OPTIONEN] ORDNER...
+        norvane-cli --undo PROTOKOLL [--execute] [--format FORMAT]
+
+Benennt Musikdateien nach ihren Namen um, wie es das Norvane-Fenster tut.
+Listet die Dateien in jedem ORDNER auf (eine Datei steht für ihren Ordner),
+zerlegt jeden Namen nach dem bisherigen Dateinamenschema und schlägt einen
+neuen Namen nach dem neuen Dateinamenschema vor. Auf dem Datenträger wird nur
+umbenannt, wenn --execute angegeben ist.
+
+Optionen:
+  -i, --in SCHEMA          bisheriges Dateinamenschema (wie die Namen jetzt
+                           aufgebaut sind)
+  -o, --out SCHEMA         neues Dateinamenschema (wie die Namen aufgebaut
+                           sein sollen)
+  -e, --ext ENDUNG         nur Dateien mit dieser Endung, samt Punkt: -e .mp3
+                           (für mehrere wiederholen; ersetzt die gespeicherte
+                           Liste der Endungen)
+  -a, --all-files          alle Dateien, gleich welcher Endung
+      --no-recursive       nicht in Unterordner absteigen
+      --keep-underscores   „_“ in Namen lassen („Unterstriche entfernen“ aus)
+      --keep-extension-case  Groß- und Kleinschreibung der Endung lassen
+                           („Endung in Kleinbuchstaben“ aus)
+      --legacy-encoding NAME  Namen, die kein gültiges UTF-8 sind, in der
+                           Kodierung NAME lesen: Windows-1252 (Vorgabe),
+                           ISO-8859-1, ISO-8859-2, ISO-8859-15, Windows-1250,
+                           Windows-1251, KOI8-R, CP437 oder CP850; beim
+                           Umbenennen werden sie in UTF-8 geschrieben
+      --nfc                neue Namen in Unicode NFC schreiben („Unicode NFC“)
+      --pad-track N        dezimalen Titelnummern führende Nullen bis zu N
+                           Stellen geben, N ist 2, 3 oder 4 („Titelnr.
+                           auffüllen“)
+      --case SCHREIBWEISE  Groß- und Kleinschreibung von Interpret, Album und
+                           Titel: title, lower, upper oder as-written
+                           („Schreibweise“)
+      --safe-names         : * ? &quot; &lt; &gt; | \ und Steuerzeichen in neuen Namen
+                           durch „-“ ersetzen und Punkte und Leerzeichen am
+                           Ende entfernen, für FAT, exFAT und NTFS („Sicher
+                           für FAT/exFAT/NTFS“)
+      --safe-replacement TEXT  TEXT statt dieser Zeichen einsetzen (schaltet
+                           --safe-names ein)
+      --search TEXT        TEXT in den neuen Namen suchen und den Text des
+      --replace TEXT       zugehörigen --replace dafür einsetzen, wie es
+                           „Suchen &amp; Ersetzen“ im Fenster tut (siehe unten)
+  -x, --execute            die Dateien auf dem Datenträger umbenennen
+      --check              jeden Vorschlag prüfen, bevor etwas umbenannt wird,
+                           und eine Spalte mit dem Grund anfügen, warum er
+                           scheitern wird
+      --undo PROTOKOLL     den in PROTOKOLL umbenannten Dateien ihre alten
+                           Namen zurückgeben (siehe unten)
+  -f, --format FORMAT      table (Vorgabe im Terminal), tsv (Vorgabe sonst)
+                           oder json
+      --defaults           die vom Norvane-Fenster gespeicherten Einstellungen
+                           nicht beachten
+  -h, --help               diese Hilfe anzeigen
+      --version            die Version anzeigen
+
+Ein SCHEMA wird ohne die Endung geschrieben, wie es die Vorschau im Fenster
+zeigt: bis zu fünf Felder mit den Trenntexten dazwischen, etwa
+  &quot;Artist - Album - Track# - Trackname&quot;   oder   &quot;Track#. Trackname&quot;
+Die Felder werden in jeder Sprache englisch geschrieben, groß oder klein:
+Artist (Interpret), Album, Track# (Titelnr.), Trackname (Titel), Folder
+(Ordner), ParentFolder (Elternordner) und [none] ([keins]). Folder und
+ParentFolder sind die Namen des Ordners der Datei und des Ordners darüber.
+Ein Schema beginnt mit einem Feld, und ein Trenner darf keinen Feldnamen
+enthalten. Text nach dem letzten Feld ist der Trenner, der an dieser Stelle
+in bisherigen Namen gesucht wird (&quot; - &quot;, wenn dort keiner steht).
+
+--search und --replace kommen paarweise: das erste --search mit dem ersten
+--replace und so fort. Sind die neuen Namen vorgeschlagen, ersetzt jedes Paar
+der Reihe nach jedes Vorkommen seines Suchtexts (in genau dieser Groß- und
+Kleinschreibung) im neuen Namen jeder Datei oder, wenn sie keinen hat, in
+ihrem bisherigen Namen; die Dateien, die es ändert, stehen auf „Ersetzt
+(Umbenennung ausstehend)“.
+
+--check sieht auf dem Datenträger nach, ohne etwas zu ändern, und sagt
+voraus, was --execute mit jedem Vorschlag tun wird, in der Reihenfolge, in der
+es vorgeht: ein Name, den zwei Dateien bekommen, ein Name, den eine Datei oder
+ein Ordner belegt, ein fehlender Unterordner, ein Name, der zu lang oder auf
+dem Dateisystem nicht erlaubt ist, eine Datei, die seit dem Durchsuchen fehlt.
+Eine Zeile mit einem solchen Grund wird nicht umbenannt; der Exit-Status ist
+dann 1, auch ohne --execute. Im Terminal folgt eine Zusammenfassung auf der
+Standardfehlerausgabe.
+
+--undo liest ein PROTOKOLL, das norvane-cli mit -f tsv oder -f json geschrieben
+oder das Fenster als Text gespeichert hat, und listet jede Datei, die laut
+Protokoll umbenannt wurde, die zuletzt umbenannte zuerst, damit sie ihren alten
+Namen zurückbekommt („Rückgängigmachen ausstehend“). Mit --execute bekommen die
+Dateien ihre alten Namen zurück, und ein vergebener Name wird nie ersetzt: Jede
+Datei steht danach auf „Umbenennung rückgängig gemacht“ oder auf „Fehler:
+Rückgängigmachen fehlgeschlagen: “ mit dem Grund. Namen, die kein gültiges
+UTF-8 sind, kommen Byte für Byte zurück.
+
+Was die Befehlszeile nicht angibt, kommt aus den Einstellungen, die das
+Norvane-Fenster gespeichert hat; sie werden nur gelesen, nie geändert. Mit
+--defaults, oder wenn nichts gespeichert ist, gelten die Vorgaben:
+  --in &quot;Artist - Album - Track# - Trackname&quot;
+  --out &quot;Folder - ParentFolder - Track# - Trackname&quot; --ext .mp3,
+  mit Unterordnern, Unterstriche zu Leerzeichen, Endungen kleingeschrieben,
+  Namen, die kein UTF-8 sind, als Windows-1252 gelesen, sonst keine
+  Bereinigung.
+
+Ausgabe: eine Zeile für jede Zeile der Ergebnisliste, in deren Reihenfolge,
+mit den Spalten Bisheriger Dateiname, Neuer Dateiname, Status und Ordner;
+jeder Ordner hat eine eigene Zeile „[Ordner]“ mit leeren übrigen Spalten. tsv
+hat keine Kopfzeile und schreibt Tabulator, Zeilenvorschub, Wagenrücklauf und
+Backslash in einem Feld als \t, \n, \r und \\. json ist ein Array von
+Objekten mit den Schlüsseln „existing“, „new“, „status“, „outcome“ und
+„folder“; ein Name, der kein gültiges UTF-8 ist, erscheint so, wie er in der
+alten Kodierung gelesen wurde, und trägt seine genauen Bytes base64-kodiert in
+„existing_bytes“ oder „folder_bytes“. „outcome“ sagt, was der Status sagt, in
+einem Wort, das in jeder Sprache gleich bleibt: none, pending,
+already_in_format, no_new_name,
+not_input_format, process_failed, renamed, file_does_not_exist,
+new_file_exists, rename_failed, cancelled, manual_pending, manual_cancelled,
+replaced, undo_pending, undone oder undo_failed.
+Mit --check haben Tabelle und tsv eine fünfte Spalte, Prüfung. json hat immer
+die Schlüssel „check“ (der Grund der Prüfung oder null) und „check_reason“,
+das den Grund ebenso in einem Wort nennt: same_new_name, taken_by_file,
+taken_by_folder, renamed_later, no_folder, name_too_long, not_allowed,
+file_gone, already_named, not_a_name, leaves_folder, not_writable,
+other_file_system, folder_unread, case_may_clash oder null.
+
+Exit-Status: 0, wenn alles geklappt hat, 1, wenn --execute eine Zeile mit dem
+Status „Fehler: …“ hinterlassen hat, wenn --check einen Grund gefunden hat
+oder der Lauf fehlschlug, 2 bei einem Fehler im Aufruf.
+
+Beispiele:
+  Zeigen, was aus einem Album würde, dessen Dateien &quot;07 - Titel.mp3&quot; heißen:
+    norvane-cli -i &quot;Track# - Trackname&quot; -o &quot;Track#. Trackname&quot; ~/Musik/Album
+  Eine ganze Sammlung umbenennen, dann die fehlgeschlagenen Zeilen zeigen:
+    norvane-cli -x -f tsv ~/Musik &gt; umbenennungen.tsv
+    awk -F&apos;\t&apos; &apos;$3 ~ /^Fehler: /&apos; umbenennungen.tsv
+  Diesen Dateien danach ihre alten Namen zurückgeben:
+    norvane-cli --undo umbenennungen.tsv --execute
+</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Gleicher neuer Name wie ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Name belegt durch eine Datei, die bleibt</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Name belegt durch einen Ordner</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>‚%1‘ wird erst später umbenannt</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Hier gibt es keinen Ordner ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Name zu lang: %1 Bytes, höchstens %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ‚%1‘</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Leerzeichen am Ende</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Punkt am Ende</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Die Datei heißt schon so</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>So kann keine Datei heißen</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>„..“ würde aus dem Ordner der Datei hinausführen</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Der Ordner ‚%1‘ kann nicht geändert werden (schreibgeschützt oder keine Berechtigung)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Der Ordner ‚%1‘ liegt auf einem anderen Dateisystem</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Vielleicht derselbe Name wie ‚%1‘: Dieses Dateisystem unterscheidet Groß- und Kleinschreibung womöglich nicht</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>%1 Fehler zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten, %3 weitere möglich</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>das Schema „%1“ enthält „%2“, das kein Feld ist; ist „%3“ gemeint?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
+    </message>
+    <message>
+        <source>Names that are not UTF-8 are read as:</source>
+        <translation>Namen, die kein UTF-8 sind, lesen als:</translation>
+    </message>
+    <message>
+        <source>The encoding in which file and folder names that are not valid UTF-8 are read. Such names are marked in the list, and renaming writes them in UTF-8</source>
+        <translation>Die Kodierung, in der Datei- und Ordnernamen gelesen werden, die kein gültiges UTF-8 sind. Solche Namen sind in der Liste markiert, und beim Umbenennen werden sie in UTF-8 geschrieben</translation>
+    </message>
+    <message>
+        <source>not UTF-8: read as %1</source>
+        <translation>kein UTF-8: gelesen als %1</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European, Windows)</source>
+        <translation>Windows-1252 (Westeuropäisch, Windows)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-1 (Western European)</source>
+        <translation>ISO-8859-1 (Westeuropäisch)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-2 (Central European)</source>
+        <translation>ISO-8859-2 (Mitteleuropäisch)</translation>
+    </message>
+    <message>
+        <source>ISO-8859-15 (Western European with the euro sign)</source>
+        <translation>ISO-8859-15 (Westeuropäisch mit Eurozeichen)</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European, Windows)</source>
+        <translation>Windows-1250 (Mitteleuropäisch, Windows)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic, Windows)</source>
+        <translation>Windows-1251 (Kyrillisch, Windows)</translation>
+    </message>
+    <message>
+        <source>KOI8-R (Russian)</source>
+        <translation>KOI8-R (Russisch)</translation>
+    </message>
+    <message>
+        <source>CP437 (DOS, United States)</source>
+        <translation>CP437 (DOS, USA)</translation>
+    </message>
+    <message>
+        <source>CP850 (DOS, Western European)</source>
+        <translation>CP850 (DOS, Westeuropäisch)</translation>
+    </message>
+    <message>
+        <source>Unicode NFC</source>
+        <translation>Unicode NFC</translation>
+    </message>
+    <message>
+        <source>Write new names in Unicode NFC, with accented letters as one character each: names copied from a Mac often hold the letter and its accent apart</source>
+        <translation>Neue Namen in Unicode NFC schreiben, jeden Buchstaben samt Akzent als ein Zeichen: Namen, die von einem Mac kopiert wurden, enthalten Buchstabe und Akzent oft getrennt</translation>
+    </message>
+    <message>
+        <source>Pad Track#</source>
+        <translation>Titelnr. auffüllen</translation>
+    </message>
+    <message>
+        <source>%1 digits</source>
+        <translation>%1 Stellen</translation>
+    </message>
+    <message>
+        <source>Give a decimal track number leading zeros in the new name up to this many digits (7 becomes 07); hexadecimal track numbers stay as written</source>
+        <translation>Einer dezimalen Titelnummer im neuen Namen führende Nullen bis zu dieser Stellenzahl geben (aus 7 wird 07); hexadezimale Titelnummern bleiben, wie sie geschrieben sind</translation>
+    </message>
+    <message>
+        <source>Capitalisation:</source>
+        <translation>Schreibweise:</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>wie geschrieben</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Jedes Wort Groß</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>GROSSBUCHSTABEN</translation>
+    </message>
+    <message>
+        <source>The letter case of Artist, Album and Trackname in the new names</source>
+        <translation>Groß- und Kleinschreibung von Interpret, Album und Titel in den neuen Namen</translation>
+    </message>
+    <message>
+        <source>Safe for FAT/exFAT/NTFS</source>
+        <translation>Sicher für FAT/exFAT/NTFS</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Replace the characters : * ? &quot; &lt; &gt; | \ and control characters in new names, and drop trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive</source>
+        <translation>Die Zeichen : * ? &quot; &lt; &gt; | \ und Steuerzeichen in neuen Namen ersetzen und Punkte und Leerzeichen am Ende entfernen, damit sich die Dateien auf ein FAT-, exFAT- oder NTFS-Laufwerk kopieren lassen</translation>
+    </message>
+    <message>
+        <source>What each of those characters becomes; it cannot hold any of them, nor &quot;/&quot;. Empty leaves them out</source>
+        <translation>Was aus jedem dieser Zeichen wird; es darf keines von ihnen enthalten, auch nicht „/“. Leer lässt sie weg</translation>
+    </message>
+    <message>
+        <source>unknown legacy encoding &quot;%1&quot; (use %2)</source>
+        <translation>unbekannte Kodierung „%1“ (eine von %2 angeben)</translation>
+    </message>
+    <message>
+        <source>--pad-track takes 2, 3 or 4 digits, not &quot;%1&quot;</source>
+        <translation>--pad-track nimmt 2, 3 oder 4 Stellen, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown capitalisation &quot;%1&quot; (use title, lower, upper or as-written)</source>
+        <translation>unbekannte Schreibweise „%1“ (title, lower, upper oder as-written angeben)</translation>
+    </message>
+    <message>
+        <source>the replacement &quot;%1&quot; holds a character that cannot be in a name on FAT, exFAT or NTFS (: * ? &quot; &lt; &gt; | \ / or a control character)</source>
+        <translation>der Ersatz „%1“ enthält ein Zeichen, das in einem Namen auf FAT, exFAT oder NTFS nicht stehen darf (: * ? &quot; &lt; &gt; | \ / oder ein Steuerzeichen)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop the scan once the folder being listed is done (Esc); the files found so far stay</source>
+        <translation>Beendet die Suche, sobald der gerade gelesene Ordner fertig ist (Esc); die bisher gefundenen Dateien bleiben</translation>
+    </message>
+    <message>
+        <source>Scan stopped: the list shows the files found so far.</source>
+        <translation>Suche angehalten: Die Liste zeigt die bisher gefundenen Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 was not scanned: it is on the system file system &quot;%2&quot;, which holds no music files.</source>
+        <translation>%1 wurde nicht durchsucht: Der Ordner liegt auf dem Systemdateisystem „%2“, das keine Musikdateien enthält.</translation>
     </message>
 </context>
 </TS>

@@ -81,5 +81,19 @@
             <numerusform>%n cancelled</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n undone</source>
+        <translation>
+            <numerusform>%n undone</numerusform>
+            <numerusform>%n undone</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will fail</source>
+        <translation>
+            <numerusform>%n will fail</numerusform>
+            <numerusform>%n will fail</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3,13 +3,20 @@
 #include <QTreeView>
 
 #include "engine/ResultModel.h"
+#include "ui/ShownRows.h"
 
-FolderRowSpans::FolderRowSpans(QTreeView* view, const ResultModel* rows)
-    : QObject(view), m_view(view), m_rows(rows) {
-    connect(rows, &QAbstractItemModel::rowsInserted, this,
+FolderRowSpans::FolderRowSpans(QTreeView* view, const QAbstractItemModel* shown,
+                               const ResultModel* rows)
+    : QObject(view), m_view(view), m_shown(shown), m_rows(rows) {
+    connect(shown, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int) { rowsInserted(first); });
     // A reset takes the rows and, in the view, their spans.
-    connect(rows, &QAbstractItemModel::modelReset, this, [this] { m_firstPending = -1; });
+    connect(shown, &QAbstractItemModel::modelReset, this, [this] { m_firstPending = -1; });
+}
+
+void FolderRowSpans::spanAll() {
+    m_firstPending = -1;
+    rowsInserted(0);
 }
 
 void FolderRowSpans::rowsInserted(int first) {
@@ -26,8 +33,9 @@ void FolderRowSpans::applySpans() {
     m_firstPending = -1;
     if (first < 0)
         return;
-    for (int row = first; row < m_rows->size(); ++row) {
-        if (m_rows->row(row).isFolderRow())
-            m_view->setFirstColumnSpanned(row, {}, true);
+    for (int shown = first; shown < m_shown->rowCount(); ++shown) {
+        const int row = m_shown == m_rows ? shown : ResultRowOf(m_shown->index(shown, 0));
+        if (row >= 0 && m_rows->row(row).isFolderRow())
+            m_view->setFirstColumnSpanned(shown, {}, true);
     }
 }

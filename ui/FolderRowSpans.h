@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QAbstractItemModel;
 class QTreeView;
 class ResultModel;
 
@@ -12,13 +13,18 @@ class ResultModel;
 class FolderRowSpans : public QObject {
     Q_OBJECT
 public:
-    FolderRowSpans(QTreeView* view, const ResultModel* rows);
+    // The view shows `shown`: the rows themselves, or a filter's rows.
+    FolderRowSpans(QTreeView* view, const QAbstractItemModel* shown, const ResultModel* rows);
+
+    // Sets the spans of every row shown, for a view just given its model.
+    void spanAll();
 
 private:
     void rowsInserted(int first);
     void applySpans();
 
     QTreeView* m_view;
+    const QAbstractItemModel* m_shown;
     const ResultModel* m_rows;
     int m_firstPending = -1;
 };

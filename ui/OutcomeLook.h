@@ -24,6 +24,8 @@ enum class OutcomeSign : quint8 {
     BangDisc,    // the computation failed
     SlashRing,   // cancelled
     MinusRing,   // cancelled by hand
+    BackArrow,   // an undo waits
+    BackDisc,    // undone: the file has its old name back
 };
 
 enum class OutcomeTone : quint8 {
@@ -57,6 +59,9 @@ inline constexpr OutcomeLook kOutcomeLooks[] = {
     {RowOutcome::ManualPending, OutcomeSign::Pencil, OutcomeTone::Pending},
     {RowOutcome::ManualCancelled, OutcomeSign::MinusRing, OutcomeTone::Quiet},
     {RowOutcome::ReplacedPending, OutcomeSign::Swap, OutcomeTone::Pending},
+    {RowOutcome::UndoPending, OutcomeSign::BackArrow, OutcomeTone::Pending},
+    {RowOutcome::RenameUndone, OutcomeSign::BackDisc, OutcomeTone::Done},
+    {RowOutcome::UndoFailed, OutcomeSign::CrossDisc, OutcomeTone::Error},
 };
 
 namespace OutcomeLookCheck {

@@ -117,6 +117,10 @@ QPainterPath OutcomeSignShape(OutcomeSign sign) {
             return Ring().united(Stroked(Polyline({{3.2, 12.8}, {12.8, 3.2}})));
         case OutcomeSign::MinusRing:
             return Ring().united(Stroked(Polyline({{4.5, 8}, {11.5, 8}})));
+        case OutcomeSign::BackArrow:
+            return Stroked(ArrowLeft(8, 13.5, 2.5));
+        case OutcomeSign::BackDisc:
+            return Disc().subtracted(Stroked(ArrowLeft(8, 12, 4), 2.0));
     }
     return {};
 }

@@ -42,15 +42,19 @@ bool Prompter::inputText(QWidget* parent, const QString& caption, const QString&
 }
 
 QString Prompter::saveFileName(QWidget* parent, const QString& title, const QString& fileName,
-                               const QStringList& filters, int filterIndex) {
+                               const QStringList& filters, int& filterIndex) {
     QFileDialog dialog(parent, title);
+    dialog.setObjectName("SaveDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Overwriting asks first (QFileDialog does unless told not to).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setNameFilters(filters);
     if (filterIndex >= 0 && filterIndex < filters.size())
         dialog.selectNameFilter(filters.at(filterIndex));
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
 }

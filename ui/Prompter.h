@@ -19,7 +19,9 @@ public:
     // takes at most maxLength characters.
     virtual bool inputText(QWidget* parent, const QString& caption, const QString& prompt,
                            QString& text, int maxLength);
-    // A save-file dialog; the chosen path, or empty on Cancel.
+    // The save dialog "SaveDialog1": opens with fileName and the filter at
+    // filterIndex chosen, asks before a file is overwritten; the chosen path,
+    // or empty on Cancel. filterIndex then holds the filter chosen last.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& fileName,
-                                 const QStringList& filters, int filterIndex);
+                                 const QStringList& filters, int& filterIndex);
 };

@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "engine/ResultModel.h"
+#include "ui/ShownRows.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ ResultsItemDelegate::ResultsItemDelegate(const ResultModel* rows, QObject* paren
 ResultsItemDelegate::~ResultsItemDelegate() = default;
 
 bool ResultsItemDelegate::isFolderRow(const QModelIndex& index) const {
-    return index.isValid() && index.row() < m_rows->size() &&
-           m_rows->row(index.row()).isFolderRow();
+    const int row = ResultRowOf(index);
+    return row >= 0 && row < m_rows->size() && m_rows->row(row).isFolderRow();
 }
 
 void ResultsItemDelegate::initStyleOption(QStyleOptionViewItem* option,
@@ -47,11 +48,13 @@ void ResultsItemDelegate::initStyleOption(QStyleOptionViewItem* option,
 
 void ResultsItemDelegate::markOutcome(QStyleOptionViewItem* option,
                                       const QModelIndex& index) const {
-    if (!index.isValid() || index.row() >= m_rows->size())
+    // The list may show a filter's rows: the mark is the result row's.
+    const int row = ResultRowOf(index);
+    if (row < 0 || row >= m_rows->size())
         return;
     if (!m_marks || !m_marks->madeFor(option->palette))
         m_marks = std::make_unique<OutcomeMarks>(option->palette);
-    const RowOutcome outcome = m_rows->row(index.row()).outcome;
+    const RowOutcome outcome = m_rows->row(row).outcome;
     const QIcon icon = m_marks->icon(outcome);
     if (icon.isNull())
         return;
@@ -69,16 +72,22 @@ bool ResultsItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (event->type() != QEvent::ToolTip)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     const QString text = index.data(Qt::DisplayRole).toString();
+    // What the row says of the cell itself, such as how its name was read.
+    const QString note = index.data(Qt::ToolTipRole).toString();
     // The text needs what the cell would need to show it whole: its own width
     // and the margins the style keeps around it.
-    if (text.isEmpty() || sizeHint(option, index).width() <= option.rect.width()) {
+    const bool cut = !text.isEmpty() && sizeHint(option, index).width() > option.rect.width();
+    if (!cut && note.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
         return true;
     }
     // A file name is no markup: shown as written, blanks and all, on one line.
-    const QString shown =
-        QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    QString shown;
+    if (cut)
+        shown = QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    if (!note.isEmpty())
+        shown += QStringLiteral("<p>%1</p>").arg(note.toHtmlEscaped());
     QToolTip::showText(event->globalPos(), shown, view->viewport(), option.rect);
     return true;
 }

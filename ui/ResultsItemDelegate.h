@@ -10,7 +10,8 @@ class ResultModel;
 // Draws the results list's cells: a folder row as a heading (bold, on a
 // shaded band across the row), a file row's outcome as a mark before its
 // Status (warnings and errors in their colour), and shows the whole text of
-// a cell that is cut short in a tool tip.
+// a cell that is cut short in a tool tip, with what the row says of the cell
+// (the model's tool tip, such as how a name that is not UTF-8 was read).
 class ResultsItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -1,7 +1,9 @@
 #include "ui/ResultsView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTreeView>
+#include <algorithm>
 #include <iterator>
 
 #include "engine/ResultModel.h"
@@ -11,8 +13,11 @@
 namespace {
 
 // The width each column starts with, in column order: a new column needs its
-// width here (its stored width in the settings follows from the count).
-constexpr int kColumnWidths[] = {300, 300, 100, 100};
+// width here (its stored width in the settings follows from the count). The
+// Check column, last, starts at the least width and takes what the others
+// leave: at the window's first size the four columns before it fill the
+// list, and a reason cut short shows whole in its tool tip.
+constexpr int kColumnWidths[] = {300, 300, 100, 100, 0};
 static_assert(std::size(kColumnWidths) == ResultModel::ColumnCount,
               "every column of the results list has its start width");
 // Wider than any screen: a stored width beyond it is no width.
@@ -23,7 +28,7 @@ constexpr int kWidestColumn = 20000;
 void SetUpResultsView(QTreeView* list, ResultModel* rows) {
     list->setModel(rows);
     list->setItemDelegate(new ResultsItemDelegate(rows, list));
-    new FolderRowSpans(list, rows);
+    new FolderRowSpans(list, rows, rows);
 
     QHeaderView* header = list->header();
     header->setSectionsClickable(false);
@@ -31,7 +36,8 @@ void SetUpResultsView(QTreeView* list, ResultModel* rows) {
     header->setSortIndicatorShown(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
     for (int column = 0; column < ResultModel::ColumnCount; ++column)
-        header->resizeSection(column, kColumnWidths[column]);
+        header->resizeSection(column,
+                              std::max(kColumnWidths[column], header->minimumSectionSize()));
     // The last column takes what the others leave, up to the list's edge.
     header->setStretchLastSection(true);
 
@@ -58,4 +64,22 @@ void RestoreColumnWidth(QTreeView* list, int column, int width) {
         return;
     if (width >= header->minimumSectionSize() && width <= kWidestColumn)
         header->resizeSection(column, width);
+}
+
+void ShowResultRows(QTreeView* list, QAbstractItemModel* shown, const ResultModel* rows) {
+    if (list->model() == shown)
+        return;
+    QHeaderView* header = list->header();
+    QVector<int> widths;
+    for (int column = 0; column < header->count(); ++column)
+        widths.append(header->sectionSize(column));
+    // A new model comes with a selection model of its own.
+    QItemSelectionModel* oldSelection = list->selectionModel();
+    for (FolderRowSpans* spans : list->findChildren<FolderRowSpans*>(Qt::FindDirectChildrenOnly))
+        delete spans;
+    list->setModel(shown);
+    delete oldSelection;
+    for (int column = 0; column < widths.size() && column < header->count(); ++column)
+        header->resizeSection(column, widths.at(column));
+    (new FolderRowSpans(list, shown, rows))->spanAll();
 }

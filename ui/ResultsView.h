@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractItemModel;
 class QTreeView;
 class ResultModel;
 
@@ -16,3 +17,6 @@ int ColumnWidth(const QTreeView* list, int column);
 // any screen) leaves the column as it is; so does the last column, which
 // reaches to the list's edge.
 void RestoreColumnWidth(QTreeView* list, int column, int width);
+// Lets the list show `shown`, the rows themselves or a filter's rows of
+// them, keeping the columns' widths; the selection starts empty.
+void ShowResultRows(QTreeView* list, QAbstractItemModel* shown, const ResultModel* rows);

@@ -1,6 +1,7 @@
 #include "ui/TForm1.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
@@ -9,8 +10,8 @@
 #include <QMenu>
 #include <QPalette>
 
-#include "engine/CommandError.h"
 #include "engine/FileScanner.h"
+#include "engine/NewNamePreview.h"
 #include "engine/ResultModel.h"
 #include "settings/Settings.h"
 #include "shared/DropWrap/TMyOLEDragDropInterface.h"
@@ -37,9 +38,11 @@ TForm1::TForm1(Prompter* prompter, QWidget* parent)
     // "Add..." starts in the home folder, then where the last folder was chosen.
     PathDialog1->setDirectory(QDir::homePath());
     applyTexts();
+    setUpNameOptions();
     setUpLayout();
     setUpResultsList();
     connectControls();
+    setUpScanStop();
     guarded([this] { FormCreate(); });
 }
 
@@ -89,8 +92,10 @@ void TForm1::applyTexts() {
     ui.BManualRename->setText(Text(Texts::kGo));
     ui.CBRemoveUnderscores->setText(Text(Texts::kRemoveUnderscores));
     ui.CBExtensionLowercase->setText(Text(Texts::kExtensionLowercase));
+    ui.CBOnlyProblems->setText(Text(Texts::kOnlyProblems));
     ui.BCopy->setText(Text(Texts::kClipboardCopy));
     ui.BSave->setText(Text(Texts::kSave));
+    ui.BUndo->setText(Text(Texts::kUndoExecute));
 
     ui.BProcessAll->setToolTip(Text(Texts::kTipProcessAll));
     ui.BExecuteAll->setToolTip(Text(Texts::kTipExecuteAll));
@@ -99,6 +104,9 @@ void TForm1::applyTexts() {
     ui.BCancelRename->setToolTip(Text(Texts::kTipCancelRename));
     ui.BSearchReplace->setToolTip(Text(Texts::kTipSearchReplace));
     ui.EManualRename->setToolTip(Text(Texts::kTipManualRename));
+    ui.BUndo->setToolTip(Text(Texts::kTipUndoExecute));
+    ui.BSave->setToolTip(Text(Texts::kTipSave));
+    ui.BCopy->setToolTip(Text(Texts::kTipClipboardCopy));
 
     // The manual rename edit is painted in the button-face colour while disabled.
     QPalette manual = ui.EManualRename->palette();
@@ -140,6 +148,10 @@ void TForm1::setUpResultsList() {
     Replace1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     Replace1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     list->addAction(Replace1);
+    Undo1 = addItem("Undo1", Texts::kMenuUndo);
+    Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Undo1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list->addAction(Undo1);
 
     m_inScheme.slots = {m_ui->LBIn1, m_ui->LBIn2, m_ui->LBIn3, m_ui->LBIn4, m_ui->LBIn5};
     m_inScheme.dividers = {m_ui->EInDivider1, m_ui->EInDivider2, m_ui->EInDivider3,
@@ -186,6 +198,7 @@ void TForm1::connectControls() {
     wire(ui.BProcessSelected, &QPushButton::clicked, &TForm1::BProcessSelectedClick);
     wire(ui.BExecuteAll, &QPushButton::clicked, &TForm1::BExecuteAllClick);
     wire(ui.BExecuteSelected, &QPushButton::clicked, &TForm1::BExecuteSelectedClick);
+    wire(ui.BUndo, &QPushButton::clicked, &TForm1::BUndoClick);
     wire(ui.BCopy, &QPushButton::clicked, &TForm1::BCopyClick);
     wire(ui.BSave, &QPushButton::clicked, &TForm1::BSaveClick);
 
@@ -193,11 +206,12 @@ void TForm1::connectControls() {
     wire(ui.BDelete, &QPushButton::clicked, &TForm1::BDeleteClick);
     wire(ui.BRefresh, &QPushButton::clicked, &TForm1::BRefreshClick);
 
-    QItemSelectionModel* selection = ui.LVResults->selectionModel();
-    wire(selection, &QItemSelectionModel::selectionChanged, &TForm1::LVResultsChange);
-    wire(selection, &QItemSelectionModel::currentChanged, &TForm1::LVResultsChange);
+    connectSelection();
+    wire(ui.CBOnlyProblems, &QCheckBox::toggled, &TForm1::CBOnlyProblemsClick);
     // A full rescan takes away every row: no manual rename outlives its row.
     wire(m_results, &QAbstractItemModel::modelReset, &TForm1::clearManualRenameState);
+    // and no undo outlives the rows it would report to.
+    wire(m_results, &QAbstractItemModel::modelReset, &TForm1::forgetUndo);
     wire(m_results, &QAbstractItemModel::modelReset, &TForm1::updateSummary);
     connect(ui.LSummary, &SummaryLabel::partActivated, this,
             [this](int part) { guarded([this, part] { LSummaryPartActivated(part); }); });
@@ -209,12 +223,20 @@ void TForm1::connectControls() {
     wire(Execute1, &QAction::triggered, &TForm1::Execute1Click);
     wire(Cancel1, &QAction::triggered, &TForm1::Cancel1Click);
     wire(Replace1, &QAction::triggered, &TForm1::Replace1Click);
+    wire(Undo1, &QAction::triggered, &TForm1::Undo1Click);
     connect(ui.LVResults, &QWidget::customContextMenuRequested, this, &TForm1::showResultsMenu);
+    connectNameOptions();
     // The shortcut Ctrl+R works whatever the menu showed when it last opened.
     connect(PopupMenu1, &QMenu::aboutToHide, this, [this] {
         for (QAction* action : PopupMenu1->actions())
             action->setEnabled(true);
     });
+}
+
+void TForm1::connectSelection() {
+    QItemSelectionModel* selection = m_ui->LVResults->selectionModel();
+    wire(selection, &QItemSelectionModel::selectionChanged, &TForm1::LVResultsChange);
+    wire(selection, &QItemSelectionModel::currentChanged, &TForm1::LVResultsChange);
 }
 
 void TForm1::showResultsMenu(const QPoint& position) {
@@ -251,6 +273,7 @@ void TForm1::FormCreate() {
     LoadSettings(settingsControls());
     UpdateSchemePreviews();
     clearManualRenameState();
+    updateUndoControls();
 }
 
 void TForm1::FormClose() {
@@ -294,7 +317,7 @@ void TForm1::UpdateSchemePreviews() {
     const QStringList lines = extensionLines();
     const QString first = lines.isEmpty() ? QString() : lines.constFirst();
     m_ui->EInputFile->setText(SchemePreviewText(m_inScheme.scheme(), first));
-    m_ui->EOutputFile->setText(SchemePreviewText(m_outScheme.scheme(), first));
+    m_ui->EOutputFile->setText(NewSchemePreviewText(m_outScheme.scheme(), first, nameOptions()));
 }
 
 void TForm1::applyDefaultScheme(const SchemeControls& scheme, SchemeRole role) {
@@ -310,17 +333,4 @@ void TForm1::BInDefaultClick() {
 
 void TForm1::BOutDefaultClick() {
     applyDefaultScheme(m_outScheme, SchemeRole::New);
-}
-
-void TForm1::BCopyClick() {
-    throw CommandError(Text(Texts::kNotImplemented));
-}
-
-void TForm1::BSaveClick() {
-    const QStringList filters = {Text(Texts::kFilterHtml), Text(Texts::kFilterText),
-                                 Text(Texts::kFilterAll)};
-    const QString chosen = m_prompter->saveFileName(this, Text(Texts::kSaveDialogTitle),
-                                                    Text(Texts::kSaveDefaultName), filters, 1);
-    if (!chosen.isEmpty())
-        throw CommandError(Text(Texts::kNotImplemented));
 }

@@ -5,6 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "engine/UndoSet.h"
+#include "engine/LegacyEncoding.h"
+#include "engine/NameComputation.h"
 #include "engine/WindowServices.h"
 #include "settings/SettingsControls.h"
 #include "ui/SchemeControls.h"
@@ -17,7 +20,11 @@ class PageGuard;
 class Prompter;
 class QAction;
 class QMenu;
+class ProblemRowsFilter;
+class QShortcut;
 class ResultModel;
+struct CheckCounts;
+struct ResultRow;
 class TFileDragDrop;
 class TPathDialog;
 struct ProcessSettings;
@@ -48,6 +55,12 @@ public:
 
     void FilenameSchemeClick();
     void UpdateSchemePreviews();
+
+    // How names are read and cleaned up (TForm1NameOptions.cpp).
+    NameOptions nameOptions() const;
+    LegacyEncoding legacyEncoding() const;
+    void NameOptionsChange();
+    void CMBLegacyEncodingChange();
     void BInDefaultClick();
     void BOutDefaultClick();
 
@@ -55,8 +68,13 @@ public:
     void BProcessSelectedClick();
     void BExecuteAllClick();
     void BExecuteSelectedClick();
+    // Undo Execute, Save and Clipboard Copy.
+    void BUndoClick();
     void BCopyClick();
     void BSaveClick();
+    // What the next undo would put back: the renames of the last execute run
+    // that are not undone yet.
+    const UndoSet& undoSet() const { return m_undo; }
 
     // The input folder list.
     void ScanInputFolders(int first, int last);
@@ -65,6 +83,8 @@ public:
     void WMScanFolders(int first, int last, const QString& path = {});
     void BDeleteClick();
     void BRefreshClick();
+    // Stops the scan that runs (the button BStop and Esc).
+    void BStopClick();
 
     // The results list commands.
     void LVResultsChange();
@@ -80,6 +100,7 @@ public:
     void Execute1Click();
     void Cancel1Click();
     void Replace1Click();
+    void Undo1Click();
     int manualRenameRow() const { return ManualRenameItem; }
 
     // The summary line under the results list: counted again at the end of
@@ -87,6 +108,13 @@ public:
     // next row it counts.
     void updateSummary();
     void LSummaryPartActivated(int part);
+    // The check before execute, after every change of proposals and every
+    // execute run; with chooseShownRows, "Only problems" chooses its rows anew.
+    void CheckProposals(bool chooseShownRows = true);
+    // "Only problems": the list shows only the rows with a problem, or all.
+    void CBOnlyProblemsClick();
+    // What the check found in the rows as they are now.
+    CheckCounts checkCounts() const;
 
     // WindowServices
     void showProgressText(const QString& text) override;
@@ -97,6 +125,7 @@ public:
     void resumeResultsRedraw() override;
     QStringList extensionLines() override;
     void setExtensionLines(const QStringList& lines) override;
+    void skippedSystemFolder(const QString& folder, const QString& fileSystem) override;
     void updateFileCountLabels() override;
     void showProgressBar() override;
     void setProgressPosition(int position) override;
@@ -109,6 +138,8 @@ protected:
 
 private:
     void applyTexts();
+    void setUpNameOptions();
+    void connectNameOptions();
     void setUpLayout();
     void setUpResultsList();
     void connectControls();
@@ -118,6 +149,7 @@ private:
     // Connects a signal to a member handler run under guarded().
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void setUpScanStop();
     void scanEnded();
     // Counts the summary again when it goes out of scope, also when the
     // command it guards ends by an error.
@@ -127,10 +159,19 @@ private:
     };
     void clearManualRenameState();
     void refillManualRename();
+    // The list's selection, of whichever rows it shows, tells the window.
+    void connectSelection();
     QList<int> selectedRows() const;
     void showResultsMenu(const QPoint& position);
     void applyDefaultScheme(const SchemeControls& scheme, SchemeRole role);
     ProcessSettings processSettings() const;
+    // Runs a command that changes the undo set, and shows what is left of it.
+    void changingUndo(const std::function<void()>& command);
+    void forgetUndo();
+    void updateUndoControls();
+    // The rows Save and Clipboard Copy write: the selected ones when more
+    // than one is selected, else all.
+    QVector<ResultRow> rowsToWrite() const;
 
     std::unique_ptr<Ui::TForm1> m_ui;
     std::unique_ptr<Prompter> m_ownPrompter;
@@ -144,7 +185,9 @@ private:
     QAction* Execute1 = nullptr;
     QAction* Cancel1 = nullptr;
     QAction* Replace1 = nullptr;
+    QAction* Undo1 = nullptr;
     TPathDialog* PathDialog1 = nullptr;
+    ProblemRowsFilter* m_problemRows = nullptr;  // while "Only problems" is ticked
     TFileDragDrop* m_fileDrop = nullptr;
     PageGuard* m_pageGuard = nullptr;
     int m_scanDepth = 0;
@@ -153,6 +196,11 @@ private:
     bool m_closePending = false;
     // The row the summary's link led to last, to go on from there.
     int m_lastSummaryJump = -1;
+    QShortcut* m_stopShortcut = nullptr;
+    // What the scans that run now said of folders they did not enter.
+    QStringList m_skippedFolders;
+
+    UndoSet m_undo;
 
     // Manual rename and Search & Replace state.
     int ManualRenameItem = -1;

@@ -2,19 +2,42 @@
 // scans they start.
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QShortcut>
 
 #include "engine/FileScanner.h"
 #include "settings/InputFolderList.h"
+#include "shared/General/Texts.h"
 #include "shared/PathDialog/TPathDialog.h"
+#include "ui/Prompter.h"
 #include "ui/ScanFoldersEvent.h"
 #include "ui/TForm1.h"
 #include "ui_TForm1.h"
+
+void TForm1::setUpScanStop() {
+    m_ui->BStop->setText(Text(Texts::kStop));
+    m_ui->BStop->setToolTip(Text(Texts::kTipStop));
+    m_ui->BStop->hide();
+    connect(m_ui->BStop, &QPushButton::clicked, this,
+            [this] { guarded([this] { BStopClick(); }); });
+    // Esc stops a scan wherever the focus is in the window, and means
+    // nothing to the window otherwise.
+    m_stopShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_stopShortcut->setContext(Qt::WindowShortcut);
+    m_stopShortcut->setEnabled(false);
+    connect(m_stopShortcut, &QShortcut::activated, this,
+            [this] { guarded([this] { BStopClick(); }); });
+}
 
 void TForm1::ScanInputFolders(int first, int last) {
     ScanOptions options;
     options.recursive = m_ui->CBRecursive->isChecked();
     options.extensionFilter = m_ui->CBIncludeExts->isChecked();
-    ++m_scanDepth;
+    options.legacyEncoding = legacyEncoding();
+    if (m_scanDepth++ == 0) {
+        m_skippedFolders.clear();
+        m_ui->BStop->show();
+        m_stopShortcut->setEnabled(true);
+    }
     struct ScanEnd {
         TForm1* form;
         ~ScanEnd() { form->scanEnded(); }
@@ -22,11 +45,36 @@ void TForm1::ScanInputFolders(int first, int last) {
     m_scanner->ScanInputFolders(InputFolders(m_ui->LBInput), first, last, options);
 }
 
+void TForm1::BStopClick() {
+    m_scanner->requestStop();
+}
+
+void TForm1::skippedSystemFolder(const QString& folder, const QString& fileSystem) {
+    m_skippedFolders.append(Text(Texts::kSystemFolderSkipped).arg(folder, fileSystem));
+}
+
 void TForm1::scanEnded() {
     const SummaryRefresh summary{*this};
-    --m_scanDepth;
+    if (--m_scanDepth > 0)
+        return;
+    m_stopShortcut->setEnabled(false);
+    m_ui->BStop->hide();
+    // The progress line is empty after a scan, but for a stopped one it says so.
+    if (m_scanner->wasStopped())
+        m_ui->LProgress->setText(Text(Texts::kScanStopped));
+    // Said once the scan is over, never from inside it: the message waits for
+    // the user, and the scan would stand still behind it.
+    if (!m_skippedFolders.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, text = m_skippedFolders.join(u'\n')] {
+                guarded([this, &text] { m_prompter->information(this, text); });
+            },
+            Qt::QueuedConnection);
+        m_skippedFolders.clear();
+    }
     // A close asked for during the scan happens now that it is over.
-    if (m_scanDepth == 0 && m_closePending) {
+    if (m_closePending) {
         m_closePending = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     }

@@ -14,6 +14,7 @@
 #include "engine/SearchReplace.h"
 #include "shared/General/Texts.h"
 #include "ui/Prompter.h"
+#include "ui/ShownRows.h"
 #include "ui/TForm1.h"
 #include "ui/ViewRowSelection.h"
 #include "ui_TForm1.h"
@@ -27,7 +28,7 @@ QList<int> TForm1::selectedRows() const {
     const QModelIndexList indexes = m_ui->LVResults->selectionModel()->selectedRows();
     rows.reserve(indexes.size());
     for (const QModelIndex& index : indexes)
-        rows.append(index.row());
+        rows.append(ResultRowOf(index));
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -63,6 +64,8 @@ void TForm1::BManualRenameClick() {
     const SummaryRefresh summary{*this};
     ApplyManualRename(*m_results, ManualRenameItem, m_ui->EManualRename->text(),
                       m_ui->CBExtensionLowercase->isChecked());
+    // The row stays in view under "Only problems", so that the keys go on from it.
+    CheckProposals(false);
 }
 
 void TForm1::EManualRenameKeyDown(int key) {
@@ -92,13 +95,22 @@ void TForm1::EManualRenameKeyDown(int key) {
 void TForm1::MoveManualRename(int step) {
     if (ManualRenameItem < 0)
         return;
-    const int i = ManualRenameMoveTarget(*m_results, ManualRenameItem, step);
-    if (i == ManualRenameItem)
+    // The move goes over the rows the list shows.
+    QTreeView* list = m_ui->LVResults;
+    const QAbstractItemModel* shown = list->model();
+    const QModelIndex current = ShownIndexOf(list, ManualRenameItem);
+    const int i = ManualRenameMoveTarget(
+        shown->rowCount(),
+        [this, shown](int row) {
+            return m_results->row(ResultRowOf(shown->index(row, 0))).isFileRow();
+        },
+        current.row(), step);
+    if (i == current.row())
         return;
-    QItemSelectionModel* selection = m_ui->LVResults->selectionModel();
+    QItemSelectionModel* selection = list->selectionModel();
     const auto rows = QItemSelectionModel::Rows;
-    selection->select(m_results->index(ManualRenameItem, 0), QItemSelectionModel::Deselect | rows);
-    const QModelIndex target = m_results->index(i, 0);
+    selection->select(current, QItemSelectionModel::Deselect | rows);
+    const QModelIndex target = shown->index(i, 0);
     selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | rows);
     m_ui->EManualRename->setFocus();
     m_ui->LVResults->scrollTo(target, QAbstractItemView::EnsureVisible);
@@ -108,6 +120,7 @@ void TForm1::BCancelRenameClick() {
     const SummaryRefresh summary{*this};
     CancelRename(*m_results,
                  ViewRowSelection(m_ui->LVResults->selectionModel(), m_results->size()));
+    CheckProposals();
     refillManualRename();
 }
 
@@ -136,6 +149,7 @@ void TForm1::BSearchReplaceClick() {
     {
         const SummaryRefresh summary{*this};
         changed = SearchReplace(*m_results, SearchText, ReplaceText, *this);
+        CheckProposals();
     }
     refillManualRename();
     if (changed == 0)
@@ -153,6 +167,7 @@ void TForm1::PopupMenu1Popup() {
     Execute1->setEnabled(anyProposal);
     Cancel1->setEnabled(anyProposal);
     Replace1->setEnabled(m_results->size() > 0);
+    Undo1->setEnabled(!undoSet().isEmpty());
 }
 
 void TForm1::Process1Click() {

@@ -15,6 +15,13 @@ SettingsControls TForm1::settingsControls() const {
     c.bind(kExtensions, m_ui->MIncludeExts);
     c.bind(kRemoveUnderscores, m_ui->CBRemoveUnderscores);
     c.bind(kExtensionLowercase, m_ui->CBExtensionLowercase);
+    c.bind(kLegacyEncoding, m_ui->CMBLegacyEncoding);
+    c.bind(kNormalizeNfc, m_ui->CBNormalizeNFC);
+    c.bind(kPadTrack, m_ui->CBPadTrack);
+    c.bind(kPadTrackDigits, m_ui->CMBPadDigits);
+    c.bind(kCapitalisation, m_ui->CMBCapitalisation);
+    c.bind(kSafeNames, m_ui->CBSafeNames);
+    c.bind(kSafeReplacement, m_ui->ESafeReplacement);
     for (int n = 0; n < kSlotCount; ++n) {
         c.bind(SlotKey(kInIndex, n), m_inScheme.slots[n]);
         c.bind(SlotKey(kOutIndex, n), m_outScheme.slots[n]);

@@ -7,7 +7,8 @@
 class QItemSelectionModel;
 
 // The results list's selection as the runs ask for it: taken once from the
-// selection ranges, so that a run over many rows asks in constant time.
+// selection ranges, so that a run over many rows asks in constant time. The
+// selection may be of a filter's rows; it is taken as the results' rows.
 class ViewRowSelection : public RowSelection {
 public:
     ViewRowSelection(const QItemSelectionModel* selection, int rowCount);

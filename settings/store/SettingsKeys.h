@@ -19,6 +19,14 @@ inline constexpr const char* kIncludeExtsChecked = "IncludeExtsChecked";
 inline constexpr const char* kExtensions = "Extensions";
 inline constexpr const char* kRemoveUnderscores = "RemoveUnderscores";
 inline constexpr const char* kExtensionLowercase = "ExtensionLowercase";
+// How names that are not UTF-8 are read, and the clean-up options of new names.
+inline constexpr const char* kLegacyEncoding = "LegacyEncoding";
+inline constexpr const char* kNormalizeNfc = "NormalizeNFC";
+inline constexpr const char* kPadTrack = "PadTrack";
+inline constexpr const char* kPadTrackDigits = "PadTrackDigits";
+inline constexpr const char* kCapitalisation = "Capitalisation";
+inline constexpr const char* kSafeNames = "SafeNames";
+inline constexpr const char* kSafeReplacement = "SafeReplacement";
 // Slot keys: the word with the slot's position from 0 appended ("InIndex0").
 inline constexpr const char* kInIndex = "InIndex";
 inline constexpr const char* kOutIndex = "OutIndex";

@@ -2,8 +2,11 @@
 
 #include <QHash>
 
+#include "engine/FieldCleanup.h"
 #include "engine/FilenameScheme.h"
 #include "engine/ResultModel.h"
+#include "engine/LegacyEncoding.h"
+#include "engine/SafeNames.h"
 #include "settings/store/SettingsKeys.h"
 
 namespace {
@@ -61,6 +64,18 @@ QVector<SettingEntry> Build() {
         table.append(TextValue(SlotKey(kInDivider, n), in.dividers[n]));
         table.append(TextValue(SlotKey(kOutDivider, n), out.dividers[n]));
     }
+    // Last, so that a settings file saved before they were there loads all
+    // the rest as it did.
+    table.append(Choice(QLatin1String(kLegacyEncoding), 0, kLegacyEncodingCount));
+    table.append(Flag(QLatin1String(kNormalizeNfc), false));
+    table.append(Flag(QLatin1String(kPadTrack), false));
+    // The position of 2, 3 or 4 digits.
+    table.append(
+        Choice(QLatin1String(kPadTrackDigits), 0, kPadTrackMaxDigits - kPadTrackMinDigits + 1));
+    table.append(Choice(QLatin1String(kCapitalisation), 0, kCapitalisationCount));
+    table.append(Flag(QLatin1String(kSafeNames), false));
+    table.append(
+        TextValue(QLatin1String(kSafeReplacement), QLatin1String(kDefaultSafeReplacement)));
     // Every column of the results list but the last, which reaches to the
     // list's edge; 0 when nothing is stored: the column keeps its start width.
     for (int n = 0; n < ResultModel::ColumnCount - 1; ++n)

@@ -134,7 +134,6 @@ inline constexpr const char* kNoSelectedFilesToProcess =
     QT_TRANSLATE_NOOP("Norvane", "No selected files to process !");
 inline constexpr const char* kChooseDirectories =
     QT_TRANSLATE_NOOP("Norvane", "Please choose directories with the files !");
-inline constexpr const char* kNotImplemented = QT_TRANSLATE_NOOP("Norvane", "Not implemented");
 inline constexpr const char* kSearchStringCaption = QT_TRANSLATE_NOOP("Norvane", "Search String");
 inline constexpr const char* kSearchStringPrompt =
     QT_TRANSLATE_NOOP("Norvane", "Please enter the search string:");
@@ -152,6 +151,70 @@ inline constexpr const char* kSaveDefaultName = QT_TRANSLATE_NOOP("Norvane", "re
 inline constexpr const char* kFilterHtml = QT_TRANSLATE_NOOP("Norvane", "HTML (*.html *.htm)");
 inline constexpr const char* kFilterText = QT_TRANSLATE_NOOP("Norvane", "Text (*.txt)");
 inline constexpr const char* kFilterAll = QT_TRANSLATE_NOOP("Norvane", "All (*)");
+
+// Undo of an execute run, the rename log (Save, norvane-cli --undo) and the clipboard
+inline constexpr const char* kUndoExecute = QT_TRANSLATE_NOOP("Norvane", "Undo Execute");
+inline constexpr const char* kMenuUndo = QT_TRANSLATE_NOOP("Norvane", "&Undo");
+inline constexpr const char* kTipUndoExecute = QT_TRANSLATE_NOOP(
+    "Norvane", "Give the files renamed by the last execute run their old names back");
+inline constexpr const char* kTipSave =
+    QT_TRANSLATE_NOOP("Norvane", "Save the list (or the selected rows) as a text or HTML file");
+inline constexpr const char* kTipClipboardCopy =
+    QT_TRANSLATE_NOOP("Norvane", "Copy the list (or the selected rows) to the clipboard");
+inline constexpr const char* kStatusRenameUndone = QT_TRANSLATE_NOOP("Norvane", "rename undone");
+// %1 is one of the reasons below, or the system's own description of the failure.
+inline constexpr const char* kStatusUndoFailed =
+    QT_TRANSLATE_NOOP("Norvane", "error: undo failed: %1");
+inline constexpr const char* kUndoOriginalTaken =
+    QT_TRANSLATE_NOOP("Norvane", "the original name is taken");
+inline constexpr const char* kUndoRenamedGone =
+    QT_TRANSLATE_NOOP("Norvane", "the renamed file is gone");
+// norvane-cli --undo without --execute: the file would get its old name back.
+inline constexpr const char* kStatusUndoPending = QT_TRANSLATE_NOOP("Norvane", "undo pending");
+// The fifth column of a saved text log: the outcome word of each row.
+inline constexpr const char* kColumnOutcome = QT_TRANSLATE_NOOP("Norvane", "Outcome");
+// %1 is the file, %2 the system's own description, such as "Permission denied".
+inline constexpr const char* kSaveFailed =
+    QT_TRANSLATE_NOOP("Norvane", "The list cannot be saved to %1: %2.");
+inline constexpr const char* kLogCannotRead =
+    QT_TRANSLATE_NOOP("Norvane", "cannot read the log \"%1\": %2");
+// %1 is the log, %2 the line number, %3 one of the faults below.
+inline constexpr const char* kLogBadLine =
+    QT_TRANSLATE_NOOP("Norvane", "the log \"%1\" cannot be read at line %2: %3");
+inline constexpr const char* kLogFieldCount = QT_TRANSLATE_NOOP(
+    "Norvane", "%1 fields separated by tabs, where a log has 4 or 5");
+inline constexpr const char* kLogFieldCountChanged =
+    QT_TRANSLATE_NOOP("Norvane", "%1 fields separated by tabs, where the lines above have %2");
+inline constexpr const char* kLogBadEscape = QT_TRANSLATE_NOOP(
+    "Norvane", "a backslash that is not followed by t, n, r or another backslash");
+inline constexpr const char* kLogUnknownOutcome =
+    QT_TRANSLATE_NOOP("Norvane", "\"%1\" is not an outcome word");
+inline constexpr const char* kLogRenamedWithoutFolder =
+    QT_TRANSLATE_NOOP("Norvane", "a renamed file without a folder");
+inline constexpr const char* kLogRenamedWithoutName =
+    QT_TRANSLATE_NOOP("Norvane", "a renamed file without an existing or a new name");
+inline constexpr const char* kLogNotAName =
+    QT_TRANSLATE_NOOP("Norvane", "the existing name \"%1\" is not a name within its folder");
+inline constexpr const char* kLogFolderNotAbsolute =
+    QT_TRANSLATE_NOOP("Norvane", "the folder \"%1\" is not an absolute path");
+inline constexpr const char* kLogNewNameNotUtf8 =
+    QT_TRANSLATE_NOOP("Norvane", "the new name is not valid UTF-8");
+// %1 is the JSON reader's own description of the fault.
+inline constexpr const char* kLogJsonSyntax = QT_TRANSLATE_NOOP("Norvane", "not valid JSON: %1");
+inline constexpr const char* kLogJsonNotArray =
+    QT_TRANSLATE_NOOP("Norvane", "a JSON log is an array of rows");
+inline constexpr const char* kLogJsonNotObject =
+    QT_TRANSLATE_NOOP("Norvane", "a row of a JSON log is an object");
+inline constexpr const char* kLogJsonBadKey =
+    QT_TRANSLATE_NOOP("Norvane", "the key \"%1\" is missing or is not a text");
+inline constexpr const char* kLogJsonBadBytes =
+    QT_TRANSLATE_NOOP("Norvane", "the key \"%1\" does not hold base64");
+inline constexpr const char* kCliNothingToUndo =
+    QT_TRANSLATE_NOOP("Norvane", "warning: the log \"%1\" names no renamed file");
+inline constexpr const char* kCliUndoWithFolder =
+    QT_TRANSLATE_NOOP("Norvane", "--undo reads its files from the log and takes no folder");
+inline constexpr const char* kCliUndoWithOption =
+    QT_TRANSLATE_NOOP("Norvane", "the option \"%1\" cannot be used with --undo");
 
 // Drag and drop wrapper
 inline constexpr const char* kDropInvalidWindow =
@@ -231,7 +294,9 @@ inline constexpr const char* kSummaryManualPending =
     QT_TRANSLATE_N_NOOP("Norvane", "%n manual rename(s) pending");
 inline constexpr const char* kSummaryReplaced = QT_TRANSLATE_N_NOOP("Norvane", "%n replaced");
 inline constexpr const char* kSummaryRenamed = QT_TRANSLATE_N_NOOP("Norvane", "%n renamed");
+inline constexpr const char* kSummaryUndone = QT_TRANSLATE_N_NOOP("Norvane", "%n undone");
 inline constexpr const char* kSummaryErrors = QT_TRANSLATE_N_NOOP("Norvane", "%n error(s)");
+inline constexpr const char* kSummaryWillFail = QT_TRANSLATE_N_NOOP("Norvane", "%n will fail");
 inline constexpr const char* kSummaryNotInputFormat =
     QT_TRANSLATE_N_NOOP("Norvane", "%n not in input format");
 inline constexpr const char* kSummaryNoNewName =
@@ -246,6 +311,7 @@ inline constexpr const char* kTipSummary =
 inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "Norvane",
     "Usage: norvane-cli [OPTIONS] FOLDER...\n"
+    "       norvane-cli --undo LOG [--execute] [--format FORMAT]\n"
     "\n"
     "Renames music files by their names, as the Norvane window does. Lists the\n"
     "files in each FOLDER (a file stands for its folder), takes every name apart\n"
@@ -262,10 +328,28 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "      --keep-underscores   keep \"_\" in names (\"Remove Underscores\" off)\n"
     "      --keep-extension-case  keep the extension's letter case\n"
     "                           (\"Extension Lowercase\" off)\n"
+    "      --legacy-encoding NAME  read names that are not valid UTF-8 in NAME:\n"
+    "                           Windows-1252 (the default), ISO-8859-1, ISO-8859-2,\n"
+    "                           ISO-8859-15, Windows-1250, Windows-1251, KOI8-R,\n"
+    "                           CP437 or CP850; renaming writes them in UTF-8\n"
+    "      --nfc                write new names in Unicode NFC (\"Unicode NFC\")\n"
+    "      --pad-track N        give decimal track numbers leading zeros up to N\n"
+    "                           digits, N being 2, 3 or 4 (\"Pad Track#\")\n"
+    "      --case CASE          letter case of Artist, Album and Trackname: title,\n"
+    "                           lower, upper or as-written (\"Capitalisation\")\n"
+    "      --safe-names         replace : * ? \" < > | \\ and control characters in\n"
+    "                           new names by \"-\" and drop trailing dots and spaces,\n"
+    "                           for FAT, exFAT and NTFS (\"Safe for FAT/exFAT/NTFS\")\n"
+    "      --safe-replacement TEXT  put TEXT in place of those characters\n"
+    "                           (implies --safe-names)\n"
     "      --search TEXT        find TEXT in the new names and put the text of its\n"
     "      --replace TEXT       --replace there, as the window's \"Search & Replace\"\n"
     "                           does (see below)\n"
     "  -x, --execute            rename the files on disk\n"
+    "      --check              check every proposal before anything is renamed and\n"
+    "                           add a column with the reason why it will fail\n"
+    "      --undo LOG           give the files renamed in LOG their old names back\n"
+    "                           (see below)\n"
     "  -f, --format FORMAT      table (default on a terminal), tsv (default otherwise)\n"
     "                           or json\n"
     "      --defaults           ignore the settings saved by the Norvane window\n"
@@ -287,12 +371,27 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "the new name of every file, or in its existing name when it has none; the\n"
     "files it changes read \"replaced (rename pending)\".\n"
     "\n"
+    "--check looks at the disk, without changing it, and foresees what --execute\n"
+    "will do with every proposal, in the order it will go: a name given to two\n"
+    "files, a name taken by a file or a folder, a missing subfolder, a name too\n"
+    "long or not allowed on the file system, a file gone since the scan. A row\n"
+    "with such a reason is not renamed; the exit status is then 1, also in a dry\n"
+    "run. On a terminal a summary line follows on standard error.\n"
+    "\n"
+    "--undo reads a LOG that norvane-cli wrote with -f tsv or -f json, or that the\n"
+    "window saved as text, and lists every file the log says was renamed, the\n"
+    "last one first, to be given its old name back (\"undo pending\"). With\n"
+    "--execute the files are renamed back, and a name that is taken is never\n"
+    "replaced: each file then reads \"rename undone\" or \"error: undo failed: \"\n"
+    "and the reason. Names that are not valid UTF-8 come back byte for byte.\n"
+    "\n"
     "What the command line does not give comes from the settings the Norvane\n"
     "window saved; they are only read, never changed. With --defaults, or when\n"
     "nothing is saved, it comes from the defaults:\n"
     "  --in \"Artist - Album - Track# - Trackname\"\n"
     "  --out \"Folder - ParentFolder - Track# - Trackname\" --ext .mp3,\n"
-    "  subfolders included, underscores made spaces, extensions lower-cased.\n"
+    "  subfolders included, underscores made spaces, extensions lower-cased, names\n"
+    "  that are not UTF-8 read in Windows-1252, no other clean-up.\n"
     "\n"
     "Output: one line for every row of the results list, in its order, with the\n"
     "columns Existing Filename, New Filename, Status and Folder; each folder has\n"
@@ -300,22 +399,32 @@ inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
     "and writes tab, line feed, carriage return and backslash in a field as \\t,\n"
     "\\n, \\r and \\\\. json is an array of objects with the keys \"existing\",\n"
     "\"new\", \"status\", \"outcome\" and \"folder\"; a name that is not valid UTF-8\n"
-    "shows with replacement characters and carries its exact bytes, in base64,\n"
+    "shows as read in the legacy encoding and carries its exact bytes, in base64,\n"
     "in \"existing_bytes\" or \"folder_bytes\". \"outcome\" says what the status\n"
     "says in one word that is the same in every language: none, pending,\n"
     "already_in_format, no_new_name, not_input_format, process_failed, renamed,\n"
     "file_does_not_exist, new_file_exists, rename_failed, cancelled,\n"
-    "manual_pending, manual_cancelled or replaced.\n"
+    "manual_pending, manual_cancelled, replaced, undo_pending, undone or\n"
+    "undo_failed.\n"
+    "With --check the table and tsv have a fifth column, Check. json always has the\n"
+    "keys \"check\" (the check's reason, or null) and \"check_reason\", which names the\n"
+    "reason in such a word too: same_new_name, taken_by_file, taken_by_folder,\n"
+    "renamed_later, no_folder, name_too_long, not_allowed, file_gone,\n"
+    "already_named, not_a_name, leaves_folder, not_writable, other_file_system,\n"
+    "folder_unread, case_may_clash, or null.\n"
     "\n"
     "Exit status: 0 when all went through, 1 when --execute left a row with an\n"
-    "\"error: ...\" status or the run failed, 2 for a usage error.\n"
+    "\"error: ...\" status, when --check found a reason, or the run failed, 2 for\n"
+    "a usage error.\n"
     "\n"
     "Examples:\n"
     "  See what would happen to an album whose files are named \"07 - Title.mp3\":\n"
     "    norvane-cli -i \"Track# - Trackname\" -o \"Track#. Trackname\" ~/Music/Album\n"
     "  Rename a whole library, then show the rows that failed:\n"
     "    norvane-cli -x -f tsv ~/Music > renames.tsv\n"
-    "    awk -F'\\t' '$3 ~ /^error: /' renames.tsv\n");
+    "    awk -F'\\t' '$3 ~ /^error: /' renames.tsv\n"
+    "  Give those files their old names back:\n"
+    "    norvane-cli --undo renames.tsv --execute\n");
 inline constexpr const char* kCliVersion = QT_TRANSLATE_NOOP("Norvane", "norvane-cli %1");
 inline constexpr const char* kCliMessage = QT_TRANSLATE_NOOP("Norvane", "norvane-cli: %1");
 inline constexpr const char* kCliTryHelp =
@@ -401,6 +510,126 @@ inline constexpr const char* kWindowFolderNotUtf8 =
     QT_TRANSLATE_NOOP("Norvane",
                       "skipped \"%1\": a folder path that is not valid UTF-8 cannot be listed; "
                       "give a folder above it");
+
+// The check before execute: why a row's rename will fail, in the "Check"
+// column, in norvane-cli's fifth column and in its "check" key.
+inline constexpr const char* kColumnCheck = QT_TRANSLATE_NOOP("Norvane", "Check");
+inline constexpr const char* kCheckSameNewName =
+    QT_TRANSLATE_NOOP("Norvane", "same new name as '%1'");
+inline constexpr const char* kCheckTakenByFile =
+    QT_TRANSLATE_NOOP("Norvane", "name taken by a file that stays");
+inline constexpr const char* kCheckTakenByFolder =
+    QT_TRANSLATE_NOOP("Norvane", "name taken by a folder");
+inline constexpr const char* kCheckRenamedLater =
+    QT_TRANSLATE_NOOP("Norvane", "'%1' is renamed only later");
+inline constexpr const char* kCheckNoFolder = QT_TRANSLATE_NOOP("Norvane", "no folder '%1' here");
+inline constexpr const char* kCheckNameTooLong =
+    QT_TRANSLATE_NOOP("Norvane", "name too long: %1 bytes, at most %2");
+inline constexpr const char* kCheckNotAllowed =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: '%1'");
+inline constexpr const char* kCheckSpaceAtEnd =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: a space at the end");
+inline constexpr const char* kCheckDotAtEnd =
+    QT_TRANSLATE_NOOP("Norvane", "not allowed on this file system: a dot at the end");
+inline constexpr const char* kCheckFileGone = QT_TRANSLATE_NOOP("Norvane", "the file is gone");
+inline constexpr const char* kCheckAlreadyNamed =
+    QT_TRANSLATE_NOOP("Norvane", "the file already has this name");
+inline constexpr const char* kCheckNotAName =
+    QT_TRANSLATE_NOOP("Norvane", "no file can have this name");
+inline constexpr const char* kCheckLeavesFolder =
+    QT_TRANSLATE_NOOP("Norvane", "'..' would lead out of the file's folder");
+inline constexpr const char* kCheckNotWritable =
+    QT_TRANSLATE_NOOP("Norvane", "the folder '%1' cannot be changed (read-only or no permission)");
+inline constexpr const char* kCheckOtherFileSystem =
+    QT_TRANSLATE_NOOP("Norvane", "the folder '%1' is on another file system");
+inline constexpr const char* kCheckFolderUnread = QT_TRANSLATE_NOOP(
+    "Norvane", "the folder cannot be listed, which a change of letter case needs");
+inline constexpr const char* kCheckCaseMayClash = QT_TRANSLATE_NOOP(
+    "Norvane", "may be the same name as '%1': this file system may ignore letter case");
+inline constexpr const char* kOnlyProblems = QT_TRANSLATE_NOOP("Norvane", "Only problems");
+inline constexpr const char* kCheckWillFail = QT_TRANSLATE_NOOP("Norvane", "%1 will fail");
+inline constexpr const char* kCliCheckSummary =
+    QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail");
+inline constexpr const char* kCliCheckSummaryWarnings =
+    QT_TRANSLATE_NOOP("Norvane", "check: %1 of %2 renames will fail, %3 more may fail");
+inline constexpr const char* kCliSchemeNearMiss = QT_TRANSLATE_NOOP(
+    "Norvane", "the scheme \"%1\" holds \"%2\", which is not a field; did you mean \"%3\"?");
+inline constexpr const char* kCliNothingFits =
+    QT_TRANSLATE_NOOP("Norvane", "warning: no name fits the existing filename scheme \"%1\"");
+// Names from other systems, and the clean-up options of new names
+inline constexpr const char* kLegacyEncodingLabel =
+    QT_TRANSLATE_NOOP("Norvane", "Names that are not UTF-8 are read as:");
+inline constexpr const char* kTipLegacyEncoding = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "The encoding in which file and folder names that are not valid UTF-8 are read. Such names "
+    "are marked in the list, and renaming writes them in UTF-8");
+inline constexpr const char* kTipNotUtf8 = QT_TRANSLATE_NOOP("Norvane", "not UTF-8: read as %1");
+inline constexpr const char* kEncodingWindows1252 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1252 (Western European, Windows)");
+inline constexpr const char* kEncodingIso8859_1 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-1 (Western European)");
+inline constexpr const char* kEncodingIso8859_2 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-2 (Central European)");
+inline constexpr const char* kEncodingIso8859_15 =
+    QT_TRANSLATE_NOOP("Norvane", "ISO-8859-15 (Western European with the euro sign)");
+inline constexpr const char* kEncodingWindows1250 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1250 (Central European, Windows)");
+inline constexpr const char* kEncodingWindows1251 =
+    QT_TRANSLATE_NOOP("Norvane", "Windows-1251 (Cyrillic, Windows)");
+inline constexpr const char* kEncodingKoi8R = QT_TRANSLATE_NOOP("Norvane", "KOI8-R (Russian)");
+inline constexpr const char* kEncodingCp437 =
+    QT_TRANSLATE_NOOP("Norvane", "CP437 (DOS, United States)");
+inline constexpr const char* kEncodingCp850 =
+    QT_TRANSLATE_NOOP("Norvane", "CP850 (DOS, Western European)");
+inline constexpr const char* kNormalizeNfc = QT_TRANSLATE_NOOP("Norvane", "Unicode NFC");
+inline constexpr const char* kTipNormalizeNfc = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Write new names in Unicode NFC, with accented letters as one character each: names copied "
+    "from a Mac often hold the letter and its accent apart");
+inline constexpr const char* kPadTrack = QT_TRANSLATE_NOOP("Norvane", "Pad Track#");
+inline constexpr const char* kPadDigits = QT_TRANSLATE_NOOP("Norvane", "%1 digits");
+inline constexpr const char* kTipPadTrack = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Give a decimal track number leading zeros in the new name up to this many digits (7 "
+    "becomes 07); hexadecimal track numbers stay as written");
+inline constexpr const char* kCapitalisation = QT_TRANSLATE_NOOP("Norvane", "Capitalisation:");
+inline constexpr const char* kCaseAsWritten = QT_TRANSLATE_NOOP("Norvane", "as written");
+inline constexpr const char* kCaseTitle = QT_TRANSLATE_NOOP("Norvane", "Title Case");
+inline constexpr const char* kCaseLower = QT_TRANSLATE_NOOP("Norvane", "lower case");
+inline constexpr const char* kCaseUpper = QT_TRANSLATE_NOOP("Norvane", "UPPER CASE");
+inline constexpr const char* kTipCapitalisation =
+    QT_TRANSLATE_NOOP("Norvane", "The letter case of Artist, Album and Trackname in the new names");
+inline constexpr const char* kSafeNames = QT_TRANSLATE_NOOP("Norvane", "Safe for FAT/exFAT/NTFS");
+inline constexpr const char* kSafeReplacement = QT_TRANSLATE_NOOP("Norvane", "Replace with:");
+inline constexpr const char* kTipSafeNames = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Replace the characters : * ? \" < > | \\ and control characters in new names, and drop "
+    "trailing dots and spaces, so that the files can be copied to a FAT, exFAT or NTFS drive");
+inline constexpr const char* kTipSafeReplacement = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "What each of those characters becomes; it cannot hold any of them, nor \"/\". Empty "
+    "leaves them out");
+inline constexpr const char* kCliBadLegacyEncoding =
+    QT_TRANSLATE_NOOP("Norvane", "unknown legacy encoding \"%1\" (use %2)");
+inline constexpr const char* kCliBadPadTrack =
+    QT_TRANSLATE_NOOP("Norvane", "--pad-track takes 2, 3 or 4 digits, not \"%1\"");
+inline constexpr const char* kCliBadCase = QT_TRANSLATE_NOOP(
+    "Norvane", "unknown capitalisation \"%1\" (use title, lower, upper or as-written)");
+inline constexpr const char* kCliBadSafeReplacement = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "the replacement \"%1\" holds a character that cannot be in a name on FAT, exFAT or NTFS "
+    "(: * ? \" < > | \\ / or a control character)");
+// Stopping a scan, and the pseudo file systems a scan does not enter
+inline constexpr const char* kStop = QT_TRANSLATE_NOOP("Norvane", "Stop");
+inline constexpr const char* kTipStop = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "Stop the scan once the folder being listed is done (Esc); the files found so far stay");
+inline constexpr const char* kScanStopped =
+    QT_TRANSLATE_NOOP("Norvane", "Scan stopped: the list shows the files found so far.");
+// %1 is the folder, %2 the type of its file system, such as "proc".
+inline constexpr const char* kSystemFolderSkipped = QT_TRANSLATE_NOOP(
+    "Norvane",
+    "%1 was not scanned: it is on the system file system \"%2\", which holds no music files.");
 
 }  // namespace Texts
 

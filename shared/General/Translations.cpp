@@ -61,3 +61,20 @@ void InstallTranslations() {
         }
     }
 }
+
+QStringList TextInEveryLanguage(const char* entry) {
+    QStringList texts = {QString::fromUtf8(entry)};
+    for (const QString& folder : TranslationFolders()) {
+        const QDir dir(folder);
+        for (const QString& file :
+             dir.entryList({QStringLiteral("norvane_*.qm")}, QDir::Files, QDir::Name)) {
+            QTranslator translator;
+            if (!translator.load(dir.filePath(file)))
+                continue;
+            const QString text = translator.translate("Norvane", entry);
+            if (!text.isEmpty() && !texts.contains(text))
+                texts.append(text);
+        }
+    }
+    return texts;
+}

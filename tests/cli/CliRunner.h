@@ -82,7 +82,24 @@ public:
             QString(), QString());
     }
 
+    // Runs the program on a terminal (a pseudo-terminal made by script(1)):
+    // standard output and standard error both reach it, and come back
+    // together in out.
+    Outcome runOnTerminal(const QStringList& arguments) const {
+        QString command = ShellQuoted(ProgramPath());
+        for (const QString& argument : arguments)
+            command += QLatin1Char(' ') + ShellQuoted(argument);
+        return start(QStringLiteral("script"),
+                     {QStringLiteral("-qec"), command, QStringLiteral("/dev/null")}, QString(),
+                     QString());
+    }
+
 private:
+    static QString ShellQuoted(QString text) {
+        text.replace(QLatin1String("'"), QLatin1String("'\\''"));
+        return QLatin1Char('\'') + text + QLatin1Char('\'');
+    }
+
     Outcome start(const QString& program, const QStringList& arguments,
                   const QString& workingFolder, const QString& outputFile) const {
         QProcess process;

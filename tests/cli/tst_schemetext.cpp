@@ -43,6 +43,9 @@ void TestSchemeText::parses_data() {
                                  << QStringList{"+", "+", "+", "+"};
     QTest::newRow("a kind twice") << "Artist~Artist" << Slots{0, 0, 6, 6, 6}
                                   << QStringList{"~", d, d, d};
+    QTest::newRow("words far from every field")
+        << "Artist - Trackname (Live in Paris, CD 2)" << Slots{0, 3, 6, 6, 6}
+        << QStringList{d, " (Live in Paris, CD 2)", d, d};
 }
 
 void TestSchemeText::parses() {
@@ -73,6 +76,23 @@ void TestSchemeText::refuses_data() {
                                 << "more than five fields";
     QTest::newRow("text after the fifth field") << "Artist-Album-Track#-Trackname-Folder!"
                                                 << "after its fifth field";
+    // A typo would be taken as divider text and leave that field empty.
+    QTest::newRow("a letter wrong")
+        << "Artist - Albun - Track# - Trackname"
+        << "holds \"Albun\", which is not a field; did you mean \"Album\"?";
+    QTest::newRow("a letter missing, and no field left")
+        << "Tracknme"
+        << "\"Tracknme\", which is not a field; did you mean \"Trackname\"?";
+    QTest::newRow("two letters swapped") << "Atrist - Trackname"
+                                         << "did you mean \"Artist\"?";
+    QTest::newRow("the mark missing") << "Track - Trackname"
+                                      << "did you mean \"Track#\"?";
+    QTest::newRow("two edits") << "Track# - Tracknm"
+                               << "did you mean \"Trackname\"?";
+    QTest::newRow("in another letter case") << "ARTIST - trakname"
+                                            << "did you mean \"Trackname\"?";
+    QTest::newRow("brackets missing") << "Artist - none - Trackname"
+                                      << "did you mean \"[none]\"?";
 }
 
 void TestSchemeText::refuses() {

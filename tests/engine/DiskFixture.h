@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QMap>
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -150,6 +151,30 @@ inline bool Build(const QByteArray& root, const QStringList& entries) {
     return true;
 }
 
+// Every file's contents and every link's target below root, with how often
+// each occurs: what must stay the same however the names change.
+inline QMap<QByteArray, int> ContentsOnDisk(const QByteArray& root) {
+    QMap<QByteArray, int> contents;
+    for (const QByteArray& name : ListNames(root)) {
+        const QByteArray path = Join(root, name);
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            const QMap<QByteArray, int> inner = ContentsOnDisk(path);
+            for (auto it = inner.cbegin(); it != inner.cend(); ++it)
+                contents[it.key()] += it.value();
+        } else if (S_ISLNK(st.st_mode)) {
+            char target[4096];
+            const ssize_t n = ::readlink(path.constData(), target, sizeof target);
+            ++contents["link " + QByteArray(target, n < 0 ? 0 : n)];
+        } else {
+            ++contents["file " + ReadFile(path)];
+        }
+    }
+    return contents;
+}
+
 }  // namespace disk
 
 // Records every call a run makes on the window, in order.
@@ -198,6 +223,15 @@ inline ResultRow FileRow(const QByteArray& folder, const QByteArray& name,
     row.newName = newName;
     row.status = status;
     return row;
+}
+
+// One file row in folder for each proposal "existing>new".
+inline void AddProposals(ResultModel& model, const QByteArray& folder,
+                         const QStringList& proposals) {
+    for (const QString& proposal : proposals) {
+        const QStringList parts = proposal.split('>');
+        model.appendRows({FileRow(folder, QFile::encodeName(parts[0]), parts[1])});
+    }
 }
 
 inline ResultRow FolderRow(const QString& label) {

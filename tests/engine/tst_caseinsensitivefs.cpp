@@ -1,7 +1,9 @@
 #include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include "engine/FileExistence.h"
 #include "engine/ResultModel.h"
 #include "engine/SafeRename.h"
+#include "engine/UndoRun.h"
 #include "support/ExfatMount.h"
 
 // The rename on a file system that ignores letter case: an exFAT image
@@ -42,7 +45,11 @@ private Q_SLOTS:
     void executeRows();
     void refusedOverwriteOfOtherSpelling();
     void reservationRemovedWhenRenameFails();
+    void spellingOfAFileRenamedAwayIsNotRenamed();
+    void executeThenUndo_data();
+    void executeThenUndo();
     void randomProposalsKeepEveryFile();
+    void refusedFlagLearnedPerFileSystem();
 
 private:
     QByteArray m_folder;
@@ -125,6 +132,16 @@ void TestCaseInsensitiveFs::executeRows_data() {
     QTest::newRow("into existing subfolder")
         << QStringList{"a.mp3:A", "Live/"} << QStringList{"a.mp3>live/A.mp3"}
         << QStringList{kRenamed} << QStringList{"Live/", "Live/A.mp3:A"};
+    // Names that Windows could not open again are never written here.
+    QTest::newRow("refused character") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>x: y.mp3"}
+                                       << QStringList{kFailed} << QStringList{"a.mp3:A"};
+    QTest::newRow("a dot at the end") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>x."}
+                                      << QStringList{kFailed} << QStringList{"a.mp3:A"};
+    QTest::newRow("a space at the end") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>x.mp3 "}
+                                        << QStringList{kFailed} << QStringList{"a.mp3:A"};
+    QTest::newRow("a dot at the end, in a subfolder")
+        << QStringList{"a.mp3:A", "Live/"} << QStringList{"a.mp3>Live/x."} << QStringList{kFailed}
+        << QStringList{"Live/", "a.mp3:A"};
 }
 
 void TestCaseInsensitiveFs::executeRows() {
@@ -135,10 +152,7 @@ void TestCaseInsensitiveFs::executeRows() {
     after.sort();
     QVERIFY(disk::Build(m_folder, before));
     ResultModel model;
-    for (const QString& proposal : proposals) {
-        const QStringList parts = proposal.split('>');
-        model.appendRows({FileRow(m_folder, QFile::encodeName(parts[0]), parts[1])});
-    }
+    AddProposals(model, m_folder, proposals);
     RecordingServices services;
     ExecuteRows(model, services);
     for (int i = 0; i < statuses.size(); ++i)
@@ -163,6 +177,63 @@ void TestCaseInsensitiveFs::reservationRemovedWhenRenameFails() {
     QVERIFY(disk::Build(m_folder, {"Live/", "Live/a.mp3:A"}));
     QVERIFY(SafeRename(disk::Join(m_folder, "Live"), disk::Join(m_folder, "x.mp3")) != 0);
     QCOMPARE(disk::Describe(m_folder), QStringList({"Live/", "Live/a.mp3:A"}));
+}
+
+// The kernel keeps a spelling that stood for a file for a second after the
+// file was renamed away under another spelling: the old name still seems to
+// exist. Renaming it then must fail, and must not rename the reservation of
+// the new name onto itself (which "succeeded" and left an empty file).
+void TestCaseInsensitiveFs::spellingOfAFileRenamedAwayIsNotRenamed() {
+    // Renamed to itself, and to another spelling; each with names of its own.
+    for (const QByteArray& name : {QByteArray("a.mp3"), QByteArray("b.mp3")}) {
+        const QByteArray upper = name.toUpper();
+        const QByteArray newName = name == "a.mp3" ? name : upper;
+        QVERIFY(disk::WriteFile(disk::Join(m_folder, name), "tune"));
+        QVERIFY(FileExistsAt(disk::Join(m_folder, name)));
+        QVERIFY(FileExistsAt(disk::Join(m_folder, upper)));
+        QCOMPARE(SafeRename(disk::Join(m_folder, upper), disk::Join(m_folder, "away " + name)), 0);
+        QVERIFY(SafeRename(disk::Join(m_folder, name), disk::Join(m_folder, newName)) != 0);
+        QCOMPARE(disk::ListNames(m_folder), QList<QByteArray>{"away " + name});
+        QVERIFY(::unlink(disk::Join(m_folder, "away " + name).constData()) == 0);
+    }
+}
+
+void TestCaseInsensitiveFs::executeThenUndo_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("proposals");  // "existing>new", one row each
+
+    QTest::newRow("case only") << QStringList{"a.mp3:A"} << QStringList{"a.mp3>A.MP3"};
+    QTest::newRow("swap of case through a free name")
+        << QStringList{"a.mp3:A", "B.mp3:B"}
+        << QStringList{"a.mp3>t.mp3", "B.mp3>b.mp3", "t.mp3>A.mp3"};
+    // The second row reaches the file by another spelling; its undo gives
+    // the file the spelling of the first row's old name back.
+    QTest::newRow("one file renamed twice by case")
+        << QStringList{"A.mp3:A"} << QStringList{"A.mp3>a.mp3", "A.mp3>A.MP3"};
+    QTest::newRow("into a subfolder of other case")
+        << QStringList{"a.mp3:A", "Live/"} << QStringList{"a.mp3>live/A.mp3"};
+}
+
+// An undo on a file system that ignores case gives every file its old name
+// back, spelled as before.
+void TestCaseInsensitiveFs::executeThenUndo() {
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, proposals);
+    before.sort();
+    QVERIFY(disk::Build(m_folder, before));
+    ResultModel model;
+    AddProposals(model, m_folder, proposals);
+    RecordingServices services;
+    UndoSet renames;
+    ExecuteRows(model, services, &renames);
+    QCOMPARE(renames.size(), proposals.size());
+    // What the kernel knew of the spellings just renamed away goes stale
+    // within a second; an undo before that may find a free name taken.
+    QTest::qWait(1100);
+    UndoRenames(model, renames, services);
+    for (int i = 0; i < model.size(); ++i)
+        QCOMPARE(model.row(i).status, QString("rename undone"));
+    QCOMPARE(disk::Describe(m_folder), before);
 }
 
 // Random proposals in one folder, executed: every file is there once, with
@@ -202,6 +273,71 @@ void TestCaseInsensitiveFs::randomProposalsKeepEveryFile() {
             QCOMPARE(disk::ReadFile(disk::Join(folder, name)), contents[i]);
         }
     }
+}
+
+namespace {
+
+// The names created in a folder while it is watched: a rename with the
+// no-replace flag creates none, the reservation of a new name creates it.
+class CreationWatch {
+public:
+    explicit CreationWatch(const QByteArray& folder)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        if (m_fd >= 0)
+            m_watch = ::inotify_add_watch(m_fd, folder.constData(), IN_CREATE);
+    }
+    ~CreationWatch() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isReady() const { return m_fd >= 0 && m_watch >= 0; }
+    QList<QByteArray> created() {
+        QList<QByteArray> names;
+        alignas(inotify_event) char buffer[8192];
+        ssize_t n;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                if (event->len > 0)
+                    names.append(QByteArray(event->name));
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return names;
+    }
+
+private:
+    int m_fd;
+    int m_watch = -1;
+};
+
+}  // namespace
+
+// One run over the exFAT image and a folder on the machine's own file system,
+// rows of both taking turns: the image refuses the no-replace flag, and the
+// run learns that for the image alone. The other file system still renames
+// with the flag (no name is created there), and on both nothing is replaced.
+void TestCaseInsensitiveFs::refusedFlagLearnedPerFileSystem() {
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    const QByteArray other = QFile::encodeName(local.path());
+    QVERIFY(disk::Build(m_folder, {"a.mp3:A", "c.mp3:C", "taken.mp3:T"}));
+    QVERIFY(disk::Build(other, {"b.mp3:B", "d.mp3:D", "taken.mp3:T"}));
+    CreationWatch watch(other);
+    QVERIFY(watch.isReady());
+    ResultModel model;
+    model.appendRows({FileRow(m_folder, "a.mp3", "a2.mp3"), FileRow(other, "b.mp3", "b2.mp3"),
+                      FileRow(m_folder, "c.mp3", "taken.mp3"), FileRow(other, "d.mp3", "d2.mp3"),
+                      FileRow(other, "taken.mp3", "b2.mp3"),
+                      FileRow(m_folder, "taken.mp3", "t2.mp3")});
+    RecordingServices services;
+    ExecuteRows(model, services);
+    const QStringList statuses = {kRenamed, kRenamed, kExists, kRenamed, kExists, kRenamed};
+    for (int i = 0; i < statuses.size(); ++i)
+        QCOMPARE(model.row(i).status, statuses[i]);
+    QCOMPARE(disk::Describe(m_folder), QStringList({"a2.mp3:A", "c.mp3:C", "t2.mp3:T"}));
+    QCOMPARE(disk::Describe(other), QStringList({"b2.mp3:B", "d2.mp3:D", "taken.mp3:T"}));
+    QCOMPARE(watch.created(), QList<QByteArray>());
 }
 
 QTEST_GUILESS_MAIN(TestCaseInsensitiveFs)

@@ -100,9 +100,14 @@ void TestFolderListing::namesThatAreNotUtf8() {
     const ResultRow& row = model.row(3);
     QCOMPARE(row.existingBytes, name);
     QCOMPARE(row.folderBytes, tree.filePathBytes(folder));
-    QCOMPARE(row.existing, QFile::decodeName(name));
-    QVERIFY(row.existing.contains(QChar::ReplacementCharacter));
-    QCOMPARE(model.row(2).existing, "[" + QFile::decodeName(folder) + "]");
+    // Read in Windows-1252, the default, byte for byte: nothing is replaced.
+    QCOMPARE(row.existing, QString::fromUtf8("caf\u00e9.mp3"));
+    QVERIFY(row.nameNotUtf8);
+    QCOMPARE(row.folder, tree.path() + QString::fromUtf8("/d\u00fcr"));
+    QVERIFY(row.folderNotUtf8);
+    QCOMPARE(model.row(2).existing, QString::fromUtf8("[d\u00fcr]"));
+    QVERIFY(model.row(2).nameNotUtf8);
+    QVERIFY(!model.row(1).nameNotUtf8 && !model.row(1).folderNotUtf8);
     QVERIFY(Addressable(row));
 }
 

@@ -33,6 +33,8 @@ private Q_SLOTS:
     void apply_data();
     void apply();
     void folderRowsAndOtherRowsStay();
+    void sameName_data();
+    void sameName();
     void moveTarget_data();
     void moveTarget();
 };
@@ -186,6 +188,40 @@ void TestManualRename::moveTarget() {
     ResultModel model;
     AddLayout(model, layout);
     QCOMPARE(ManualRenameMoveTarget(model, from, step), target);
+}
+
+// Typing the name a file has is no rename, in either Unicode form; but a name
+// read in a legacy encoding is renamed to its UTF-8 form by its own text.
+void TestManualRename::sameName_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");  // as listed
+    QTest::addColumn<bool>("notUtf8");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<RowOutcome>("outcome");
+    QTest::newRow("the same text") << QByteArray("Caf\xc3\xa9.mp3") << "Caf\u00e9.mp3" << false
+                                   << "Caf\u00e9" << RowOutcome::ManualCancelled;
+    QTest::newRow("the same name decomposed")
+        << QByteArray("Caf\xc3\xa9.mp3") << "Caf\u00e9.mp3" << false << "Cafe\u0301"
+        << RowOutcome::ManualCancelled;
+    QTest::newRow("legacy bytes, the same text")
+        << QByteArray("Caf\xe9.mp3") << "Caf\u00e9.mp3" << true << "Caf\u00e9"
+        << RowOutcome::ManualPending;
+}
+
+void TestManualRename::sameName() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, notUtf8);
+    QFETCH(QString, typed);
+    QFETCH(RowOutcome, outcome);
+    ResultRow row = FileRow("/music", bytes);
+    row.existing = text;
+    row.nameNotUtf8 = notUtf8;
+    ResultModel model;
+    model.appendRows({row});
+    ApplyManualRename(model, 0, typed, true);
+    QCOMPARE(model.row(0).outcome, outcome);
+    QCOMPARE(model.row(0).newName, outcome == RowOutcome::ManualPending ? text : QString());
 }
 
 QTEST_GUILESS_MAIN(TestManualRename)

@@ -122,28 +122,6 @@ QMap<QByteArray, int> Contents(const Model& model) {
     return contents;
 }
 
-QMap<QByteArray, int> ContentsOnDisk(const QByteArray& folder) {
-    QMap<QByteArray, int> contents;
-    for (const QByteArray& name : disk::ListNames(folder)) {
-        const QByteArray path = disk::Join(folder, name);
-        struct stat st {};
-        if (::lstat(path.constData(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode)) {
-            const QMap<QByteArray, int> inner = ContentsOnDisk(path);
-            for (auto it = inner.cbegin(); it != inner.cend(); ++it)
-                contents[it.key()] += it.value();
-        } else if (S_ISLNK(st.st_mode)) {
-            char target[4096];
-            const ssize_t n = ::readlink(path.constData(), target, sizeof target);
-            ++contents["link " + QByteArray(target, n < 0 ? 0 : n)];
-        } else {
-            ++contents["file " + disk::ReadFile(path)];
-        }
-    }
-    return contents;
-}
-
 bool MakeEntry(const QByteArray& root, const QByteArray& path, const Entry& entry) {
     const QByteArray full = disk::Join(root, path);
     switch (entry.kind) {
@@ -322,7 +300,7 @@ QString Round::run(QMap<QString, int>& outcomes) {
 
     // Whatever the rules say, no file may be lost, doubled or changed.
     const QMap<QByteArray, int> contentsBefore = Contents(before);
-    const QMap<QByteArray, int> contentsAfter = ContentsOnDisk(m_root);
+    const QMap<QByteArray, int> contentsAfter = disk::ContentsOnDisk(m_root);
     QString problems;
     if (contentsAfter != contentsBefore) {
         problems += "\n  contents changed:";

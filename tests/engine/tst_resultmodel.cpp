@@ -29,9 +29,10 @@ private Q_SLOTS:
 
 void TestResultModel::headersAndRowKinds() {
     ResultModel model;
-    QCOMPARE(model.columnCount(), 4);
+    QCOMPARE(model.columnCount(), 5);
     QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString("Existing Filename"));
     QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QString("Folder"));
+    QCOMPARE(model.headerData(4, Qt::Horizontal).toString(), QString("Check"));
     model.AddResultRow("[/music]", QString());
     model.AddResultRow("a.mp3", "/music");
     QVERIFY(model.row(0).isFolderRow());
@@ -70,6 +71,7 @@ void TestResultModel::modelTesterAcceptsEveryChange() {
     model.mutableRow(2).status = "s";
     model.rowsChanged(1, 2);
     model.rowsChanged(-1, -1);
+    model.checksChanged();
     QCOMPARE(model.rowCount(), 5);
     QCOMPARE(model.rowCount(model.index(1, 0)), 0);
     QCOMPARE(model.columnCount(model.index(1, 0)), 0);

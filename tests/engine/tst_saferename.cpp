@@ -84,6 +84,8 @@ void TestSafeRename::renameOnDisk_data() {
          false,
          {"A.mp3:A", "a.mp3:A"}},
         {"same name", {"a.mp3:A"}, "a.mp3", "a.mp3", false, {"a.mp3:A"}},
+        // The reservation of the new name must not be renamed onto itself.
+        {"same name, file missing", {"b.mp3:B"}, "a.mp3", "a.mp3", false, {"b.mp3:B"}},
         {"into an existing subfolder",
          {"a.mp3:A", "sub/"},
          "a.mp3",

@@ -22,6 +22,9 @@ public:
     // Answers for the input dialogs in order; std::nullopt is Cancel.
     QList<std::optional<QString>> inputAnswers;
     QString saveAnswer;
+    // The filter the person chooses; -1 leaves the one the dialog opened with.
+    int saveFilterAnswer = -1;
+    QString saveTitle;
     QString saveFileNameShown;
     QStringList saveFilters;
     int saveFilterIndex = -1;
@@ -40,12 +43,15 @@ public:
         text = answer->left(maxLength);
         return true;
     }
-    QString saveFileName(QWidget*, const QString&, const QString& fileName,
-                         const QStringList& filters, int filterIndex) override {
+    QString saveFileName(QWidget*, const QString& title, const QString& fileName,
+                         const QStringList& filters, int& filterIndex) override {
         ++saveCalls;
+        saveTitle = title;
         saveFileNameShown = fileName;
         saveFilters = filters;
         saveFilterIndex = filterIndex;
+        if (saveFilterAnswer >= 0)
+            filterIndex = saveFilterAnswer;
         return saveAnswer;
     }
 };

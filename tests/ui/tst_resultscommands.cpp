@@ -78,7 +78,10 @@ void TestResultsCommands::cleanup() {
 }
 
 void TestResultsCommands::clickRow(int i, Qt::KeyboardModifiers modifiers) {
-    const QRect rect = m_list->visualRect(m_form->results().index(i, 0));
+    // A row below the list's visible part is scrolled to first, as a user would.
+    const QModelIndex index = m_form->results().index(i, 0);
+    m_list->scrollTo(index, QAbstractItemView::EnsureVisible);
+    const QRect rect = m_list->visualRect(index);
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, rect.center());
 }
 

@@ -117,7 +117,11 @@ void TestWindowFit::fits() {
     QVERIFY(form.size().width() >= form.minimumSizeHint().width());
     QVERIFY(form.size().height() >= form.minimumSizeHint().height());
     if (pointSize == 0) {
-        QVERIFY(form.minimumSize().boundedTo(kDefaultSize) == form.minimumSize());
+        const QSize least = form.minimumSize();
+        QVERIFY2(least.boundedTo(kDefaultSize) == least,
+                 qPrintable(QStringLiteral("the window needs at least %1 x %2")
+                                .arg(least.width())
+                                .arg(least.height())));
         if (size == kDefaultSize)
             QCOMPARE(form.size(), kDefaultSize);
     }

@@ -1,0 +1,33 @@
+#include "engine/OpenFolder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/FolderListing.h"
+
+int OpenFolder::descriptorFor(const QByteArray& folder) {
+    if (!m_path.isNull() && folder == m_path)
+        return m_fd;
+    close();
+    if (!folder.contains('\0'))
+        m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd < 0)
+        m_fd = AT_FDCWD;
+    struct stat st {};
+    m_device.reset();
+    if (m_fd >= 0 && ::fstat(m_fd, &st) == 0)
+        m_device = static_cast<quint64>(st.st_dev);
+    m_path = folder;
+    return m_fd;
+}
+
+QByteArray OpenFolder::at(int descriptor, const QByteArray& folder, const QByteArray& name) {
+    return descriptor == AT_FDCWD ? JoinPath(folder, name) : name;
+}
+
+void OpenFolder::close() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = AT_FDCWD;
+    m_path = QByteArray();
+}

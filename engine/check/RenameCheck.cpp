@@ -1,0 +1,276 @@
+#include "engine/check/RenameCheck.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <climits>
+
+#include "engine/FileNameText.h"
+#include "engine/FolderListing.h"
+#include "engine/ResultModel.h"
+#include "engine/SafeRename.h"
+#include "engine/check/CheckedFolders.h"
+#include "shared/General/Texts.h"
+
+namespace {
+
+// A New Filename as the execute run addresses it: the folder part (empty
+// for a name within the row's own folder) and the name that lands there.
+struct NewPath {
+    QByteArray whole;
+    QByteArray folderPart;
+    QByteArray name;
+};
+
+NewPath SplitNewPath(const QByteArray& encoded) {
+    NewPath path;
+    path.whole = encoded;
+    const qsizetype slash = encoded.lastIndexOf('/');
+    path.name = encoded.mid(slash + 1);
+    if (slash > 0)
+        path.folderPart = encoded.left(slash);
+    return path;
+}
+
+QString Shown(const QByteArray& name) {
+    return QFile::decodeName(name);
+}
+
+// Why a New Filename cannot be a file's name at all (EncodeNewName gives nothing).
+RowForecast NotANameForecast(const QString& newName) {
+    RowForecast forecast{RowOutcome::RenameFailed, CheckReason::NotAName,
+                         Text(Texts::kCheckNotAName)};
+    if (newName.contains(QChar(0)))
+        return forecast;
+    const QByteArray bytes = QFile::encodeName(newName);
+    for (const QByteArray& component : bytes.split('/')) {
+        if (component == "..") {
+            forecast.reason = CheckReason::LeavesFolder;
+            forecast.text = Text(Texts::kCheckLeavesFolder);
+            break;
+        }
+        if (component.size() > NAME_MAX) {
+            forecast.reason = CheckReason::NameTooLong;
+            forecast.text = Text(Texts::kCheckNameTooLong).arg(component.size()).arg(NAME_MAX);
+            break;
+        }
+    }
+    return forecast;
+}
+
+RowForecast NotAllowedForecast(const WindowsNameFault& fault) {
+    QString text;
+    if (!fault.atEnd)
+        text = Text(Texts::kCheckNotAllowed).arg(QChar::fromLatin1(fault.character));
+    else if (fault.character == ' ')
+        text = Text(Texts::kCheckSpaceAtEnd);
+    else
+        text = Text(Texts::kCheckDotAtEnd);
+    return {RowOutcome::RenameFailed, CheckReason::NotAllowed, text};
+}
+
+// The walk over the rows: the folders as the rows before leave them.
+class ExecuteForecast {
+public:
+    explicit ExecuteForecast(const QVector<ResultRow>& rows)
+        : m_rows(rows), m_forecasts(rows.size()) {}
+
+    QVector<RowForecast> run() {
+        for (int i = 0; i < m_rows.size(); ++i) {
+            const ResultRow& row = m_rows.at(i);
+            if (row.isFolderRow() || !row.hasProposal())
+                continue;
+            m_forecasts[i] = forecastRow(i, row);
+        }
+        resolveWaiting();
+        return m_forecasts;
+    }
+
+private:
+    RowForecast forecastRow(int i, const ResultRow& row);
+    RowForecast takenForecast(int i, int occupant, RowOutcome outcome);
+    RowForecast renamed(int i, int entry, int from, const QByteArray& oldName, int to,
+                        const QByteArray& newName);
+    void resolveWaiting();
+
+    const QVector<ResultRow>& m_rows;
+    QVector<RowForecast> m_forecasts;
+    CheckedFolders m_folders;
+    // Rows whose new name an entry holds that was there before the run, with
+    // that entry's name then: the entry may yet be renamed by a later row.
+    struct Waiting {
+        int row;
+        int entry;
+        QByteArray name;
+    };
+    QVector<Waiting> m_waiting;
+    QByteArray m_lastFolderBytes;  // kept, so that its address names these bytes
+    int m_lastFolder = -1;
+    // The row that moves an entry away after a row waited for it.
+    QHash<int, int> m_movedLaterBy;
+    QSet<int> m_waitedFor;
+};
+
+RowForecast ExecuteForecast::forecastRow(int i, const ResultRow& row) {
+    const QByteArray folderBytes = row.folderOnDisk();
+    const QByteArray existing = row.existingOnDisk();
+    // The rows of a folder follow each other and share its bytes.
+    if (folderBytes.constData() != m_lastFolderBytes.constData() ||
+        folderBytes.size() != m_lastFolderBytes.size()) {
+        m_lastFolderBytes = folderBytes;
+        m_lastFolder = m_folders.folderAt(folderBytes);
+    }
+    const int own = m_lastFolder;
+    const int oldEntry = m_folders.find(own, existing);
+    const bool oldIsFile = oldEntry >= 0 && m_folders.entry(oldEntry).kind == EntryKind::File;
+
+    const std::optional<QByteArray> encoded = EncodeNewName(row.newName);
+    const NewPath path = encoded ? SplitNewPath(*encoded) : NewPath();
+    QByteArray missing;
+    const int target = !encoded ? -1
+                       : path.folderPart.isEmpty()
+                           ? (m_folders.folder(own).exists ? own : -1)
+                           : m_folders.subfolder(own, path.folderPart, &missing);
+    // The execute run judges a name by the file system it lands on.
+    const FileSystemRules& rules = m_folders.folder(target >= 0 ? target : own).rules;
+    const std::optional<WindowsNameFault> fault =
+        encoded && rules.windowsNames ? FindWindowsNameFault(path.name) : std::nullopt;
+    const bool usable = encoded && !fault;
+
+    if (!oldIsFile) {
+        const int occupant = usable && target >= 0 ? m_folders.find(target, path.name) : -1;
+        const bool newIsFile = occupant >= 0 && m_folders.entry(occupant).kind == EntryKind::File;
+        return {newIsFile ? RowOutcome::RenameFailed : RowOutcome::FileDoesNotExist,
+                CheckReason::FileGone, Text(Texts::kCheckFileGone)};
+    }
+    if (!encoded)
+        return NotANameForecast(row.newName);
+    if (fault)
+        return NotAllowedForecast(*fault);
+    if (target < 0)
+        return {RowOutcome::RenameFailed, CheckReason::NoFolder,
+                Text(Texts::kCheckNoFolder).arg(Shown(missing))};
+    const CheckedFolder& to = m_folders.folder(target);
+    if (path.name.size() > to.rules.nameMax || path.whole.size() >= PATH_MAX) {
+        const int limit = path.name.size() > to.rules.nameMax ? to.rules.nameMax : PATH_MAX - 1;
+        const qsizetype size =
+            path.name.size() > to.rules.nameMax ? path.name.size() : path.whole.size();
+        return {RowOutcome::RenameFailed, CheckReason::NameTooLong,
+                Text(Texts::kCheckNameTooLong).arg(size).arg(limit)};
+    }
+
+    const int occupant = m_folders.find(target, path.name);
+    const EntryKind occupantKind = occupant >= 0 ? m_folders.entry(occupant).kind : EntryKind::None;
+    // The run's own test: a file at both paths that differ not only in case.
+    if (occupantKind == EntryKind::File &&
+        !SameNameIgnoringCase(JoinPath(folderBytes, existing), JoinPath(folderBytes, path.whole)))
+        return takenForecast(i, occupant, RowOutcome::NewFileExists);
+
+    const CheckedFolder& from = m_folders.folder(own);
+    if (!from.writable || !to.writable)
+        return {
+            RowOutcome::RenameFailed, CheckReason::NotWritable,
+            Text(Texts::kCheckNotWritable)
+                .arg(Shown(to.writable ? folderBytes : JoinPath(folderBytes, path.folderPart)))};
+    if (from.id.device != to.id.device)
+        return {RowOutcome::RenameFailed, CheckReason::OtherFileSystem,
+                Text(Texts::kCheckOtherFileSystem).arg(Shown(path.folderPart))};
+
+    if (occupantKind == EntryKind::File) {
+        // The taken name differs from the old one only in case: the run goes
+        // through a temporary name when it is the file itself, which the
+        // listing tells by not holding the new spelling.
+        const bool caseOnly = path.folderPart.isEmpty() && existing != path.name &&
+                              SameNameIgnoringCase(existing, path.name);
+        if (caseOnly && from.listed && !m_folders.holdsExactly(own, path.name))
+            return renamed(i, oldEntry, own, existing, own, path.name);
+        if (occupant == oldEntry)
+            return {RowOutcome::RenameFailed,
+                    caseOnly ? CheckReason::FolderUnread : CheckReason::AlreadyNamed,
+                    Text(caseOnly ? Texts::kCheckFolderUnread : Texts::kCheckAlreadyNamed)};
+        return takenForecast(i, occupant, RowOutcome::RenameFailed);
+    }
+    if (occupantKind == EntryKind::Folder)
+        return {RowOutcome::RenameFailed, CheckReason::TakenByFolder,
+                Text(Texts::kCheckTakenByFolder)};
+
+    RowForecast forecast = renamed(i, oldEntry, own, existing, target, path.name);
+    const int similar = m_folders.findIgnoringCase(target, path.name);
+    if (similar >= 0 && similar != oldEntry) {
+        forecast.reason = CheckReason::CaseMayClash;
+        forecast.text =
+            Text(Texts::kCheckCaseMayClash).arg(Shown(m_folders.entry(similar).spelling));
+    }
+    return forecast;
+}
+
+// A file holds the new name: one that a row before moved there, or one that
+// was there before the run, which a later row may move away.
+RowForecast ExecuteForecast::takenForecast(int i, int occupant, RowOutcome outcome) {
+    const CheckedEntry& entry = m_folders.entry(occupant);
+    if (entry.movedInBy >= 0)
+        return {outcome, CheckReason::SameNewName,
+                Text(Texts::kCheckSameNewName).arg(m_rows.at(entry.movedInBy).existing)};
+    m_waiting.append({i, occupant, entry.spelling});
+    m_waitedFor.insert(occupant);
+    return {outcome, CheckReason::TakenByFile, Text(Texts::kCheckTakenByFile)};
+}
+
+RowForecast ExecuteForecast::renamed(int i, int entry, int from, const QByteArray& oldName, int to,
+                                     const QByteArray& newName) {
+    if (m_waitedFor.contains(entry) && !m_movedLaterBy.contains(entry))
+        m_movedLaterBy.insert(entry, i);
+    m_folders.move(entry, from, oldName, to, newName, i);
+    return {RowOutcome::Renamed, CheckReason::None, QString()};
+}
+
+void ExecuteForecast::resolveWaiting() {
+    for (const Waiting& waiting : m_waiting) {
+        const auto later = m_movedLaterBy.constFind(waiting.entry);
+        if (later == m_movedLaterBy.constEnd() || *later < waiting.row)
+            continue;
+        RowForecast& forecast = m_forecasts[waiting.row];
+        forecast.reason = CheckReason::RenamedLater;
+        forecast.text = Text(Texts::kCheckRenamedLater).arg(Shown(waiting.name));
+    }
+}
+
+}  // namespace
+
+QVector<RowForecast> ForecastExecute(const QVector<ResultRow>& rows) {
+    return ExecuteForecast(rows).run();
+}
+
+bool ShowsProblem(const ResultRow& row) {
+    return row.isFileRow() &&
+           (row.checkReason != CheckReason::None || IsExecuteError(row.outcome) ||
+            row.outcome == RowOutcome::NotInputFormat || row.outcome == RowOutcome::ProcessFailed);
+}
+
+CheckCounts CountCheckReasons(const QVector<ResultRow>& rows) {
+    CheckCounts counts;
+    for (const ResultRow& row : rows) {
+        if (row.isFolderRow() || !row.hasProposal() || row.outcome == RowOutcome::Renamed)
+            continue;
+        ++counts.proposals;
+        if (CheckReasonFails(row.checkReason))
+            ++counts.willFail;
+        else if (row.checkReason != CheckReason::None)
+            ++counts.mayFail;
+    }
+    return counts;
+}
+
+CheckCounts CheckRows(ResultModel& model) {
+    const QVector<RowForecast> forecasts = ForecastExecute(model.rows());
+    for (int i = 0; i < model.size(); ++i) {
+        ResultRow& row = model.mutableRow(i);
+        const RowForecast& forecast = forecasts.at(i);
+        // A row renamed already is done; its proposal is kept only for the user.
+        const bool done = row.outcome == RowOutcome::Renamed;
+        row.checkReason = done ? CheckReason::None : forecast.reason;
+        row.check = done ? QString() : forecast.text;
+    }
+    model.checksChanged();
+    return CountCheckReasons(model.rows());
+}

@@ -1,0 +1,45 @@
+#include "ui/ShownRows.h"
+
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
+
+int ResultRowOf(const QModelIndex& index) {
+    QModelIndex at = index;
+    while (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(at.model()))
+        at = proxy->mapToSource(at);
+    return at.isValid() ? at.row() : -1;
+}
+
+QModelIndex ShownIndexOf(const QAbstractItemView* list, int row, int column) {
+    const QAbstractItemModel* shown = list->model();
+    const auto* proxy = qobject_cast<const QAbstractProxyModel*>(shown);
+    if (!proxy)
+        return shown->index(row, column);
+    return proxy->mapFromSource(proxy->sourceModel()->index(row, column));
+}
+
+QItemSelection ShownSelectionOf(const QAbstractItemView* list, const QList<int>& rows) {
+    const QAbstractItemModel* shown = list->model();
+    const int lastColumn = shown->columnCount() - 1;
+    QItemSelection selection;
+    // Rows shown one after another make one range.
+    int first = -1;
+    int last = -1;
+    auto close = [&] {
+        if (first >= 0)
+            selection.select(shown->index(first, 0), shown->index(last, lastColumn));
+    };
+    for (int row : rows) {
+        const int at = ShownIndexOf(list, row).row();
+        if (at < 0)
+            continue;
+        if (first >= 0 && at == last + 1) {
+            last = at;
+            continue;
+        }
+        close();
+        first = last = at;
+    }
+    close();
+    return selection;
+}

@@ -38,10 +38,6 @@ FolderListing::~FolderListing() {
         closedir(m_dir);
 }
 
-int FolderListing::descriptor() const {
-    return m_dir != nullptr ? dirfd(m_dir) : -1;
-}
-
 bool FolderListing::next(FolderEntry& entry) {
     if (m_dir == nullptr)
         return false;

@@ -41,8 +41,6 @@ public:
     int descriptor() const { return m_dir != nullptr ? dirfd(m_dir) : -1; }
     // The opened folder's identity (that of the link's target when reached through a link).
     FolderId id() const { return m_id; }
-    // The open folder's descriptor, for calls about the folder itself; -1 when not open.
-    int descriptor() const;
 
     // The next entry other than "." and ".."; false at the end, also when the
     // folder vanishes while it is read.

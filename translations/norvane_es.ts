@@ -1242,7 +1242,7 @@ Ejemplos:
     </message>
     <message>
         <source>Pad Track#</source>
-        <translation>Rellenar n.º de pista</translation>
+        <translation>Rellenar pista</translation>
     </message>
     <message>
         <source>%1 digits</source>
@@ -1278,7 +1278,7 @@ Ejemplos:
     </message>
     <message>
         <source>Safe for FAT/exFAT/NTFS</source>
-        <translation>Compatible con FAT/exFAT/NTFS</translation>
+        <translation>Apto para FAT/exFAT/NTFS</translation>
     </message>
     <message>
         <source>Replace with:</source>

@@ -7,6 +7,7 @@
 
 #include "engine/ResultModel.h"
 #include "engine/SummaryParts.h"
+#include "shared/General/Translations.h"
 #include "support/TempTree.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/OutcomeLook.h"
@@ -26,6 +27,8 @@ using namespace WindowFixture;
 class TestSummaryLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // English texts with a count take their plural forms from a translation too.
+    void initTestCase() { InstallTranslations(); }
     void init();
     void cleanup();
     void countsFollowEveryCommand();

@@ -612,101 +612,92 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
         <source>File System</source>
         <translation>Dateisystem</translation>
     </message>
-    <message>
-        <source>Check</source>
-        <translation>Prüfung</translation>
+    <message numerus="yes">
+        <source>%n file(s) %1</source>
+        <extracomment>%1 is where the files are: &quot;in %n folder(s)&quot;. Together: &quot;812 files in 64 folders&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Datei %1</numerusform>
+            <numerusform>%n Dateien %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n folder(s)</source>
+        <translation>
+            <numerusform>in %n Ordner</numerusform>
+            <numerusform>in %n Ordnern</numerusform>
+        </translation>
     </message>
     <message>
-        <source>same new name as &apos;%1&apos;</source>
-        <translation>Gleicher neuer Name wie ‚%1‘</translation>
+        <source>, </source>
+        <extracomment>Between two counts of the summary: &quot;790 renamed, 2 errors&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename pending</source>
+        <translation>
+            <numerusform>%n Umbenennung ausstehend</numerusform>
+            <numerusform>%n Umbenennungen ausstehend</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manual rename(s) pending</source>
+        <translation>
+            <numerusform>%n manuelle Umbenennung ausstehend</numerusform>
+            <numerusform>%n manuelle Umbenennungen ausstehend</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n ersetzt</numerusform>
+            <numerusform>%n ersetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renamed</source>
+        <translation>
+            <numerusform>%n umbenannt</numerusform>
+            <numerusform>%n umbenannt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not in input format</source>
+        <translation>
+            <numerusform>%n nicht im Eingabeformat</numerusform>
+            <numerusform>%n nicht im Eingabeformat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a new name</source>
+        <translation>
+            <numerusform>%n ohne neuen Namen</numerusform>
+            <numerusform>%n ohne neuen Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in output format</source>
+        <translation>
+            <numerusform>%n bereits im Ausgabeformat</numerusform>
+            <numerusform>%n bereits im Ausgabeformat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <translation>
+            <numerusform>%n verworfen</numerusform>
+            <numerusform>%n verworfen</numerusform>
+        </translation>
     </message>
     <message>
-        <source>name taken by a file that stays</source>
-        <translation>Name belegt durch eine Datei, die bleibt</translation>
-    </message>
-    <message>
-        <source>name taken by a folder</source>
-        <translation>Name belegt durch einen Ordner</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is renamed only later</source>
-        <translation>‚%1‘ wird erst später umbenannt</translation>
-    </message>
-    <message>
-        <source>no folder &apos;%1&apos; here</source>
-        <translation>Hier gibt es keinen Ordner ‚%1‘</translation>
-    </message>
-    <message>
-        <source>name too long: %1 bytes, at most %2</source>
-        <translation>Name zu lang: %1 Bytes, höchstens %2</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: &apos;%1&apos;</source>
-        <translation>Auf diesem Dateisystem nicht erlaubt: ‚%1‘</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a space at the end</source>
-        <translation>Auf diesem Dateisystem nicht erlaubt: ein Leerzeichen am Ende</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a dot at the end</source>
-        <translation>Auf diesem Dateisystem nicht erlaubt: ein Punkt am Ende</translation>
-    </message>
-    <message>
-        <source>the file is gone</source>
-        <translation>Die Datei ist nicht mehr da</translation>
-    </message>
-    <message>
-        <source>the file already has this name</source>
-        <translation>Die Datei heißt schon so</translation>
-    </message>
-    <message>
-        <source>no file can have this name</source>
-        <translation>So kann keine Datei heißen</translation>
-    </message>
-    <message>
-        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
-        <translation>„..“ würde aus dem Ordner der Datei hinausführen</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
-        <translation>Der Ordner ‚%1‘ kann nicht geändert werden (schreibgeschützt oder keine Berechtigung)</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; is on another file system</source>
-        <translation>Der Ordner ‚%1‘ liegt auf einem anderen Dateisystem</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
-    </message>
-    <message>
-        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
-        <translation>Vielleicht derselbe Name wie ‚%1‘: Dieses Dateisystem unterscheidet Groß- und Kleinschreibung womöglich nicht</translation>
-    </message>
-    <message>
-        <source>Only problems</source>
-        <translation>Nur Probleme</translation>
-    </message>
-    <message>
-        <source>%1 will fail</source>
-        <translation>%1 Fehler zu erwarten</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail</source>
-        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
-        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten, %3 weitere möglich</translation>
-    </message>
-    <message>
-        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
-        <translation>das Schema „%1“ enthält „%2“, das kein Feld ist; ist „%3“ gemeint?</translation>
-    </message>
-    <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
+        <source>Click a count of problems to select the next file it counts</source>
+        <translation>Ein Klick auf eine Anzahl von Problemen wählt die nächste betroffene Datei aus</translation>
     </message>
     <message>
         <source>Undo Execute</source>
@@ -831,6 +822,20 @@ Umbenennen aus Skripten und im Terminal siehe „norvane-cli --help“.
     <message>
         <source>the option &quot;%1&quot; cannot be used with --undo</source>
         <translation>die Option „%1“ kann nicht mit --undo verwendet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n undone</source>
+        <translation>
+            <numerusform>%n rückgängig gemacht</numerusform>
+            <numerusform>%n rückgängig gemacht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will fail</source>
+        <translation>
+            <numerusform>%n wird scheitern</numerusform>
+            <numerusform>%n werden scheitern</numerusform>
+        </translation>
     </message>
     <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
@@ -1084,6 +1089,102 @@ Beispiele:
   Diesen Dateien danach ihre alten Namen zurückgeben:
     norvane-cli --undo umbenennungen.tsv --execute
 </translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Gleicher neuer Name wie ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Name belegt durch eine Datei, die bleibt</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Name belegt durch einen Ordner</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>‚%1‘ wird erst später umbenannt</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Hier gibt es keinen Ordner ‚%1‘</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Name zu lang: %1 Bytes, höchstens %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ‚%1‘</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Leerzeichen am Ende</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Auf diesem Dateisystem nicht erlaubt: ein Punkt am Ende</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Die Datei heißt schon so</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>So kann keine Datei heißen</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>„..“ würde aus dem Ordner der Datei hinausführen</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Der Ordner ‚%1‘ kann nicht geändert werden (schreibgeschützt oder keine Berechtigung)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Der Ordner ‚%1‘ liegt auf einem anderen Dateisystem</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Der Ordner lässt sich nicht auflisten, was eine Änderung der Groß- und Kleinschreibung braucht</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Vielleicht derselbe Name wie ‚%1‘: Dieses Dateisystem unterscheidet Groß- und Kleinschreibung womöglich nicht</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>%1 Fehler zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>Prüfung: %1 Fehler bei %2 Umbenennungen zu erwarten, %3 weitere möglich</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>das Schema „%1“ enthält „%2“, das kein Feld ist; ist „%3“ gemeint?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>Warnung: Kein Name passt zum bisherigen Dateinamenschema „%1“</translation>
     </message>
     <message>
         <source>Names that are not UTF-8 are read as:</source>

@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Divider:</source>
-        <translation>Separador:</translation>
+        <translation>Sep.:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Por defecto</translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Process All</source>
@@ -612,101 +612,92 @@ desde scripts y terminales, véase «norvane-cli --help».
         <source>File System</source>
         <translation>Sistema de archivos</translation>
     </message>
-    <message>
-        <source>Check</source>
-        <translation>Comprobación</translation>
+    <message numerus="yes">
+        <source>%n file(s) %1</source>
+        <extracomment>%1 is where the files are: &quot;in %n folder(s)&quot;. Together: &quot;812 files in 64 folders&quot;.</extracomment>
+        <translation>
+            <numerusform>%n archivo %1</numerusform>
+            <numerusform>%n archivos %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n folder(s)</source>
+        <translation>
+            <numerusform>en %n carpeta</numerusform>
+            <numerusform>en %n carpetas</numerusform>
+        </translation>
     </message>
     <message>
-        <source>same new name as &apos;%1&apos;</source>
-        <translation>Mismo nombre nuevo que «%1»</translation>
+        <source>, </source>
+        <extracomment>Between two counts of the summary: &quot;790 renamed, 2 errors&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename pending</source>
+        <translation>
+            <numerusform>%n cambio de nombre pendiente</numerusform>
+            <numerusform>%n cambios de nombre pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manual rename(s) pending</source>
+        <translation>
+            <numerusform>%n cambio de nombre manual pendiente</numerusform>
+            <numerusform>%n cambios de nombre manuales pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n reemplazado</numerusform>
+            <numerusform>%n reemplazados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renamed</source>
+        <translation>
+            <numerusform>%n renombrado</numerusform>
+            <numerusform>%n renombrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not in input format</source>
+        <translation>
+            <numerusform>%n no sigue el formato de entrada</numerusform>
+            <numerusform>%n no siguen el formato de entrada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a new name</source>
+        <translation>
+            <numerusform>%n sin nombre nuevo</numerusform>
+            <numerusform>%n sin nombre nuevo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in output format</source>
+        <translation>
+            <numerusform>%n ya en el formato de salida</numerusform>
+            <numerusform>%n ya en el formato de salida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <translation>
+            <numerusform>%n descartado</numerusform>
+            <numerusform>%n descartados</numerusform>
+        </translation>
     </message>
     <message>
-        <source>name taken by a file that stays</source>
-        <translation>Nombre ocupado por un archivo que se queda</translation>
-    </message>
-    <message>
-        <source>name taken by a folder</source>
-        <translation>Nombre ocupado por una carpeta</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is renamed only later</source>
-        <translation>«%1» no se renombra hasta más tarde</translation>
-    </message>
-    <message>
-        <source>no folder &apos;%1&apos; here</source>
-        <translation>Aquí no hay ninguna carpeta «%1»</translation>
-    </message>
-    <message>
-        <source>name too long: %1 bytes, at most %2</source>
-        <translation>Nombre demasiado largo: %1 bytes, como máximo %2</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: &apos;%1&apos;</source>
-        <translation>No permitido en este sistema de archivos: «%1»</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a space at the end</source>
-        <translation>No permitido en este sistema de archivos: un espacio al final</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a dot at the end</source>
-        <translation>No permitido en este sistema de archivos: un punto al final</translation>
-    </message>
-    <message>
-        <source>the file is gone</source>
-        <translation>El archivo ya no está</translation>
-    </message>
-    <message>
-        <source>the file already has this name</source>
-        <translation>El archivo ya tiene este nombre</translation>
-    </message>
-    <message>
-        <source>no file can have this name</source>
-        <translation>Ningún archivo puede tener este nombre</translation>
-    </message>
-    <message>
-        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
-        <translation>«..» llevaría fuera de la carpeta del archivo</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
-        <translation>No se puede modificar la carpeta «%1» (solo lectura o sin permiso)</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; is on another file system</source>
-        <translation>La carpeta «%1» está en otro sistema de archivos</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
-    </message>
-    <message>
-        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
-        <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
-    </message>
-    <message>
-        <source>Only problems</source>
-        <translation>Solo problemas</translation>
-    </message>
-    <message>
-        <source>%1 will fail</source>
-        <translation>fallos previstos: %1</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail</source>
-        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
-        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
-    </message>
-    <message>
-        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
-        <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
-    </message>
-    <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
+        <source>Click a count of problems to select the next file it counts</source>
+        <translation>Un clic en un recuento de problemas selecciona el siguiente archivo afectado</translation>
     </message>
     <message>
         <source>Undo Execute</source>
@@ -831,6 +822,20 @@ desde scripts y terminales, véase «norvane-cli --help».
     <message>
         <source>the option &quot;%1&quot; cannot be used with --undo</source>
         <translation>la opción «%1» no se puede usar con --undo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n undone</source>
+        <translation>
+            <numerusform>%n deshecho</numerusform>
+            <numerusform>%n deshechos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will fail</source>
+        <translation>
+            <numerusform>%n fallará</numerusform>
+            <numerusform>%n fallarán</numerusform>
+        </translation>
     </message>
     <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
@@ -1084,6 +1089,102 @@ Ejemplos:
 </translation>
     </message>
     <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Mismo nombre nuevo que «%1»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nombre ocupado por un archivo que se queda</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nombre ocupado por una carpeta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«%1» no se renombra hasta más tarde</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Aquí no hay ninguna carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nombre demasiado largo: %1 bytes, como máximo %2</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>No permitido en este sistema de archivos: «%1»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>No permitido en este sistema de archivos: un espacio al final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>No permitido en este sistema de archivos: un punto al final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>El archivo ya no está</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>El archivo ya tiene este nombre</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Ningún archivo puede tener este nombre</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>«..» llevaría fuera de la carpeta del archivo</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>No se puede modificar la carpeta «%1» (solo lectura o sin permiso)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>La carpeta «%1» está en otro sistema de archivos</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>No se puede listar la carpeta, y un cambio de mayúsculas y minúsculas lo necesita</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Quizá el mismo nombre que «%1»: puede que este sistema de archivos no distinga mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Solo problemas</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>fallos previstos: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>comprobación: fallos previstos en %1 de %2 cambios de nombre y posibles en %3 más</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>el esquema «%1» contiene «%2», que no es un campo; ¿quería decir «%3»?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>aviso: ningún nombre sigue el esquema de nombre actual «%1»</translation>
+    </message>
+    <message>
         <source>Names that are not UTF-8 are read as:</source>
         <translation>Leer los nombres que no son UTF-8 como:</translation>
     </message>
@@ -1141,7 +1242,7 @@ Ejemplos:
     </message>
     <message>
         <source>Pad Track#</source>
-        <translation>Rellenar n.º de pista</translation>
+        <translation>Rellenar pista</translation>
     </message>
     <message>
         <source>%1 digits</source>
@@ -1177,7 +1278,7 @@ Ejemplos:
     </message>
     <message>
         <source>Safe for FAT/exFAT/NTFS</source>
-        <translation>Compatible con FAT/exFAT/NTFS</translation>
+        <translation>Apto para FAT/exFAT/NTFS</translation>
     </message>
     <message>
         <source>Replace with:</source>

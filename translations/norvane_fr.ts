@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Divider:</source>
-        <translation>Séparateur&#xa0;:</translation>
+        <translation>Sép.&#xa0;:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Par défaut</translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Process All</source>
@@ -612,101 +612,92 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
         <source>File System</source>
         <translation>Système de fichiers</translation>
     </message>
-    <message>
-        <source>Check</source>
-        <translation>Vérification</translation>
+    <message numerus="yes">
+        <source>%n file(s) %1</source>
+        <extracomment>%1 is where the files are: &quot;in %n folder(s)&quot;. Together: &quot;812 files in 64 folders&quot;.</extracomment>
+        <translation>
+            <numerusform>%n fichier %1</numerusform>
+            <numerusform>%n fichiers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n folder(s)</source>
+        <translation>
+            <numerusform>dans %n dossier</numerusform>
+            <numerusform>dans %n dossiers</numerusform>
+        </translation>
     </message>
     <message>
-        <source>same new name as &apos;%1&apos;</source>
-        <translation>Même nouveau nom que «&#xa0;%1&#xa0;»</translation>
+        <source>, </source>
+        <extracomment>Between two counts of the summary: &quot;790 renamed, 2 errors&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rename pending</source>
+        <translation>
+            <numerusform>%n renommage en attente</numerusform>
+            <numerusform>%n renommages en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n manual rename(s) pending</source>
+        <translation>
+            <numerusform>%n renommage manuel en attente</numerusform>
+            <numerusform>%n renommages manuels en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced</source>
+        <translation>
+            <numerusform>%n remplacé</numerusform>
+            <numerusform>%n remplacés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renamed</source>
+        <translation>
+            <numerusform>%n renommé</numerusform>
+            <numerusform>%n renommés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not in input format</source>
+        <translation>
+            <numerusform>%n pas au format d’entrée</numerusform>
+            <numerusform>%n pas au format d’entrée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a new name</source>
+        <translation>
+            <numerusform>%n sans nouveau nom</numerusform>
+            <numerusform>%n sans nouveau nom</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in output format</source>
+        <translation>
+            <numerusform>%n déjà au format de sortie</numerusform>
+            <numerusform>%n déjà au format de sortie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <translation>
+            <numerusform>%n annulé</numerusform>
+            <numerusform>%n annulés</numerusform>
+        </translation>
     </message>
     <message>
-        <source>name taken by a file that stays</source>
-        <translation>Nom pris par un fichier qui reste</translation>
-    </message>
-    <message>
-        <source>name taken by a folder</source>
-        <translation>Nom pris par un dossier</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is renamed only later</source>
-        <translation>«&#xa0;%1&#xa0;» n’est renommé que plus tard</translation>
-    </message>
-    <message>
-        <source>no folder &apos;%1&apos; here</source>
-        <translation>Pas de dossier «&#xa0;%1&#xa0;» ici</translation>
-    </message>
-    <message>
-        <source>name too long: %1 bytes, at most %2</source>
-        <translation>Nom trop long&#xa0;: %1&#xa0;octets, %2 au plus</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: &apos;%1&apos;</source>
-        <translation>Interdit sur ce système de fichiers&#xa0;: «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a space at the end</source>
-        <translation>Interdit sur ce système de fichiers&#xa0;: un espace final</translation>
-    </message>
-    <message>
-        <source>not allowed on this file system: a dot at the end</source>
-        <translation>Interdit sur ce système de fichiers&#xa0;: un point final</translation>
-    </message>
-    <message>
-        <source>the file is gone</source>
-        <translation>Le fichier a disparu</translation>
-    </message>
-    <message>
-        <source>the file already has this name</source>
-        <translation>Le fichier porte déjà ce nom</translation>
-    </message>
-    <message>
-        <source>no file can have this name</source>
-        <translation>Aucun fichier ne peut porter ce nom</translation>
-    </message>
-    <message>
-        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
-        <translation>«&#xa0;..&#xa0;» mènerait hors du dossier du fichier</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
-        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être modifié (lecture seule ou droits insuffisants)</translation>
-    </message>
-    <message>
-        <source>the folder &apos;%1&apos; is on another file system</source>
-        <translation>Le dossier «&#xa0;%1&#xa0;» est sur un autre système de fichiers</translation>
-    </message>
-    <message>
-        <source>the folder cannot be listed, which a change of letter case needs</source>
-        <translation>Le dossier ne peut pas être listé, ce qu’exige un changement de casse</translation>
-    </message>
-    <message>
-        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
-        <translation>Peut-être le même nom que «&#xa0;%1&#xa0;»&#xa0;: ce système de fichiers ignore peut-être la casse</translation>
-    </message>
-    <message>
-        <source>Only problems</source>
-        <translation>Seulement les problèmes</translation>
-    </message>
-    <message>
-        <source>%1 will fail</source>
-        <translation>échecs prévus&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail</source>
-        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2</translation>
-    </message>
-    <message>
-        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
-        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2, possible pour %3 autre(s)</translation>
-    </message>
-    <message>
-        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
-        <translation>le schéma «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», qui n’est pas un champ&#xa0;; vouliez-vous dire «&#xa0;%3&#xa0;»&#xa0;?</translation>
-    </message>
-    <message>
-        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
-        <translation>avertissement&#xa0;: aucun nom ne suit le schéma des noms actuels «&#xa0;%1&#xa0;»</translation>
+        <source>Click a count of problems to select the next file it counts</source>
+        <translation>Un clic sur un nombre de problèmes sélectionne le fichier concerné suivant</translation>
     </message>
     <message>
         <source>Undo Execute</source>
@@ -831,6 +822,20 @@ depuis des scripts ou un terminal, voir «&#xa0;norvane-cli --help&#xa0;».
     <message>
         <source>the option &quot;%1&quot; cannot be used with --undo</source>
         <translation>l’option «&#xa0;%1&#xa0;» ne peut pas être utilisée avec --undo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n undone</source>
+        <translation>
+            <numerusform>%n annulé</numerusform>
+            <numerusform>%n annulés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n will fail</source>
+        <translation>
+            <numerusform>%n échouera</numerusform>
+            <numerusform>%n échoueront</numerusform>
+        </translation>
     </message>
     <message>
         <source>Usage: norvane-cli [OPTIONS] FOLDER...
@@ -1083,6 +1088,102 @@ Exemples&#xa0;:
   Redonner ensuite leur ancien nom à ces fichiers&#xa0;:
     norvane-cli --undo renommages.tsv --execute
 </translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>same new name as &apos;%1&apos;</source>
+        <translation>Même nouveau nom que «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>name taken by a file that stays</source>
+        <translation>Nom pris par un fichier qui reste</translation>
+    </message>
+    <message>
+        <source>name taken by a folder</source>
+        <translation>Nom pris par un dossier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is renamed only later</source>
+        <translation>«&#xa0;%1&#xa0;» n’est renommé que plus tard</translation>
+    </message>
+    <message>
+        <source>no folder &apos;%1&apos; here</source>
+        <translation>Pas de dossier «&#xa0;%1&#xa0;» ici</translation>
+    </message>
+    <message>
+        <source>name too long: %1 bytes, at most %2</source>
+        <translation>Nom trop long&#xa0;: %1&#xa0;octets, %2 au plus</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: &apos;%1&apos;</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a space at the end</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: un espace final</translation>
+    </message>
+    <message>
+        <source>not allowed on this file system: a dot at the end</source>
+        <translation>Interdit sur ce système de fichiers&#xa0;: un point final</translation>
+    </message>
+    <message>
+        <source>the file is gone</source>
+        <translation>Le fichier a disparu</translation>
+    </message>
+    <message>
+        <source>the file already has this name</source>
+        <translation>Le fichier porte déjà ce nom</translation>
+    </message>
+    <message>
+        <source>no file can have this name</source>
+        <translation>Aucun fichier ne peut porter ce nom</translation>
+    </message>
+    <message>
+        <source>&apos;..&apos; would lead out of the file&apos;s folder</source>
+        <translation>«&#xa0;..&#xa0;» mènerait hors du dossier du fichier</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be changed (read-only or no permission)</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être modifié (lecture seule ou droits insuffisants)</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; is on another file system</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est sur un autre système de fichiers</translation>
+    </message>
+    <message>
+        <source>the folder cannot be listed, which a change of letter case needs</source>
+        <translation>Le dossier ne peut pas être listé, ce qu’exige un changement de casse</translation>
+    </message>
+    <message>
+        <source>may be the same name as &apos;%1&apos;: this file system may ignore letter case</source>
+        <translation>Peut-être le même nom que «&#xa0;%1&#xa0;»&#xa0;: ce système de fichiers ignore peut-être la casse</translation>
+    </message>
+    <message>
+        <source>Only problems</source>
+        <translation>Seulement les problèmes</translation>
+    </message>
+    <message>
+        <source>%1 will fail</source>
+        <translation>échecs prévus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail</source>
+        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2</translation>
+    </message>
+    <message>
+        <source>check: %1 of %2 renames will fail, %3 more may fail</source>
+        <translation>vérification&#xa0;: échec prévu pour %1 renommage(s) sur %2, possible pour %3 autre(s)</translation>
+    </message>
+    <message>
+        <source>the scheme &quot;%1&quot; holds &quot;%2&quot;, which is not a field; did you mean &quot;%3&quot;?</source>
+        <translation>le schéma «&#xa0;%1&#xa0;» contient «&#xa0;%2&#xa0;», qui n’est pas un champ&#xa0;; vouliez-vous dire «&#xa0;%3&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>warning: no name fits the existing filename scheme &quot;%1&quot;</source>
+        <translation>avertissement&#xa0;: aucun nom ne suit le schéma des noms actuels «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Names that are not UTF-8 are read as:</source>

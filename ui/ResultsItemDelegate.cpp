@@ -26,6 +26,8 @@ QColor HeadingShade(const QPalette& palette) {
 ResultsItemDelegate::ResultsItemDelegate(const ResultModel* rows, QObject* parent)
     : QStyledItemDelegate(parent), m_rows(rows) {}
 
+ResultsItemDelegate::~ResultsItemDelegate() = default;
+
 bool ResultsItemDelegate::isFolderRow(const QModelIndex& index) const {
     const int row = ResultRowOf(index);
     return row >= 0 && row < m_rows->size() && m_rows->row(row).isFolderRow();
@@ -34,11 +36,35 @@ bool ResultsItemDelegate::isFolderRow(const QModelIndex& index) const {
 void ResultsItemDelegate::initStyleOption(QStyleOptionViewItem* option,
                                           const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (!isFolderRow(index))
+    if (!isFolderRow(index)) {
+        if (index.column() == ResultModel::StatusColumn)
+            markOutcome(option, index);
         return;
+    }
     option->font.setBold(true);
     option->fontMetrics = QFontMetrics(option->font);
     option->backgroundBrush = HeadingShade(option->palette);
+}
+
+void ResultsItemDelegate::markOutcome(QStyleOptionViewItem* option,
+                                      const QModelIndex& index) const {
+    // The list may show a filter's rows: the mark is the result row's.
+    const int row = ResultRowOf(index);
+    if (row < 0 || row >= m_rows->size())
+        return;
+    if (!m_marks || !m_marks->madeFor(option->palette))
+        m_marks = std::make_unique<OutcomeMarks>(option->palette);
+    const RowOutcome outcome = m_rows->row(row).outcome;
+    const QIcon icon = m_marks->icon(outcome);
+    if (icon.isNull())
+        return;
+    option->features |= QStyleOptionViewItem::HasDecoration;
+    option->icon = icon;
+    // As high as a line of text, so that every row keeps the height of the
+    // folder row that leads the list.
+    const int side = std::max(8, option->fontMetrics.height() - 2);
+    option->decorationSize = QSize(side, side);
+    option->palette.setColor(QPalette::Text, m_marks->textColour(outcome));
 }
 
 bool ResultsItemDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,

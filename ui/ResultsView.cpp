@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QTreeView>
 #include <algorithm>
+#include <iterator>
 
 #include "engine/ResultModel.h"
 #include "ui/FolderRowSpans.h"
@@ -11,10 +12,16 @@
 
 namespace {
 
-// The Check column, last, starts at the least width and takes what the
-// others leave: at the window's first size the four columns before it fill
-// the list, and a reason cut short shows whole in its tool tip.
-constexpr int kColumnWidths[ResultModel::ColumnCount] = {300, 300, 100, 100, 0};
+// The width each column starts with, in column order: a new column needs its
+// width here (its stored width in the settings follows from the count). The
+// Check column, last, starts at the least width and takes what the others
+// leave: at the window's first size the four columns before it fill the
+// list, and a reason cut short shows whole in its tool tip.
+constexpr int kColumnWidths[] = {300, 300, 100, 100, 0};
+static_assert(std::size(kColumnWidths) == ResultModel::ColumnCount,
+              "every column of the results list has its start width");
+// Wider than any screen: a stored width beyond it is no width.
+constexpr int kWidestColumn = 20000;
 
 }  // namespace
 
@@ -44,6 +51,19 @@ void SetUpResultsView(QTreeView* list, ResultModel* rows) {
     QFont font = list->font();
     font.setStyleStrategy(QFont::PreferNoShaping);
     list->setFont(font);
+}
+
+int ColumnWidth(const QTreeView* list, int column) {
+    return list->header()->sectionSize(column);
+}
+
+void RestoreColumnWidth(QTreeView* list, int column, int width) {
+    QHeaderView* header = list->header();
+    // The last column takes what the others leave; 0 is a width never stored.
+    if (column < 0 || column >= header->count() - 1)
+        return;
+    if (width >= header->minimumSectionSize() && width <= kWidestColumn)
+        header->resizeSection(column, width);
 }
 
 void ShowResultRows(QTreeView* list, QAbstractItemModel* shown, const ResultModel* rows) {

@@ -21,6 +21,7 @@
 #include "ui/PageGuard.h"
 #include "ui/Prompter.h"
 #include "ui/ResultsView.h"
+#include "ui/SummaryLabel.h"
 #include "ui/TextDropGuard.h"
 #include "ui_TForm1.h"
 
@@ -211,6 +212,9 @@ void TForm1::connectControls() {
     wire(m_results, &QAbstractItemModel::modelReset, &TForm1::clearManualRenameState);
     // and no undo outlives the rows it would report to.
     wire(m_results, &QAbstractItemModel::modelReset, &TForm1::forgetUndo);
+    wire(m_results, &QAbstractItemModel::modelReset, &TForm1::updateSummary);
+    connect(ui.LSummary, &SummaryLabel::partActivated, this,
+            [this](int part) { guarded([this, part] { LSummaryPartActivated(part); }); });
     wire(ui.BManualRename, &QPushButton::clicked, &TForm1::BManualRenameClick);
     ui.EManualRename->installEventFilter(this);
     wire(ui.BCancelRename, &QPushButton::clicked, &TForm1::BCancelRenameClick);

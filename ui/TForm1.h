@@ -103,6 +103,11 @@ public:
     void Undo1Click();
     int manualRenameRow() const { return ManualRenameItem; }
 
+    // The summary line under the results list: counted again at the end of
+    // every scan, run and command; a click on a count of problems selects the
+    // next row it counts.
+    void updateSummary();
+    void LSummaryPartActivated(int part);
     // The check before execute, after every change of proposals and every
     // execute run; with chooseShownRows, "Only problems" chooses its rows anew.
     void CheckProposals(bool chooseShownRows = true);
@@ -146,6 +151,12 @@ private:
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
     void setUpScanStop();
     void scanEnded();
+    // Counts the summary again when it goes out of scope, also when the
+    // command it guards ends by an error.
+    struct SummaryRefresh {
+        TForm1& form;
+        ~SummaryRefresh();
+    };
     void clearManualRenameState();
     void refillManualRename();
     // The list's selection, of whichever rows it shows, tells the window.
@@ -183,6 +194,8 @@ private:
     int m_busyDepth = 0;
     int m_redrawSuspended = 0;
     bool m_closePending = false;
+    // The row the summary's link led to last, to go on from there.
+    int m_lastSummaryJump = -1;
     QShortcut* m_stopShortcut = nullptr;
     // What the scans that run now said of folders they did not enter.
     QStringList m_skippedFolders;

@@ -54,6 +54,7 @@ void TForm1::skippedSystemFolder(const QString& folder, const QString& fileSyste
 }
 
 void TForm1::scanEnded() {
+    const SummaryRefresh summary{*this};
     if (--m_scanDepth > 0)
         return;
     m_stopShortcut->setEnabled(false);

@@ -61,6 +61,7 @@ void TForm1::clearManualRenameState() {
 void TForm1::BManualRenameClick() {
     if (ManualRenameItem < 0)
         return;
+    const SummaryRefresh summary{*this};
     ApplyManualRename(*m_results, ManualRenameItem, m_ui->EManualRename->text(),
                       m_ui->CBExtensionLowercase->isChecked());
     // The row stays in view under "Only problems", so that the keys go on from it.
@@ -116,6 +117,7 @@ void TForm1::MoveManualRename(int step) {
 }
 
 void TForm1::BCancelRenameClick() {
+    const SummaryRefresh summary{*this};
     CancelRename(*m_results,
                  ViewRowSelection(m_ui->LVResults->selectionModel(), m_results->size()));
     CheckProposals();
@@ -143,8 +145,12 @@ void TForm1::BSearchReplaceClick() {
         return;
     ReplaceText = replace;
 
-    const int changed = SearchReplace(*m_results, SearchText, ReplaceText, *this);
-    CheckProposals();
+    int changed = 0;
+    {
+        const SummaryRefresh summary{*this};
+        changed = SearchReplace(*m_results, SearchText, ReplaceText, *this);
+        CheckProposals();
+    }
     refillManualRename();
     if (changed == 0)
         m_prompter->information(this, Text(Texts::kSearchNotFound));

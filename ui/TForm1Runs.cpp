@@ -21,6 +21,7 @@ ProcessSettings TForm1::processSettings() const {
 void TForm1::BProcessAllClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     ProcessRows(*m_results, processSettings(), *this);
     CheckProposals();
     refillManualRename();
@@ -29,6 +30,7 @@ void TForm1::BProcessAllClick() {
 void TForm1::BProcessSelectedClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     ProcessRows(*m_results, processSettings(), *this, selection);
     CheckProposals();
@@ -48,6 +50,7 @@ void TForm1::changingUndo(const std::function<void()>& command) {
 void TForm1::BExecuteAllClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     changingUndo([this] { ExecuteRows(*m_results, *this, &m_undo); });
     CheckProposals();
 }
@@ -55,6 +58,7 @@ void TForm1::BExecuteAllClick() {
 void TForm1::BExecuteSelectedClick() {
     if (isScanning())
         return;
+    const SummaryRefresh summary{*this};
     const ViewRowSelection selection(m_ui->LVResults->selectionModel(), m_results->size());
     changingUndo([&] { ExecuteRows(*m_results, *this, selection, &m_undo); });
     CheckProposals();
@@ -63,6 +67,7 @@ void TForm1::BExecuteSelectedClick() {
 void TForm1::BUndoClick() {
     if (isScanning() || m_undo.isEmpty())
         return;
+    const SummaryRefresh summary{*this};
     changingUndo([this] { UndoRenames(*m_results, m_undo, *this); });
     CheckProposals();
 }

@@ -1,6 +1,8 @@
 // The window's controls bound to the settings they show, one line a setting.
 #include "engine/FilenameScheme.h"
+#include "engine/ResultModel.h"
 #include "settings/store/SettingsKeys.h"
+#include "ui/ResultsView.h"
 #include "ui/TForm1.h"
 #include "ui_TForm1.h"
 
@@ -28,5 +30,10 @@ SettingsControls TForm1::settingsControls() const {
         c.bind(SlotKey(kInDivider, n), m_inScheme.dividers[n]);
         c.bind(SlotKey(kOutDivider, n), m_outScheme.dividers[n]);
     }
+    QTreeView* list = m_ui->LVResults;
+    for (int n = 0; n < ResultModel::ColumnCount - 1; ++n)
+        c.bind(
+            SlotKey(kColumnWidth, n), [list, n] { return ColumnWidth(list, n); },
+            [list, n](int width) { RestoreColumnWidth(list, n, width); });
     return c;
 }

@@ -20,6 +20,7 @@
 #include <QTreeView>
 
 #include "engine/ResultModel.h"
+#include "shared/General/Translations.h"
 #include "ui/Prompter.h"
 #include "ui/TForm1.h"
 
@@ -71,6 +72,9 @@ void pauseOver(QTreeView* list, const QModelIndex& cell) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // In the language of the locale the picture is taken under, as the
+    // program itself starts.
+    InstallTranslations();
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshot.png";
     const int page = argc > 2 ? QByteArray(argv[2]).toInt() : 1;
     QTemporaryDir library(QDir::tempPath() + "/library-XXXXXX");

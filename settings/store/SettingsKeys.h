@@ -32,6 +32,9 @@ inline constexpr const char* kInIndex = "InIndex";
 inline constexpr const char* kOutIndex = "OutIndex";
 inline constexpr const char* kInDivider = "InDivider";
 inline constexpr const char* kOutDivider = "OutDivider";
+// The width the user gave a column of the results list, by the column's
+// position from 0: "ColumnWidth0" is the Existing Filename's.
+inline constexpr const char* kColumnWidth = "ColumnWidth";
 
 inline QString PlacementKey(const QString& prefix, const char* word) {
     return prefix + QLatin1String(word);

@@ -4,6 +4,7 @@
 
 #include "engine/FieldCleanup.h"
 #include "engine/FilenameScheme.h"
+#include "engine/ResultModel.h"
 #include "engine/LegacyEncoding.h"
 #include "engine/SafeNames.h"
 #include "settings/store/SettingsKeys.h"
@@ -75,6 +76,11 @@ QVector<SettingEntry> Build() {
     table.append(Flag(QLatin1String(kSafeNames), false));
     table.append(
         TextValue(QLatin1String(kSafeReplacement), QLatin1String(kDefaultSafeReplacement)));
+    // Every column of the results list but the last, which reaches to the
+    // list's edge; 0 when nothing is stored: the column keeps its start width.
+    for (int n = 0; n < ResultModel::ColumnCount - 1; ++n)
+        table.append(
+            {SlotKey(kColumnWidth, n), SettingKind::Integer, SettingGroup::Columns, 0, {}, 0});
     return table;
 }
 

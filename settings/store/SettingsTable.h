@@ -18,6 +18,7 @@ enum class SettingKind {
 enum class SettingGroup {
     Placement,  // the main window's placement
     Options,    // options, extensions and both schemes
+    Columns,    // the results list's column widths
 };
 
 // One setting: its value name, kind and default.

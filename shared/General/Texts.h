@@ -2,7 +2,8 @@
 
 // The one table of every text Norvane shows to the user. Each entry is marked
 // for Qt's translation tools (context "Norvane"); look texts up with Text().
-// Texts with "%1" placeholders are filled with QString::arg().
+// Texts with "%1" placeholders are filled with QString::arg(); texts with
+// "%n" are counts, looked up with Text(entry, n) in their plural form.
 // Their translations are translations/norvane_<language>.ts: a new or changed
 // text needs `make translations` and its translation there (see README.md).
 
@@ -277,6 +278,34 @@ inline constexpr const char* kNoSuchFolder =
     QT_TRANSLATE_NOOP("Norvane", "There is no folder \"%1\".");
 inline constexpr const char* kPlaceHome = QT_TRANSLATE_NOOP("Norvane", "Home");
 inline constexpr const char* kPlaceFileSystem = QT_TRANSLATE_NOOP("Norvane", "File System");
+
+// The summary line under the results list (LSummary). The "%n" texts have
+// the plural forms of each language (Text(entry, n)).
+//: %1 is where the files are: "in %n folder(s)". Together: "812 files in 64 folders".
+inline constexpr const char* kSummaryFiles = QT_TRANSLATE_N_NOOP("Norvane", "%n file(s) %1");
+inline constexpr const char* kSummaryInFolders = QT_TRANSLATE_N_NOOP("Norvane", "in %n folder(s)");
+// %1 is "812 files in 64 folders", %2 the counts after it: "790 rename pending, 2 errors"
+// (the same text as kCliSchemeOfOption, and so the same translation).
+inline constexpr const char* kSummaryWithCounts = QT_TRANSLATE_NOOP("Norvane", "%1: %2");
+//: Between two counts of the summary: "790 renamed, 2 errors".
+inline constexpr const char* kSummarySeparator = QT_TRANSLATE_NOOP("Norvane", ", ");
+inline constexpr const char* kSummaryPending = QT_TRANSLATE_N_NOOP("Norvane", "%n rename pending");
+inline constexpr const char* kSummaryManualPending =
+    QT_TRANSLATE_N_NOOP("Norvane", "%n manual rename(s) pending");
+inline constexpr const char* kSummaryReplaced = QT_TRANSLATE_N_NOOP("Norvane", "%n replaced");
+inline constexpr const char* kSummaryRenamed = QT_TRANSLATE_N_NOOP("Norvane", "%n renamed");
+inline constexpr const char* kSummaryUndone = QT_TRANSLATE_N_NOOP("Norvane", "%n undone");
+inline constexpr const char* kSummaryErrors = QT_TRANSLATE_N_NOOP("Norvane", "%n error(s)");
+inline constexpr const char* kSummaryWillFail = QT_TRANSLATE_N_NOOP("Norvane", "%n will fail");
+inline constexpr const char* kSummaryNotInputFormat =
+    QT_TRANSLATE_N_NOOP("Norvane", "%n not in input format");
+inline constexpr const char* kSummaryNoNewName =
+    QT_TRANSLATE_N_NOOP("Norvane", "%n without a new name");
+inline constexpr const char* kSummaryAlreadyInFormat =
+    QT_TRANSLATE_N_NOOP("Norvane", "%n already in output format");
+inline constexpr const char* kSummaryCancelled = QT_TRANSLATE_N_NOOP("Norvane", "%n cancelled");
+inline constexpr const char* kTipSummary =
+    QT_TRANSLATE_NOOP("Norvane", "Click a count of problems to select the next file it counts");
 
 // Command-line program norvane-cli
 inline constexpr const char* kCliHelp = QT_TRANSLATE_NOOP(
@@ -607,4 +636,9 @@ inline constexpr const char* kSystemFolderSkipped = QT_TRANSLATE_NOOP(
 // The text of a table entry in the user's language.
 inline QString Text(const char* entry) {
     return QCoreApplication::translate("Norvane", entry);
+}
+
+// The text of a "%n" entry for n, in the language's plural form for n.
+inline QString Text(const char* entry, int n) {
+    return QCoreApplication::translate("Norvane", entry, nullptr, n);
 }

@@ -39,11 +39,15 @@ QStringList TranslationFolders() {
 }  // namespace
 
 void InstallTranslations() {
+    const QStringList folders = TranslationFolders();
+    // The table's English needs its plural forms in every language: it is
+    // what any text a language lacks falls back to. Installed first, it is
+    // asked last.
+    InstallTranslator(QStringLiteral("norvane"), QStringLiteral("en"), folders);
     const QLocale system = QLocale::system();
     // LC_ALL=C means untranslated messages, whatever LANGUAGE lists.
     if (system.language() == QLocale::C)
         return;
-    const QStringList folders = TranslationFolders();
     // The languages in the user's order of preference: the first that is
     // English or has a translation wins, so "en_GB:de" stays English.
     for (QString language : system.uiLanguages()) {

@@ -5,7 +5,9 @@
 // Makes the program speak the user's language: loads Norvane's own translation
 // of the table of texts and Qt's translation of its standard buttons and
 // dialogs for the first language of QLocale::system() that Norvane knows.
-// English, and the "C" locale, need nothing: the table is written in English.
+// The table is written in English; English, and the "C" locale, need only
+// the plural forms of its counts ("1 file", "2 files"), which are loaded under
+// every language.
 // The translations are looked for in the installed data folder
 // (<prefix>/share/norvane/translations) and then in the build folder, so that
 // an uninstalled build speaks the language too. Call once, after the

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,7 +19,16 @@ struct Message {
     QString comment;
     QString translation;
     QString type;  // "unfinished", "vanished", "obsolete" or empty for a finished one
+    // A text with a count ("%n file(s)") has one translation a plural form of
+    // its language; then translation holds the first of them.
+    bool numerus = false;
+    QStringList forms;
 };
+
+// Each translation of the message: its plural forms, or the one text.
+QStringList Translations(const Message& message) {
+    return message.numerus ? message.forms : QStringList{message.translation};
+}
 
 // A message's identity, as lupdate sees it: context, source text, disambiguation.
 QString Key(const Message& message) {
@@ -52,14 +62,25 @@ Catalogue ReadTs(const QString& path) {
             } else if (name == u"name") {
                 context = xml.readElementText();
             } else if (name == u"message") {
-                message = Message{context, {}, {}, {}, {}};
+                message = Message{context, {}, {}, {}, {}, false, {}};
+                message.numerus = xml.attributes().value("numerus") == u"yes";
             } else if (name == u"source") {
                 message.source = xml.readElementText();
             } else if (name == u"comment") {
                 message.comment = xml.readElementText();
             } else if (name == u"translation") {
                 message.type = xml.attributes().value("type").toString();
-                message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (!message.numerus) {
+                    message.translation = xml.readElementText();
+                    continue;
+                }
+                while (xml.readNextStartElement()) {
+                    if (xml.name() == u"numerusform")
+                        message.forms.append(xml.readElementText());
+                    else
+                        xml.skipCurrentElement();
+                }
+                message.translation = message.forms.value(0);
             }
         } else if (xml.isEndElement() && xml.name() == u"message") {
             catalogue.order.append(Key(message));
@@ -134,6 +155,7 @@ private Q_SLOTS:
     void translationsKeepPlaceholdersAndMarks();
     void helpLinesFitATerminal_data() { languages_data(); }
     void helpLinesFitATerminal();
+    void englishHasThePluralForms();
 
 private:
     Catalogue translations(const QString& language) const;
@@ -158,16 +180,17 @@ void TestTranslationsComplete::initTestCase() {
     QVERIFY2(m_code.error.isEmpty(), qPrintable(m_code.error));
     // The extraction sees the table of texts at all.
     QVERIFY(m_code.messages.contains(
-        Key({"Norvane", QString::fromUtf8(Texts::kStatusRenamePending), {}, {}, {}})));
+        Key({"Norvane", QString::fromUtf8(Texts::kStatusRenamePending), {}, {}, {}, false, {}})));
 
     // A .ts file in the folder that the build does not turn into a .qm file
     // would be a language that never loads.
     const QStringList built = QStringLiteral(NORVANE_LANGUAGES).split(u',');
     const QStringList present = QDir(QStringLiteral(NORVANE_SOURCE_DIR "/translations"))
                                     .entryList({QStringLiteral("norvane_*.ts")}, QDir::Files);
+    const QString plurals = QFileInfo(QStringLiteral(NORVANE_PLURALS_TS)).fileName();
     for (const QString& file : present) {
         const QString language = file.mid(8, file.size() - 11);
-        QVERIFY2(built.contains(language),
+        QVERIFY2(built.contains(language) || file == plurals,
                  qPrintable(file + QStringLiteral(" is not in NORVANE_LANGUAGES")));
     }
 }
@@ -196,8 +219,12 @@ void TestTranslationsComplete::everyTextIsTranslated() {
         const auto found = ts.messages.constFind(key);
         if (found == ts.messages.cend())
             faults.append(QStringLiteral("missing: ") + Shown(wanted.source));
-        else if (!found->type.isEmpty() || found->translation.isEmpty())
+        else if (!found->type.isEmpty() || Translations(*found).contains(QString()) ||
+                 found->translation.isEmpty())
             faults.append(QStringLiteral("not finished: ") + Shown(wanted.source));
+        else if (found->numerus != wanted.numerus)
+            faults.append(QStringLiteral("plural forms or not, unlike the code: ") +
+                          Shown(wanted.source));
     }
     for (const QString& key : ts.order) {
         if (!m_code.messages.contains(key))
@@ -218,19 +245,24 @@ void TestTranslationsComplete::translationsKeepPlaceholdersAndMarks() {
     QStringList faults;
     for (const QString& key : ts.order) {
         const Message& message = ts.messages.value(key);
-        if (message.translation.isEmpty())
-            continue;
         const QString& source = message.source;
-        const QString& translation = message.translation;
-        if (Placeholders(translation) != Placeholders(source))
-            faults.append(QStringLiteral("placeholders differ: ") + Shown(translation));
-        if (Ampersands(translation) != Ampersands(source))
-            faults.append(QStringLiteral("mnemonic marker or \"&&\" differs: ") +
-                          Shown(translation));
-        if (Edge(translation, true) != Edge(source, true) ||
-            Edge(translation, false) != Edge(source, false))
-            faults.append(QStringLiteral("leading or trailing blanks differ: ") +
-                          Shown(translation));
+        for (const QString& translation : Translations(message)) {
+            if (translation.isEmpty())
+                continue;
+            // Each plural form shows the count.
+            if (message.numerus && !translation.contains(QStringLiteral("%n")))
+                faults.append(QStringLiteral("a plural form without \"%n\": ") +
+                              Shown(translation));
+            if (Placeholders(translation) != Placeholders(source))
+                faults.append(QStringLiteral("placeholders differ: ") + Shown(translation));
+            if (Ampersands(translation) != Ampersands(source))
+                faults.append(QStringLiteral("mnemonic marker or \"&&\" differs: ") +
+                              Shown(translation));
+            if (Edge(translation, true) != Edge(source, true) ||
+                Edge(translation, false) != Edge(source, false))
+                faults.append(QStringLiteral("leading or trailing blanks differ: ") +
+                              Shown(translation));
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("norvane_%1.ts:\n  ").arg(language) +
                                           faults.join(QStringLiteral("\n  "))));
@@ -258,6 +290,47 @@ void TestTranslationsComplete::helpLinesFitATerminal() {
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("norvane_%1.ts:\n  ").arg(language) +
                                           faults.join(QStringLiteral("\n  "))));
+}
+
+// The table is English, but its counts need English plural forms ("1 file",
+// "2 files" for "%n file(s)"): the plural file holds every text with a count
+// and nothing else, each with its two forms written out.
+void TestTranslationsComplete::englishHasThePluralForms() {
+    const Catalogue ts = ReadTs(QStringLiteral(NORVANE_PLURALS_TS));
+    QVERIFY2(ts.error.isEmpty(), qPrintable(ts.error));
+    QCOMPARE(ts.language.section(u'_', 0, 0), QStringLiteral("en"));
+    QStringList faults;
+    int counts = 0;
+    for (const QString& key : m_code.order) {
+        const Message& wanted = m_code.messages.value(key);
+        if (!wanted.numerus)
+            continue;
+        ++counts;
+        const auto found = ts.messages.constFind(key);
+        if (found == ts.messages.cend()) {
+            faults.append(QStringLiteral("missing: ") + Shown(wanted.source));
+            continue;
+        }
+        if (!found->type.isEmpty() || found->forms.size() != 2)
+            faults.append(QStringLiteral("not finished, or not two forms: ") +
+                          Shown(wanted.source));
+        for (const QString& form : found->forms) {
+            if (!form.contains(QStringLiteral("%n")) || form.contains(QStringLiteral("(s)")) ||
+                Placeholders(form) != Placeholders(wanted.source))
+                faults.append(QStringLiteral("not a written-out form: ") + Shown(form));
+        }
+    }
+    for (const QString& key : ts.order) {
+        if (!m_code.messages.value(key).numerus)
+            faults.append(QStringLiteral("not a text with a count of the code: ") +
+                          Shown(ts.messages.value(key).source));
+    }
+    QVERIFY(counts > 0);
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(QStringLiteral("%1 (run `make translations`, then write out the "
+                                       "forms):\n  ")
+                            .arg(QFileInfo(QStringLiteral(NORVANE_PLURALS_TS)).fileName()) +
+                        faults.join(QStringLiteral("\n  "))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslationsComplete)

@@ -53,7 +53,7 @@ public:
     bool allows(int dir, const QByteArray& folder, const QByteArray& newName) {
         if (m_folder.isNull() || folder != m_folder) {
             m_folder = folder;
-            m_rules = rulesOf(dir == AT_FDCWD ? -1 : dir);
+            m_rules = rulesOf(dir);
         }
         const qsizetype slash = newName.lastIndexOf('/');
         const QByteArray name = newName.mid(slash + 1);

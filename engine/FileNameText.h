@@ -19,8 +19,9 @@ enum class NameCase { Exact, Ignored };
 
 // The form of a name (its bytes) under which two names are the same name
 // exactly when their forms are equal; a key for tables of names. Exact: the
-// bytes themselves. Ignored: the locale's lower case of the decoded text, in
-// UTF-8. Every test of whether two file names are the same goes through it.
+// bytes themselves. Ignored: for UTF-8, the composed form of the locale's
+// lower case of the text, in UTF-8; other bytes are their own key. Every test
+// of whether two file names are the same goes through it.
 QByteArray FileNameKey(const QByteArray& name, NameCase nameCase);
 
 // A name as the scan lists it: well-formed UTF-8 is read as such, any other

@@ -116,8 +116,10 @@ QString CheckNameComputation(QByteArrayView input) {
     // Only a name whose bytes are not UTF-8 is renamed to its own text.
     if (!proposal.isEmpty() && proposal == name && !listed.notUtf8)
         return Describe(QStringLiteral("proposal is the name itself"), proposal);
-    // A replacement character comes only from a text that holds one.
-    QString inputs = name + folderPath;
+    // A replacement character comes only from a text that holds one: the
+    // name, the folder, a divider or the safe replacement (which, not being
+    // UTF-8, reads with one).
+    QString inputs = name + folderPath + options.safeReplacement;
     for (const QByteArray& divider : fields.mid(2, 2 * kDividerCount))
         inputs += QString::fromUtf8(divider);
     if (proposal.contains(QChar::ReplacementCharacter) &&

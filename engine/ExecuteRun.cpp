@@ -10,8 +10,8 @@
 #include "engine/FileNameText.h"
 #include "engine/FileSystemRules.h"
 #include "engine/FolderListing.h"
-#include "engine/OpenFolder.h"
 #include "engine/NoReplaceSupport.h"
+#include "engine/OpenFolder.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -160,8 +160,16 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
                    UndoSet* renamed) {
     const StatusTexts texts;
     OpenFolder open;
-    if (renamed)
+    if (renamed) {
         renamed->clear();
+        // Room for every rename the run may make, taken once.
+        qsizetype proposals = 0;
+        for (int i = 0; i < model.size(); ++i) {
+            if ((!selection || selection->isSelected(i)) && model.row(i).hasProposal())
+                ++proposals;
+        }
+        renamed->reserve(proposals);
+    }
     NewNameRules rules;
     Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "engine/FileExistence.h"
@@ -164,11 +165,10 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         renamed->clear();
         // Room for every rename the run may make, taken once.
         qsizetype proposals = 0;
-        for (int i = 0; i < model.size(); ++i) {
-            if ((!selection || selection->isSelected(i)) && model.row(i).hasProposal())
-                ++proposals;
-        }
-        renamed->reserve(proposals);
+        for (const ResultRow& row : model.rows())
+            proposals += row.hasProposal() ? 1 : 0;
+        renamed->reserve(selection ? std::min<qsizetype>(selection->count(), proposals)
+                                   : proposals);
     }
     NewNameRules rules;
     Renamer renamer;

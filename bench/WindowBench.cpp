@@ -41,7 +41,7 @@ public:
         return false;
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QStringList&,
-                         int) override {
+                         int&) override {
         return {};
     }
     int messages = 0;
@@ -68,6 +68,13 @@ double PeakResidentMiB() {
 void Print(const QByteArray& key, double value) {
     std::printf("%s %.4f\n", key.constData(), value);
     std::fflush(stdout);
+}
+
+// With NORVANE_BENCH_STEP_MEMORY set, the peak resident memory after each
+// step too, to tell which step sets the peak.
+void PrintStepPeak(const QByteArray& step) {
+    if (qEnvironmentVariableIsSet("NORVANE_BENCH_STEP_MEMORY"))
+        Print("peak_rss_after_" + step + "_mib", PeakResidentMiB());
 }
 
 // Lets the window handle what the step left queued, then paints the list
@@ -154,6 +161,7 @@ int main(int argc, char** argv) {
     Print("scan_show_s", timer.nsecsElapsed() / 1e9);
     Print("files", form.FileCount());
     Print("rows", form.results().size());
+    PrintStepPeak("scan");
 
     // 2. "Process All".
     timer.start();
@@ -164,6 +172,7 @@ int main(int argc, char** argv) {
     for (const ResultRow& row : form.results().rows())
         pending += row.hasProposal() ? 1 : 0;
     Print("proposals", pending);
+    PrintStepPeak("process");
 
     // 3. Select every row.
     timer.start();
@@ -181,6 +190,7 @@ int main(int argc, char** argv) {
     for (const ResultRow& row : form.results().rows())
         renamed += row.outcome == RowOutcome::Renamed ? 1 : 0;
     Print("renamed", renamed);
+    PrintStepPeak("execute");
 
     // 5. Scroll from the top to the bottom, as a user drags the scroll bar's
     // thumb: kScrollFrames evenly spaced positions, each one painted.

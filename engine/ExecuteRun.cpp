@@ -4,14 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
 #include "engine/FileSystemRules.h"
 #include "engine/FolderListing.h"
-#include "engine/OpenFolder.h"
 #include "engine/NoReplaceSupport.h"
+#include "engine/OpenFolder.h"
 #include "engine/ResultModel.h"
 #include "engine/RowSelection.h"
 #include "engine/RunScope.h"
@@ -160,8 +161,15 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
                    UndoSet* renamed) {
     const StatusTexts texts;
     OpenFolder open;
-    if (renamed)
+    if (renamed) {
         renamed->clear();
+        // Room for every rename the run may make, taken once.
+        qsizetype proposals = 0;
+        for (const ResultRow& row : model.rows())
+            proposals += row.hasProposal() ? 1 : 0;
+        renamed->reserve(selection ? std::min<qsizetype>(selection->count(), proposals)
+                                   : proposals);
+    }
     NewNameRules rules;
     Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());

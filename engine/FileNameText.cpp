@@ -107,12 +107,15 @@ QString DecodeFileName(const QByteArray& bytes) {
 ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy) {
     ListedName name;
     if (DecodeWellFormedUtf8(bytes, name.text)) {
-        if (StartsWithByteOrderMark(bytes))
+        if (StartsWithByteOrderMark(bytes)) {
             name.text = QFile::decodeName(bytes);
+            name.givesBackBytes = false;
+        }
         return name;
     }
     name.text = DecodeLegacy(bytes, legacy);
     name.notUtf8 = true;
+    name.givesBackBytes = false;
     return name;
 }
 

@@ -30,6 +30,10 @@ QByteArray FileNameKey(const QByteArray& name, NameCase nameCase);
 struct ListedName {
     QString text;
     bool notUtf8 = false;  // read in the legacy encoding
+    // Whether the text, encoded, gives back exactly the bytes: not so for a
+    // name read in the legacy encoding, nor for one whose leading byte order
+    // mark the decoding dropped.
+    bool givesBackBytes = true;
 };
 ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy);
 

@@ -216,6 +216,11 @@ void FileScanner::requestStop() {
 }
 
 void FileScanner::appendPendingRows() {
+    // The model's list grows once, not again and again as folders arrive.
+    qsizetype pending = 0;
+    for (const QVector<ResultRow>& rows : m_pendingRows)
+        pending += rows.size();
+    m_model.reserveRows(pending);
     while (!m_pendingRows.isEmpty())
         m_model.appendRows(m_pendingRows.takeFirst());
 }
@@ -227,6 +232,7 @@ struct FileScanner::Listing {
     QStringList fileNames;
     QList<QByteArray> fileBytes;
     QList<bool> fileNotUtf8;
+    QList<bool> fileKeepsBytes;
     qint64 size = 0;
     QStringList folderNames;
     QList<QByteArray> folderBytes;
@@ -271,6 +277,7 @@ FileScanner::ListOutcome FileScanner::listFolder(Walk& walk, const QByteArray& p
         ListedName name = DecodeListedName(listed.fileBytes.last(), walk.options.legacyEncoding);
         listed.fileNames.append(std::move(name.text));
         listed.fileNotUtf8.append(name.notUtf8);
+        listed.fileKeepsBytes.append(!name.givesBackBytes);
         if (walk.options.totalSize)
             listed.size += listing.sizeOf(entry.name);
     }
@@ -294,7 +301,9 @@ QVector<ResultRow> FileScanner::folderRows(Walk& walk, const QString& label,
     for (qsizetype i : walk.sorter.sortedOrder(listed.fileNames)) {
         ResultRow row;
         row.existing = listed.fileNames.at(i);
-        row.existingBytes = listed.fileBytes.at(i);
+        // A row keeps the bytes only when its text does not give them back.
+        if (listed.fileKeepsBytes.at(i))
+            row.existingBytes = listed.fileBytes.at(i);
         row.nameNotUtf8 = listed.fileNotUtf8.at(i);
         // Shared by all rows of the folder.
         row.folder = path;

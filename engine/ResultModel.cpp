@@ -91,11 +91,15 @@ void ResultModel::appendRows(QVector<ResultRow>&& rows) {
         return;
     const int first = size();
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    if (m_rows.isEmpty())
+    if (m_rows.isEmpty() && m_rows.capacity() < rows.size())
         m_rows = std::move(rows);
     else
         m_rows.append(std::move(rows));
     endInsertRows();
+}
+
+void ResultModel::reserveRows(qsizetype more) {
+    m_rows.reserve(m_rows.size() + more);
 }
 
 void ResultModel::clear() {

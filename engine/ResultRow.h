@@ -14,8 +14,11 @@
 //
 // The texts are what the user sees. Names on disk are byte strings that need
 // not be valid UTF-8, so a file row also keeps the exact bytes the listing
-// gave for its name and its folder; every file operation goes through those.
-// The folder texts and bytes are shared (implicitly) by all rows of a folder.
+// gave for its folder, and for its name when the name's text, encoded, does
+// not give them back (a name that is not UTF-8, or one that starts with a
+// byte order mark); every file operation goes through existingOnDisk() and
+// folderOnDisk(). The folder texts and bytes are shared (implicitly) by all
+// rows of a folder.
 struct ResultRow {
     QString existing;  // "Existing Filename": the caption
     QString newName;   // "New Filename": the proposal, empty when there is none
@@ -49,3 +52,5 @@ struct ResultRow {
     bool isFolderRow() const { return folder.isEmpty(); }
     bool hasProposal() const { return !newName.isEmpty(); }
 };
+// Its texts are moved as they lie in memory when a list of rows grows.
+Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);

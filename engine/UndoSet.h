@@ -13,6 +13,8 @@ struct UndoEntry {
     QByteArray oldName;
     QByteArray newName;  // empty when no file can bear the name
 };
+// Its byte strings are moved as they lie in memory when a set grows.
+Q_DECLARE_TYPEINFO(UndoEntry, Q_RELOCATABLE_TYPE);
 
 // The renames of one execute run, in the order they happened.
 using UndoSet = QVector<UndoEntry>;

@@ -3,6 +3,21 @@
 #include <QPainter>
 #include <QStyle>
 
+ProgressLabel::ProgressLabel(QWidget* parent)
+    : QLabel(parent), m_pacer(this, [this] {
+          if (text() != m_progressText)
+              setText(m_progressText);
+      }) {}
+
+void ProgressLabel::setProgressText(const QString& text) {
+    m_progressText = text;
+    m_pacer.changed();
+}
+
+void ProgressLabel::showProgressNow() {
+    m_pacer.flush();
+}
+
 QSize ProgressLabel::sizeHint() const {
     const QMargins margins = contentsMargins();
     return {margins.left() + margins.right() + 2 * margin(),

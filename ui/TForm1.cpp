@@ -18,6 +18,7 @@
 #include "shared/General/Texts.h"
 #include "shared/PathDialog/TPathDialog.h"
 #include "shared/VardoFileDrop/TFileDragDrop.h"
+#include "ui/FramePacer.h"
 #include "ui/PageGuard.h"
 #include "ui/Prompter.h"
 #include "ui/ResultsView.h"
@@ -33,6 +34,8 @@ TForm1::TForm1(Prompter* prompter, QWidget* parent)
       m_results(new ResultModel(this)) {
     m_ui->setupUi(this);
     m_scanner = std::make_unique<FileScanner>(*m_results, *this);
+    m_progressPacer = std::make_unique<FramePacer>(
+        m_ui->PBProgress, [this] { m_ui->PBProgress->setValue(m_progressPosition); });
     PathDialog1 = new TPathDialog(this);
     PathDialog1->setObjectName("PathDialog1");
     // "Add..." starts in the home folder, then where the last folder was chosen.
@@ -263,7 +266,8 @@ void TForm1::FormCreate() {
     m_fileDrop->setDropControl(m_ui->LBInput);
     applyDefaultScheme(m_outScheme, SchemeRole::New);
     applyDefaultScheme(m_inScheme, SchemeRole::Existing);
-    m_ui->LProgress->clear();
+    m_ui->LProgress->setProgressText(QString());
+    m_ui->LProgress->showProgressNow();
     ManualRenameItem = -1;
     SearchText.clear();
     ReplaceText.clear();

@@ -16,6 +16,7 @@ namespace Ui {
 class TForm1;
 }
 class FileScanner;
+class FramePacer;
 class PageGuard;
 class Prompter;
 class QAction;
@@ -197,6 +198,9 @@ private:
     // The row the summary's link led to last, to go on from there.
     int m_lastSummaryJump = -1;
     QShortcut* m_stopShortcut = nullptr;
+    // The position of PBProgress a run gave last, and what brings it to the bar.
+    int m_progressPosition = 0;
+    std::unique_ptr<FramePacer> m_progressPacer;
     // What the scans that run now said of folders they did not enter.
     QStringList m_skippedFolders;
 

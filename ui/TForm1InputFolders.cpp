@@ -61,7 +61,9 @@ void TForm1::scanEnded() {
     m_ui->BStop->hide();
     // The progress line is empty after a scan, but for a stopped one it says so.
     if (m_scanner->wasStopped())
-        m_ui->LProgress->setText(Text(Texts::kScanStopped));
+        m_ui->LProgress->setProgressText(Text(Texts::kScanStopped));
+    // The folders' texts came at most once a frame; the last one shows now.
+    m_ui->LProgress->showProgressNow();
     // Said once the scan is over, never from inside it: the message waits for
     // the user, and the scan would stand still behind it.
     if (!m_skippedFolders.isEmpty()) {

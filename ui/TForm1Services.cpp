@@ -7,11 +7,12 @@
 #include "engine/SizeText.h"
 #include "settings/store/TextLines.h"
 #include "shared/General/Texts.h"
+#include "ui/FramePacer.h"
 #include "ui/TForm1.h"
 #include "ui_TForm1.h"
 
 void TForm1::showProgressText(const QString& text) {
-    m_ui->LProgress->setText(text);
+    m_ui->LProgress->setProgressText(text);
 }
 
 void TForm1::processPendingMessages() {
@@ -60,15 +61,20 @@ void TForm1::updateFileCountLabels() {
 }
 
 void TForm1::showProgressBar() {
-    m_ui->PBProgress->setValue(0);
+    m_progressPosition = 0;
+    m_progressPacer->flush();
     m_ui->PBProgress->show();
 }
 
+// A run moves the bar once a row, and the bar repaints itself at once: it
+// takes the newest position at most once a frame.
 void TForm1::setProgressPosition(int position) {
     // Positions past the end show a full bar.
-    m_ui->PBProgress->setValue(std::min(position, m_ui->PBProgress->maximum()));
+    m_progressPosition = std::min(position, m_ui->PBProgress->maximum());
+    m_progressPacer->changed();
 }
 
 void TForm1::hideProgressBar() {
+    m_progressPacer->flush();
     m_ui->PBProgress->hide();
 }

@@ -267,7 +267,7 @@ void TestCaseInsensitiveFs::randomProposalsKeepEveryFile() {
         for (int i = 0; i < model.size(); ++i) {
             const ResultRow& row = model.row(i);
             const QByteArray name =
-                row.status == kRenamed ? QFile::encodeName(row.newName) : row.existingBytes;
+                row.status == kRenamed ? QFile::encodeName(row.newName) : row.existingOnDisk();
             QVERIFY2(listed.contains(name), qPrintable(context + ": " + row.existing + " > " +
                                                        row.newName + ": " + row.status));
             QCOMPARE(disk::ReadFile(disk::Join(folder, name)), contents[i]);

@@ -28,7 +28,7 @@ QStringList Captions(const ResultModel& model) {
 // Whether a file row's bytes address an entry on disk (a link counts, even a dangling one).
 bool Addressable(const ResultRow& row) {
     struct stat st;
-    return lstat(JoinPath(row.folderBytes, row.existingBytes).constData(), &st) == 0;
+    return lstat(JoinPath(row.folderOnDisk(), row.existingOnDisk()).constData(), &st) == 0;
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ void TestFolderListing::rootFolder() {
         const ResultRow& row = model.row(i);
         QCOMPARE(row.folder, QString("/"));
         QCOMPARE(row.folderBytes, QByteArray("/"));
-        QVERIFY2(Addressable(row), row.existingBytes.constData());
+        QVERIFY2(Addressable(row), row.existingOnDisk().constData());
     }
 }
 
@@ -98,7 +98,7 @@ void TestFolderListing::namesThatAreNotUtf8() {
     QCOMPARE(scanner.FileCount(), 2);
     QCOMPARE(scanner.TotalSize(), qint64(1234));
     const ResultRow& row = model.row(3);
-    QCOMPARE(row.existingBytes, name);
+    QCOMPARE(row.existingOnDisk(), name);
     QCOMPARE(row.folderBytes, tree.filePathBytes(folder));
     // Read in Windows-1252, the default, byte for byte: nothing is replaced.
     QCOMPARE(row.existing, QString::fromUtf8("caf\u00e9.mp3"));
@@ -122,7 +122,7 @@ void TestFolderListing::unusualNames() {
     ResultModel model;
     Scan(model, tree.path());
     QCOMPARE(model.size(), 5);
-    QCOMPARE(model.row(1).existingBytes, longName);
+    QCOMPARE(model.row(1).existingOnDisk(), longName);
     QCOMPARE(model.row(2).existing, QString("two\nlines.mp3"));
     QCOMPARE(model.row(3).existing, QString("[sub\nfolder]"));
     for (int i : {1, 2, 4})

@@ -250,7 +250,7 @@ void TestLegacyNames::caseOnlyRenameInALegacyFolder() {
         QVERIFY(library.add(folder, files));
         library.scan(LegacyEncoding::Windows1252);
         int row = 0;
-        while (library.model.row(row).existingBytes != "a.mp3")
+        while (library.model.row(row).existingOnDisk() != "a.mp3")
             ++row;
         library.model.setProposal(row, "A.mp3", QString(), RowOutcome::ManualPending);
         ExecuteRows(library.model, library.services);

@@ -290,7 +290,7 @@ QString Round::run(QMap<QString, int>& outcomes) {
     const Model before = m_disk;
     QList<QString> expected;
     for (const ResultRow& row : results.rows())
-        expected << (row.hasProposal() ? Replay(m_disk, row.existingBytes, row.newName)
+        expected << (row.hasProposal() ? Replay(m_disk, row.existingOnDisk(), row.newName)
                                        : row.status);
 
     RecordingServices services;

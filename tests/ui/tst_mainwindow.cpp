@@ -15,6 +15,7 @@
 
 #include "engine/ResultModel.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/ProgressLabel.h"
 
 using namespace WindowFixture;
 
@@ -54,7 +55,7 @@ void TestMainWindow::startState() {
     QCOMPARE(control<QTabWidget>(form, "PageControl1")->tabText(1), QString("Rename"));
     QCOMPARE(control<QLabel>(form, "LFileCount")->text(), QString("0 files."));
     QCOMPARE(control<QLabel>(form, "LFileSize")->text(), QString("0 bytes"));
-    QVERIFY(control<QLabel>(form, "LProgress")->text().isEmpty());
+    QVERIFY(control<ProgressLabel>(form, "LProgress")->progressText().isEmpty());
     QCOMPARE(control<QLineEdit>(form, "EInputFile")->text(),
              QString("Artist - Album - Track# - Trackname.mp3"));
     QCOMPARE(control<QLineEdit>(form, "EOutputFile")->text(),

@@ -4,9 +4,11 @@
 // name in ten that does not fit that scheme, and about one file in five that
 // is no track at all (covers, playlists, notes). The same seed and count give
 // the same library, byte for byte. Tracks are sparse files: they have the
-// sizes of real tracks but take no room on disk.
+// sizes of real tracks but take no room on disk. With --empty every file is
+// empty, for file systems without sparse files (exFAT), where the sizes would
+// be written out in full.
 //
-// Usage: norvane-bench-library FOLDER MUSIC_FILES [SEED]
+// Usage: norvane-bench-library [--empty] FOLDER MUSIC_FILES [SEED]
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -150,13 +152,20 @@ std::string TrackName(Random& random, const std::string& artist, const std::stri
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool empty = argc > 1 && std::strcmp(argv[1], "--empty") == 0;
+    if (empty) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s FOLDER MUSIC_FILES [SEED]\n", argv[0]);
+        std::fprintf(stderr, "usage: norvane-bench-library [--empty] FOLDER MUSIC_FILES [SEED]\n");
         return 2;
     }
     const std::string root = argv[1];
     const long wanted = std::strtol(argv[2], nullptr, 10);
     Random random(argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 20240611);
+    // The sizes are drawn either way, so that the names are the same with --empty.
+    const auto sized = [empty](off_t size) { return empty ? off_t{0} : size; };
     if (!MakeFolder(root))
         return 1;
 
@@ -181,7 +190,7 @@ int main(int argc, char** argv) {
             for (int t = 1; t <= count; ++t) {
                 const std::string name = TrackName(random, artist, album, t, underscores);
                 const off_t size = static_cast<off_t>(random.between(2000, 12000)) * 1024;
-                if (!MakeFile(folder + "/" + name, size))
+                if (!MakeFile(folder + "/" + name, sized(size)))
                     return 1;
             }
             tracks += count;
@@ -195,7 +204,7 @@ int main(int argc, char** argv) {
                     k = (k + 1) % static_cast<int>(kOtherFiles.size());
                 used[static_cast<size_t>(k)] = true;
                 if (!MakeFile(folder + "/" + kOtherFiles[static_cast<size_t>(k)],
-                              random.between(1, 400) * 1024))
+                              sized(random.between(1, 400) * 1024)))
                     return 1;
                 ++others;
             }

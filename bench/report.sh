@@ -120,6 +120,7 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo "| execute | norvane | the preview command with -x (scan, process, execute) |"
   echo "| execute | mmv, rename | the preview commands without -n (mmv with -g) |"
   echo "| execute | loop | \`norvane-bench-renameloop LIST\`: one renameat2(RENAME_NOREPLACE) per rename norvane-cli proposes |"
+  echo "| execute | loop-default | the loop over the renames norvane-cli proposes with its default options, the window's: the limit for the window's Execute All |"
   echo "| execute | limit | find's listing plus the loop: the machine's limit for the whole job |"
   echo "| check | norvane | \`norvane-bench-check LIB\`: the check before execute over every row after \"Process All\" (the window's default options), timed alone; it reads each folder's listing and changes nothing |"
   echo
@@ -134,7 +135,7 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
     echo "|---|---|---|---|---|---|---|"
     for phase in scan preview execute check; do
       norvane=$(stat "$size" "$phase" norvane)
-      for tool in norvane norvane-default find mmv rename loop; do
+      for tool in norvane norvane-default find mmv rename loop loop-default; do
         median=$(stat "$size" "$phase" "$tool")
         [ "$median" = nan ] && continue
         ratio="-"
@@ -156,11 +157,17 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
         echo "| $tool | \`$sum\` |"
       done
       echo
-      same=$(awk -F '\t' '$2 != "norvane-default" { print $3 }' "$WORK/trees.tsv.$size" | sort -u | wc -l)
+      same=$(awk -F '\t' '$2 !~ /-default$/ { print $3 }' "$WORK/trees.tsv.$size" | sort -u | wc -l)
       if [ "$same" -eq 1 ]; then
         echo "norvane, mmv, rename and the loop left the same tree."
       else
         echo "**norvane, mmv, rename and the loop left different trees.**"
+      fi
+      same=$(awk -F '\t' '$2 ~ /-default$/ { print $3 }' "$WORK/trees.tsv.$size" | sort -u | wc -l)
+      if [ "$same" -eq 1 ]; then
+        echo "norvane-default and loop-default left the same tree."
+      elif grep -q 'loop-default' "$WORK/trees.tsv.$size"; then
+        echo "**norvane-default and loop-default left different trees.**"
       fi
       echo
     fi
@@ -175,13 +182,14 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
   echo "step includes painting the list. Medians of the runs, except the longest frame"
   echo "and the peak memory, which are the worst run's."
   echo
-  echo "| tracks | runs | scanned and shown s | Process All s | select all s | Execute All s | scroll s | frame ms: median / 99% / longest | peak resident MiB |"
-  echo "|---|---|---|---|---|---|---|---|---|"
+  echo "| tracks | runs | rows | renamed | scanned and shown s | Process All s | select all s | Execute All s | scroll s | frame ms: median / 99% / longest | peak resident MiB |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|"
   frames() {
     echo "$(calc "$(stat "$1" window "${2}_median_frame_ms")" "%.1f") / $(calc "$(stat "$1" window "${2}_p99_frame_ms")" "%.1f") / $(calc "$(stat "$1" window "${2}_max_frame_ms" 6)" "%.1f")"
   }
   for size in $sizes; do
-    echo "| $size | $(calc "$(stat "$size" window scan_show_s 7)" "%.0f") | $(secs "$(stat "$size" window scan_show_s)") | $(secs "$(stat "$size" window process_s)") |" \
+    echo "| $size | $(calc "$(stat "$size" window scan_show_s 7)" "%.0f") | $(calc "$(stat "$size" window rows)" "%.0f") |" \
+      "$(calc "$(stat "$size" window renamed)" "%.0f") | $(secs "$(stat "$size" window scan_show_s)") | $(secs "$(stat "$size" window process_s)") |" \
       "$(secs "$(stat "$size" window select_all_s)") | $(secs "$(stat "$size" window execute_s)") |" \
       "$(secs "$(stat "$size" window scroll_s)") | $(frames "$size" scroll) |" \
       "$(calc "$(stat "$size" window peak_rss_mib 6)" "%.0f") |"
@@ -289,8 +297,8 @@ filesystem=$(df -T "$WORK" | awk 'NR == 2 { print $2 }')
       window scan_show_s preview norvane 1.5 window norvane-cli
   done
   for size in $goal_sizes; do
-    ratio_cell "window Execute All at most 1.3x the bare renameat2 loop" "$size" \
-      window execute_s execute loop 1.3 window loop
+    ratio_cell "window Execute All at most 1.3x the bare renameat2 loop over the same renames" "$size" \
+      window execute_s execute loop-default 1.3 window loop-default
   done
   title="window peak memory at most 500 MiB"
   why=$(unmeasured 1000000)
@@ -396,7 +404,8 @@ mkdir -p "$data"
 awk -F '\t' -v dir="$data" '$2 != "exfat" {
     print $1, ($3 == "peak_rss_mib" ? $6 : $4) > (dir "/" $2 "-" $3 ".dat") }' "$MEDIANS"
 for size in $sizes; do
-  echo "$size $(calc "$(stat "$size" scan find) + $(stat "$size" execute loop)" "%.6f")" >>"$data/execute-limit.dat"
+  limit=$(calc "$(stat "$size" scan find) + $(stat "$size" execute loop)" "%.6f")
+  [ "$limit" = - ] || echo "$size $limit" >>"$data/execute-limit.dat"
 done
 plot() { # title, then pairs of file and label
   local title=$1 line="" sep=""
@@ -426,7 +435,7 @@ set xrange [$small / 1.5:$large * 1.5]
 $(plot 'Scan' scan-norvane 'norvane' scan-find 'find')
 $(plot 'Preview (dry run)' preview-norvane 'norvane' preview-norvane-default 'norvane, default options' preview-mmv 'mmv -n' preview-rename 'rename -n')
 $(plot 'Execute (whole job)' execute-norvane 'norvane' execute-norvane-default 'norvane, default options' execute-mmv 'mmv' execute-rename 'rename' execute-limit 'find + renameat2 loop')
-$(plot 'The window' window-scan_show_s 'scanned and shown' window-process_s 'Process All' window-select_all_s 'select all' window-execute_s 'Execute All' window-scroll_s 'scroll, 200 frames' preview-norvane 'norvane-cli dry run' execute-loop 'renameat2 loop')
+$(plot 'The window' window-scan_show_s 'scanned and shown' window-process_s 'Process All' window-select_all_s 'select all' window-execute_s 'Execute All' window-scroll_s 'scroll, 200 frames' preview-norvane 'norvane-cli dry run' execute-loop-default 'renameat2 loop, same renames')
 $(plot 'The check before execute, all rows' check-norvane 'check before execute')
 set ylabel 'MiB'
 $(plot 'The window: peak resident memory (worst run)' window-peak_rss_mib 'peak resident memory')$([ -f "$data/window-peak_rss_mib.dat" ] && echo ", 500 with lines dashtype 2 title 'goal at 1,000,000 tracks: 500 MiB'")

@@ -6,7 +6,9 @@
 #   1. scan     the engine's scan (norvane-bench-scan) against find -printf
 #   2. preview  norvane-cli's dry run against mmv -n and Perl rename -n
 #   3. execute  norvane-cli --execute against mmv, Perl rename and the bare
-#               renameat2 loop (norvane-bench-renameloop)
+#               renameat2 loop (norvane-bench-renameloop), the loop over the
+#               renames of norvane-cli's options and over those of its
+#               default options (the window's)
 #   4. check    the check before execute over every row, on its own
 #               (norvane-bench-check)
 #   5. window   the main window under the offscreen platform
@@ -153,7 +155,7 @@ cli_default() { "$CLI" --defaults -i "$IN_SCHEME" -o "$OUT_SCHEME" -f tsv "$@" "
 find_list() { find "$RUN_DIR" -type f -iname '*.mp3' -printf '%s %p\n'; }
 mmv_job() { (cd "$RUN_DIR" && mmv "$@" "$MMV_FROM" "$MMV_TO"); }
 rename_job() { find "$RUN_DIR" -type f -iname '*.mp3' -print0 | rename -0 "$@" "$PERL_EXPR"; }
-loop_job() { "$BIN/norvane-bench-renameloop" "$WORK/list.tsv"; }
+loop_job() { "$BIN/norvane-bench-renameloop" "$1"; }
 # The names of the tree after a job, to check that every tool did the same.
 tree_sum() { (cd "$RUN_DIR" && find . -printf '%P\n' | LC_ALL=C sort | md5sum | cut -c1-12); }
 
@@ -189,12 +191,15 @@ for size in $SIZES; do
   done
 
   say "   execute"
-  # The rename loop renames what norvane-cli proposes, listed by a dry run.
+  # The rename loop renames what norvane-cli proposes, listed by a dry run;
+  # loop-default what it proposes with its default options, which are the
+  # window's, so that the window's Execute All has the same renames to match.
   cli_same >"$WORK/list.tsv" 2>>"$LOG"
+  cli_default >"$WORK/list-default.tsv" 2>>"$LOG"
   declare -A sums=()
   for run in $(seq "$RUNS"); do
     # Each run starts with the next tool, so that none always goes first.
-    tools=(norvane norvane-default mmv rename loop)
+    tools=(norvane norvane-default mmv rename loop loop-default)
     for k in "${!tools[@]}"; do
       tool=${tools[$(((k + run) % ${#tools[@]}))]}
       fresh_copy "$size"
@@ -203,7 +208,8 @@ for size in $SIZES; do
         norvane-default) timed "$size" execute "$tool" "$run" /dev/null cli_default -x ;;
         mmv) timed "$size" execute "$tool" "$run" /dev/null mmv_job -g ;;
         rename) timed "$size" execute "$tool" "$run" /dev/null rename_job ;;
-        loop) timed "$size" execute "$tool" "$run" /dev/null loop_job ;;
+        loop) timed "$size" execute "$tool" "$run" /dev/null loop_job "$WORK/list.tsv" ;;
+        loop-default) timed "$size" execute "$tool" "$run" /dev/null loop_job "$WORK/list-default.tsv" ;;
       esac
       [ "$run" -eq 1 ] && sums[$tool]=$(tree_sum)
     done

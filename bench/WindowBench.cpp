@@ -41,7 +41,7 @@ public:
         return false;
     }
     QString saveFileName(QWidget*, const QString&, const QString&, const QStringList&,
-                         int) override {
+                         int&) override {
         return {};
     }
     int messages = 0;

@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,12 @@ bool MakeFile(const std::string& path, off_t size) {
     return sized;
 }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // A track's name; about one in ten does not fit "Artist - Album - Track# - Trackname".
 std::string TrackName(Random& random, const std::string& artist, const std::string& album,
                       int track, bool underscores) {
@@ -187,8 +194,15 @@ int main(int argc, char** argv) {
             const bool underscores = random.chance(15);
             const int count =
                 static_cast<int>(std::min<long>(random.between(8, 25), wanted - tracks));
+            // Two tracks of an album may draw the same name, or names that
+            // differ only in letter case (which a case-blind file system such
+            // as exFAT takes for one); the second then draws again.
+            std::set<std::string> names;
             for (int t = 1; t <= count; ++t) {
-                const std::string name = TrackName(random, artist, album, t, underscores);
+                std::string name;
+                do {
+                    name = TrackName(random, artist, album, t, underscores);
+                } while (!names.insert(AsciiLower(name)).second);
                 const off_t size = static_cast<off_t>(random.between(2000, 12000)) * 1024;
                 if (!MakeFile(folder + "/" + name, sized(size)))
                     return 1;

@@ -34,8 +34,11 @@
 #   BENCH_EXFAT_RUNS     runs of each tool on the exFAT image (3)
 #   BENCH_WORK           where the libraries and copies live
 #                        ($TMPDIR/norvane-bench)
-# A whole run with the defaults takes about 20 to 30 minutes on two cores,
-# most of it the million tracks' execute phase and their copies.
+# A whole run with the defaults takes about half an hour on two cores once
+# the libraries are made (making them adds about three minutes), most of it
+# the million tracks: mmv alone needs over three minutes a run there, and
+# each fresh copy of them most of a minute. BENCH_MILLION_RUNS=1 saves about
+# ten minutes.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

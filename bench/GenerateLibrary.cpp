@@ -4,9 +4,11 @@
 // name in ten that does not fit that scheme, and about one file in five that
 // is no track at all (covers, playlists, notes). The same seed and count give
 // the same library, byte for byte. Tracks are sparse files: they have the
-// sizes of real tracks but take no room on disk.
+// sizes of real tracks but take no room on disk. With --empty every file is
+// empty, for file systems without sparse files (exFAT), where the sizes would
+// be written out in full.
 //
-// Usage: norvane-bench-library FOLDER MUSIC_FILES [SEED]
+// Usage: norvane-bench-library [--empty] FOLDER MUSIC_FILES [SEED]
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -103,6 +106,12 @@ bool MakeFile(const std::string& path, off_t size) {
     return sized;
 }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // A track's name; about one in ten does not fit "Artist - Album - Track# - Trackname".
 std::string TrackName(Random& random, const std::string& artist, const std::string& album,
                       int track, bool underscores) {
@@ -150,13 +159,20 @@ std::string TrackName(Random& random, const std::string& artist, const std::stri
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool empty = argc > 1 && std::strcmp(argv[1], "--empty") == 0;
+    if (empty) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s FOLDER MUSIC_FILES [SEED]\n", argv[0]);
+        std::fprintf(stderr, "usage: norvane-bench-library [--empty] FOLDER MUSIC_FILES [SEED]\n");
         return 2;
     }
     const std::string root = argv[1];
     const long wanted = std::strtol(argv[2], nullptr, 10);
     Random random(argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 20240611);
+    // The sizes are drawn either way, so that the names are the same with --empty.
+    const auto sized = [empty](off_t size) { return empty ? off_t{0} : size; };
     if (!MakeFolder(root))
         return 1;
 
@@ -178,10 +194,17 @@ int main(int argc, char** argv) {
             const bool underscores = random.chance(15);
             const int count =
                 static_cast<int>(std::min<long>(random.between(8, 25), wanted - tracks));
+            // Two tracks of an album may draw the same name, or names that
+            // differ only in letter case (which a case-blind file system such
+            // as exFAT takes for one); the second then draws again.
+            std::set<std::string> names;
             for (int t = 1; t <= count; ++t) {
-                const std::string name = TrackName(random, artist, album, t, underscores);
+                std::string name;
+                do {
+                    name = TrackName(random, artist, album, t, underscores);
+                } while (!names.insert(AsciiLower(name)).second);
                 const off_t size = static_cast<off_t>(random.between(2000, 12000)) * 1024;
-                if (!MakeFile(folder + "/" + name, size))
+                if (!MakeFile(folder + "/" + name, sized(size)))
                     return 1;
             }
             tracks += count;
@@ -195,7 +218,7 @@ int main(int argc, char** argv) {
                     k = (k + 1) % static_cast<int>(kOtherFiles.size());
                 used[static_cast<size_t>(k)] = true;
                 if (!MakeFile(folder + "/" + kOtherFiles[static_cast<size_t>(k)],
-                              random.between(1, 400) * 1024))
+                              sized(random.between(1, 400) * 1024)))
                     return 1;
                 ++others;
             }

@@ -91,6 +91,7 @@ bool UndoFromLog(const CliOptions& options, ResultModel& model) {
         entry.oldName = row.existingOnDisk();
         // The name the execute run gave the file is what it made of the New Filename.
         entry.newName = EncodeNewName(row.newName).value_or(QByteArray());
+        entry.shrinkToFit();
         renames.append(std::move(entry));
     }
     model.appendRows(std::move(rows));

@@ -183,8 +183,10 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         UndoEntry done;
         done.row = i;
         const RowOutcome outcome = ExecuteRowIn(open, rules, renamer, row, done);
-        if (renamed && outcome == RowOutcome::Renamed)
+        if (renamed && outcome == RowOutcome::Renamed) {
+            done.shrinkToFit();
             renamed->append(std::move(done));
+        }
         ResultRow& target = model.mutableRow(i);
         target.status = texts.of(outcome);
         target.outcome = outcome;

@@ -12,6 +12,16 @@ struct UndoEntry {
     QByteArray folder;
     QByteArray oldName;
     QByteArray newName;  // empty when no file can bear the name
+
+    // Gives back the room an encoding took beyond its bytes (up to three
+    // bytes a character), so that a set of a million renames holds only the
+    // names. Bytes shared with a row, which fit already, stay shared.
+    void shrinkToFit() {
+        for (QByteArray* bytes : {&folder, &oldName, &newName}) {
+            if (bytes->capacity() > bytes->size())
+                bytes->squeeze();
+        }
+    }
 };
 // Its byte strings are moved as they lie in memory when a set grows.
 Q_DECLARE_TYPEINFO(UndoEntry, Q_RELOCATABLE_TYPE);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
 #include <climits>
 
 #include "engine/FileNameText.h"
@@ -95,6 +96,9 @@ private:
 
     const QVector<ResultRow>& m_rows;
     QVector<RowForecast> m_forecasts;
+    // The reason of every row whose file is gone, looked up once and shared:
+    // after an execute run, the rows renamed have no file at their old name.
+    const QString m_fileGone = Text(Texts::kCheckFileGone);
     CheckedFolders m_folders;
     // Rows whose new name an entry holds that was there before the run, with
     // that entry's name then: the entry may yet be renamed by a later row.
@@ -141,7 +145,7 @@ RowForecast ExecuteForecast::forecastRow(int i, const ResultRow& row) {
         const int occupant = usable && target >= 0 ? m_folders.find(target, path.name) : -1;
         const bool newIsFile = occupant >= 0 && m_folders.entry(occupant).kind == EntryKind::File;
         return {newIsFile ? RowOutcome::RenameFailed : RowOutcome::FileDoesNotExist,
-                CheckReason::FileGone, Text(Texts::kCheckFileGone)};
+                CheckReason::FileGone, m_fileGone};
     }
     if (!encoded)
         return NotANameForecast(row.newName);
@@ -261,8 +265,35 @@ CheckCounts CountCheckReasons(const QVector<ResultRow>& rows) {
     return counts;
 }
 
+namespace {
+
+// Whether a row holds a proposal the execute run has not carried out yet.
+bool AwaitsRename(const ResultRow& row) {
+    return row.isFileRow() && row.hasProposal() && row.outcome != RowOutcome::Renamed;
+}
+
+}  // namespace
+
 CheckCounts CheckRows(ResultModel& model) {
-    const QVector<RowForecast> forecasts = ForecastExecute(model.rows());
+    // Only the rows still to be renamed show a forecast. With none left (an
+    // execute run that renamed every proposal) there is nothing to foresee,
+    // and the folders are not read again.
+    const QVector<ResultRow>& rows = model.rows();
+    if (std::none_of(rows.cbegin(), rows.cend(), AwaitsRename)) {
+        bool cleared = false;
+        for (int i = 0; i < model.size(); ++i) {
+            if (model.row(i).checkReason == CheckReason::None && model.row(i).check.isEmpty())
+                continue;
+            ResultRow& row = model.mutableRow(i);
+            row.checkReason = CheckReason::None;
+            row.check.clear();
+            cleared = true;
+        }
+        if (cleared)
+            model.checksChanged();
+        return CountCheckReasons(rows);
+    }
+    const QVector<RowForecast> forecasts = ForecastExecute(rows);
     for (int i = 0; i < model.size(); ++i) {
         ResultRow& row = model.mutableRow(i);
         const RowForecast& forecast = forecasts.at(i);

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void reasons();
     void checkColumnOfTheRows();
     void renamedRowsAreDone();
+    void aRunThatRenamedEveryRowLeavesNoReason();
 
 private:
     check::FileSystems m_fileSystems;
@@ -221,6 +222,39 @@ void TestRenameCheck::renamedRowsAreDone() {
     QCOMPARE(counts.willFail, 1);
     QVERIFY(model.row(0).check.isEmpty());
     QCOMPARE(model.row(1).checkReason, CheckReason::TakenByFile);
+}
+
+// A check before the last correction foresaw a failure; the corrected run
+// renamed every row, and the check after it leaves no reason behind (and,
+// with nothing left to rename, does not announce a change it did not make).
+void TestRenameCheck::aRunThatRenamedEveryRowLeavesNoReason() {
+    disk::TemporaryFolder dir;
+    QVERIFY(disk::Build(dir.path(), {"a.mp3:A", "b.mp3:B", "c.mp3:C"}));
+    ResultModel model;
+    model.appendRows({FolderRow("top")});
+    check::AddRows(model, dir.path(), {"a.mp3>x.mp3", "b.mp3>x.mp3", "c.mp3"});
+    QCOMPARE(CheckRows(model).willFail, 1);
+    QCOMPARE(model.row(2).checkReason, CheckReason::SameNewName);
+
+    model.setProposal(2, "y.mp3", "manual rename (pending)", RowOutcome::ManualPending);
+    RecordingServices services;
+    ExecuteRows(model, services);
+    QCOMPARE(model.row(1).outcome, RowOutcome::Renamed);
+    QCOMPARE(model.row(2).outcome, RowOutcome::Renamed);
+    QCOMPARE(disk::Describe(dir.path()), QStringList({"c.mp3:C", "x.mp3:A", "y.mp3:B"}));
+
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    const CheckCounts counts = CheckRows(model);
+    QCOMPARE(counts.proposals, 0);
+    QCOMPARE(counts.willFail + counts.mayFail, 0);
+    for (int i = 0; i < model.size(); ++i) {
+        QVERIFY2(model.row(i).check.isEmpty(), qPrintable(model.row(i).existing));
+        QCOMPARE(model.row(i).checkReason, CheckReason::None);
+    }
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed[0][0].value<QModelIndex>().column(), int(ResultModel::CheckColumn));
+    CheckRows(model);
+    QCOMPARE(changed.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestRenameCheck)

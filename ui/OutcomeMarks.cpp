@@ -1,5 +1,6 @@
 #include "ui/OutcomeMarks.h"
 
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <cmath>
@@ -10,7 +11,9 @@ namespace {
 
 constexpr double kTextContrast = 4.5;
 
-// Draws one sign, scaled to any size and device pixel ratio.
+// Draws one sign, scaled to any size and device pixel ratio. The results list
+// paints a sign on most rows of every frame, so each size and mode is drawn
+// once into a pixmap, which later paints copy.
 class SignEngine : public QIconEngine {
 public:
     SignEngine(OutcomeSign sign, const QColor& normal, const QColor& selected,
@@ -18,19 +21,12 @@ public:
         : m_sign(sign), m_normal(normal), m_selected(selected), m_disabled(disabled) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        const qreal side = std::min(rect.width(), rect.height());
+        const int side = std::min(rect.width(), rect.height());
         if (side <= 0)
             return;
-        const QColor colour = mode == QIcon::Selected   ? m_selected
-                              : mode == QIcon::Disabled ? m_disabled
-                                                        : m_normal;
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.x() + (rect.width() - side) / 2.0,
-                           rect.y() + (rect.height() - side) / 2.0);
-        painter->scale(side / 16.0, side / 16.0);
-        painter->fillPath(OutcomeSignShape(m_sign), colour);
-        painter->restore();
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const QPoint at(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        painter->drawPixmap(at, drawn(side, ratio, mode));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -47,10 +43,32 @@ public:
     QString key() const override { return QStringLiteral("norvane-outcome-sign"); }
 
 private:
+    // The sign `side` device-independent pixels wide in a mode, drawn once.
+    const QPixmap& drawn(int side, qreal ratio, QIcon::Mode mode) {
+        const QString key = QStringLiteral("%1/%2/%3").arg(side).arg(ratio).arg(int(mode));
+        QPixmap& pixmap = m_drawn[key];
+        if (!pixmap.isNull())
+            return pixmap;
+        const int pixels = std::max(1, qRound(side * ratio));
+        pixmap = QPixmap(pixels, pixels);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(pixels / 16.0, pixels / 16.0);
+        const QColor colour = mode == QIcon::Selected   ? m_selected
+                              : mode == QIcon::Disabled ? m_disabled
+                                                        : m_normal;
+        painter.fillPath(OutcomeSignShape(m_sign), colour);
+        painter.end();
+        pixmap.setDevicePixelRatio(ratio);
+        return pixmap;
+    }
+
     OutcomeSign m_sign;
     QColor m_normal;
     QColor m_selected;
     QColor m_disabled;
+    QHash<QString, QPixmap> m_drawn;
 };
 
 double Luminance(const QColor& colour) {

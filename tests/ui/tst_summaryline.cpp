@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include "support/TempTree.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/OutcomeLook.h"
+#include "ui/OutcomeMarks.h"
 #include "ui/OutcomeSigns.h"
 #include "ui/SummaryLabel.h"
 
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void problemCountLeadsToItsRow();
     void columnWidthsSurviveARestart();
     void everyOutcomeHasAMarkOfItsOwnShape();
+    void marksPaintTheSameEveryTimeAndSharply();
 
 private:
     QString summary() const { return control<SummaryLabel>(*m_form, "LSummary")->wholeText(); }
@@ -160,6 +163,52 @@ void TestSummaryLine::everyOutcomeHasAMarkOfItsOwnShape() {
                                         .arg(int(other.outcome))));
         }
     }
+}
+
+namespace {
+
+// The icon painted into a cell of side x side device-independent pixels on
+// a device of that pixel ratio.
+QImage PaintedMark(const QIcon& icon, int side, qreal ratio, QIcon::Mode mode) {
+    QImage image(qRound(side * ratio), qRound(side * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    icon.paint(&painter, QRect(0, 0, side, side), Qt::AlignCenter, mode);
+    painter.end();
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+}  // namespace
+
+// The list paints a mark on most rows of every frame: it comes out the same
+// every time, in its tone's colour (the selection's on a selected row), and
+// at twice the pixel ratio as finely as a mark twice as large, not enlarged.
+void TestSummaryLine::marksPaintTheSameEveryTimeAndSharply() {
+    QPalette palette;
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    const OutcomeMarks marks(palette);
+    const QIcon icon = marks.icon(RowOutcome::Renamed);
+    const QImage first = PaintedMark(icon, 14, 1.0, QIcon::Normal);
+    QCOMPARE(PaintedMark(icon, 14, 1.0, QIcon::Normal), first);
+
+    int solid = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            const QColor pixel = first.pixelColor(x, y);
+            if (pixel.alpha() == 255) {
+                ++solid;
+                QCOMPARE(pixel.rgb(), marks.colour(OutcomeTone::Done).rgb());
+            }
+        }
+    }
+    QVERIFY(solid > 10);
+    QVERIFY(PaintedMark(icon, 14, 1.0, QIcon::Selected) != first);
+
+    const QImage doubled = PaintedMark(icon, 14, 2.0, QIcon::Normal);
+    QCOMPARE(doubled.size(), QSize(28, 28));
+    QCOMPARE(doubled, PaintedMark(icon, 28, 1.0, QIcon::Normal));
 }
 
 QTEST_MAIN(TestSummaryLine)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <utility>
 #include <vector>
 
 #include "engine/FileNameText.h"
@@ -216,13 +217,7 @@ void FileScanner::requestStop() {
 }
 
 void FileScanner::appendPendingRows() {
-    // The model's list grows once, not again and again as folders arrive.
-    qsizetype pending = 0;
-    for (const QVector<ResultRow>& rows : m_pendingRows)
-        pending += rows.size();
-    m_model.reserveRows(pending);
-    while (!m_pendingRows.isEmpty())
-        m_model.appendRows(m_pendingRows.takeFirst());
+    m_model.appendRows(std::exchange(m_pendingRows, {}));
 }
 
 // What the listing of one folder gave: the files the filter takes and the
@@ -284,13 +279,11 @@ FileScanner::ListOutcome FileScanner::listFolder(Walk& walk, const QByteArray& p
     return ListOutcome::Listed;
 }
 
-QVector<ResultRow> FileScanner::folderRows(Walk& walk, const QString& label,
-                                           const QByteArray& labelBytes, const QString& path,
-                                           const QByteArray& pathBytes, bool pathNotUtf8,
-                                           const Listing& listed) {
+void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const QString& label,
+                                   const QByteArray& labelBytes, const QString& path,
+                                   const QByteArray& pathBytes, bool pathNotUtf8,
+                                   const Listing& listed) {
     const LegacyEncoding legacy = walk.options.legacyEncoding;
-    QVector<ResultRow> rows;
-    rows.reserve(1 + listed.fileNames.size());
     ResultRow folderRow;
     folderRow.existing = u'[' + label + u']';
     folderRow.existingBytes = '[' + labelBytes + ']';
@@ -312,7 +305,6 @@ QVector<ResultRow> FileScanner::folderRows(Walk& walk, const QString& label,
         row.legacyEncoding = legacy;
         rows.append(std::move(row));
     }
-    return rows;
 }
 
 void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArray& relativeBytes,
@@ -331,9 +323,9 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
     // input folder there keeps its row, and the window says why it is empty.
     if (outcome == ListOutcome::SystemFolder && !isBase)
         return;
-    m_pendingRows.append(folderRows(walk, isBase ? walk.base : relative,
-                                    isBase ? walk.baseBytes : relativeBytes, path, pathBytes,
-                                    relativeNotUtf8, listed));
+    appendFolderRows(m_pendingRows, walk, isBase ? walk.base : relative,
+                     isBase ? walk.baseBytes : relativeBytes, path, pathBytes, relativeNotUtf8,
+                     listed);
     if (outcome == ListOutcome::SystemFolder) {
         m_services.skippedSystemFolder(path, listed.pseudoFileSystem);
         return;

@@ -58,12 +58,12 @@ private:
     // The files and subfolders of one folder; nothing for a folder that is
     // already being walked higher up the branch, or on a pseudo file system.
     static ListOutcome listFolder(Walk& walk, const QByteArray& pathBytes, Listing& listed);
-    // The folder's row "[label]", then its files sorted by name.
-    static QVector<ResultRow> folderRows(Walk& walk, const QString& label,
-                                         const QByteArray& labelBytes, const QString& path,
-                                         const QByteArray& pathBytes, bool pathNotUtf8,
-                                         const Listing& listed);
-    // Hands the folders' rows to the model, one insert a folder, in order.
+    // Appends the folder's row "[label]", then its files sorted by name.
+    static void appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const QString& label,
+                                 const QByteArray& labelBytes, const QString& path,
+                                 const QByteArray& pathBytes, bool pathNotUtf8,
+                                 const Listing& listed);
+    // Hands the folders' rows to the model, in order, in one insert.
     void appendPendingRows();
 
     ResultModel& m_model;
@@ -77,8 +77,9 @@ private:
     // model. A view lays out all its rows again after each insert it is told
     // of while it handles events, so inserts made between the scan's pauses
     // would cost the whole list once a folder; collected here they reach the
-    // model together at the scan's end, still one insert a folder. A scan
-    // that runs inside another one adds to the same list, so that the order
-    // of the rows stays the order of the listing.
-    QList<QVector<ResultRow>> m_pendingRows;
+    // model together at the scan's end, in one insert. They are one list,
+    // which the model takes over as it is when it is empty: the rows are
+    // never held twice. A scan that runs inside another one adds to the same
+    // list, so that the order of the rows stays the order of the listing.
+    QVector<ResultRow> m_pendingRows;
 };

@@ -98,10 +98,6 @@ void ResultModel::appendRows(QVector<ResultRow>&& rows) {
     endInsertRows();
 }
 
-void ResultModel::reserveRows(qsizetype more) {
-    m_rows.reserve(m_rows.size() + more);
-}
-
 void ResultModel::clear() {
     if (m_rows.isEmpty())
         return;

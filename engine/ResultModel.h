@@ -36,8 +36,6 @@ public:
     void AddResultRow(const QString& caption, const QString& folder);
     // Appends many rows with one insert notification.
     void appendRows(QVector<ResultRow>&& rows);
-    // Makes room for that many more rows at once, before many appends.
-    void reserveRows(qsizetype more);
     void clear();
 
     // Sets one row's New Filename, Status and outcome and tells the views.

@@ -1,8 +1,8 @@
 #include "ui/OutcomeMarks.h"
 
-#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
+#include <QVector>
 #include <cmath>
 
 #include "ui/OutcomeSigns.h"
@@ -45,10 +45,11 @@ public:
 private:
     // The sign `side` device-independent pixels wide in a mode, drawn once.
     const QPixmap& drawn(int side, qreal ratio, QIcon::Mode mode) {
-        const QString key = QStringLiteral("%1/%2/%3").arg(side).arg(ratio).arg(int(mode));
-        QPixmap& pixmap = m_drawn[key];
-        if (!pixmap.isNull())
-            return pixmap;
+        const QPixmap* known = findDrawn(side, ratio, mode);
+        if (known != nullptr)
+            return *known;
+        m_drawn.append({side, ratio, mode, QPixmap()});
+        QPixmap& pixmap = m_drawn.last().pixmap;
         const int pixels = std::max(1, qRound(side * ratio));
         pixmap = QPixmap(pixels, pixels);
         pixmap.fill(Qt::transparent);
@@ -64,11 +65,26 @@ private:
         return pixmap;
     }
 
+    const QPixmap* findDrawn(int side, qreal ratio, QIcon::Mode mode) const {
+        for (const Drawn& drawn : m_drawn) {
+            if (drawn.side == side && drawn.ratio == ratio && drawn.mode == mode)
+                return &drawn.pixmap;
+        }
+        return nullptr;
+    }
+
+    // A few entries: one a mode for each size and pixel ratio the list uses.
+    struct Drawn {
+        int side;
+        qreal ratio;
+        QIcon::Mode mode;
+        QPixmap pixmap;
+    };
     OutcomeSign m_sign;
     QColor m_normal;
     QColor m_selected;
     QColor m_disabled;
-    QHash<QString, QPixmap> m_drawn;
+    QVector<Drawn> m_drawn;
 };
 
 double Luminance(const QColor& colour) {

@@ -91,7 +91,7 @@ void ResultModel::appendRows(QVector<ResultRow>&& rows) {
         return;
     const int first = size();
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    if (m_rows.isEmpty() && m_rows.capacity() < rows.size())
+    if (m_rows.isEmpty())
         m_rows = std::move(rows);
     else
         m_rows.append(std::move(rows));

@@ -251,10 +251,19 @@ bool ShowsProblem(const ResultRow& row) {
             row.outcome == RowOutcome::NotInputFormat || row.outcome == RowOutcome::ProcessFailed);
 }
 
+namespace {
+
+// Whether a row holds a proposal the execute run has not carried out yet.
+bool AwaitsRename(const ResultRow& row) {
+    return row.isFileRow() && row.hasProposal() && row.outcome != RowOutcome::Renamed;
+}
+
+}  // namespace
+
 CheckCounts CountCheckReasons(const QVector<ResultRow>& rows) {
     CheckCounts counts;
     for (const ResultRow& row : rows) {
-        if (row.isFolderRow() || !row.hasProposal() || row.outcome == RowOutcome::Renamed)
+        if (!AwaitsRename(row))
             continue;
         ++counts.proposals;
         if (CheckReasonFails(row.checkReason))
@@ -264,15 +273,6 @@ CheckCounts CountCheckReasons(const QVector<ResultRow>& rows) {
     }
     return counts;
 }
-
-namespace {
-
-// Whether a row holds a proposal the execute run has not carried out yet.
-bool AwaitsRename(const ResultRow& row) {
-    return row.isFileRow() && row.hasProposal() && row.outcome != RowOutcome::Renamed;
-}
-
-}  // namespace
 
 CheckCounts CheckRows(ResultModel& model) {
     // Only the rows still to be renamed show a forecast. With none left (an
@@ -291,7 +291,8 @@ CheckCounts CheckRows(ResultModel& model) {
         }
         if (cleared)
             model.checksChanged();
-        return CountCheckReasons(rows);
+        // The counts are of the rows that await their rename: none.
+        return {};
     }
     const QVector<RowForecast> forecasts = ForecastExecute(rows);
     for (int i = 0; i < model.size(); ++i) {

@@ -13,7 +13,6 @@
 #include "cli/CliServices.h"
 #include "engine/RenameLog.h"
 #include "engine/ResultModel.h"
-#include "engine/SafeRename.h"
 #include "engine/UndoRun.h"
 #include "shared/General/Texts.h"
 
@@ -84,15 +83,8 @@ bool UndoFromLog(const CliOptions& options, ResultModel& model) {
         rows.append(std::move(row));
     }
     for (qsizetype k = 0; k < renamed.size(); ++k) {
-        const ResultRow& row = renamed.at(k);
-        UndoEntry entry;
-        entry.row = static_cast<int>(renamed.size() - 1 - k);
-        entry.folder = row.folderOnDisk();
-        entry.oldName = row.existingOnDisk();
         // The name the execute run gave the file is what it made of the New Filename.
-        entry.newName = EncodeNewName(row.newName).value_or(QByteArray());
-        entry.shrinkToFit();
-        renames.append(std::move(entry));
+        renames.append(UndoEntry::of(static_cast<int>(renamed.size() - 1 - k), renamed.at(k)));
     }
     model.appendRows(std::move(rows));
     if (options.execute) {

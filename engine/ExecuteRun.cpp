@@ -119,7 +119,7 @@ private:
 // name is free, so it goes first when the old file exists, and the new name
 // is tested only when the rename found it taken (it then changed nothing).
 RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
-                        const ResultRow& row, UndoEntry& done) {
+                        const ResultRow& row) {
     const QByteArray folder = row.folderOnDisk();
     const QByteArray existing = row.existingOnDisk();
     // A name that cannot be a file's name names no file, and its rename fails.
@@ -130,11 +130,6 @@ RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
         newName.reset();
     const QByteArray oldAt = OpenFolder::at(dir, folder, existing);
     const QByteArray newAt = newName ? OpenFolder::at(dir, folder, *newName) : QByteArray();
-    // What an undo needs, should the rename go through.
-    done.folder = folder;
-    done.oldName = existing;
-    done.newName = newName.value_or(QByteArray());
-
     const bool oldExists = FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
         const int error = renamer.renameNoReplace(open, dir, oldAt, newAt);
@@ -180,13 +175,10 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         const ResultRow& row = model.row(i);
         if (row.isFolderRow() || !row.hasProposal())
             continue;
-        UndoEntry done;
-        done.row = i;
-        const RowOutcome outcome = ExecuteRowIn(open, rules, renamer, row, done);
-        if (renamed && outcome == RowOutcome::Renamed) {
-            done.shrinkToFit();
-            renamed->append(std::move(done));
-        }
+        const RowOutcome outcome = ExecuteRowIn(open, rules, renamer, row);
+        // What an undo needs, taken before the row changes.
+        if (renamed && outcome == RowOutcome::Renamed)
+            renamed->append(UndoEntry::of(i, row));
         ResultRow& target = model.mutableRow(i);
         target.status = texts.of(outcome);
         target.outcome = outcome;

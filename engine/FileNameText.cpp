@@ -27,6 +27,22 @@ bool HasNonAscii(const QChar* units) {
     return (word & 0xff80ff80ff80ff80ULL) != 0;
 }
 
+// The bytes of the UTF-8 form of the units: a pair of surrogates takes four,
+// two each. A lone surrogate is counted as a pair's half; it has no form.
+qsizetype Utf8Size(const QChar* units, qsizetype size) {
+    qsizetype bytes = size;
+    for (qsizetype i = 0; i < size; ++i) {
+        while (size - i >= 4 && !HasNonAscii(units + i))
+            i += 4;
+        if (i == size)
+            break;
+        const char16_t c = units[i].unicode();
+        if (c >= 0x80)
+            bytes += c < 0x800 || QChar::isSurrogate(c) ? 1 : 2;
+    }
+    return bytes;
+}
+
 bool StartsWithByteOrderMark(const QByteArray& bytes) {
     return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xef &&
            static_cast<unsigned char>(bytes[1]) == 0xbb &&
@@ -124,7 +140,9 @@ std::optional<QByteArray> PlainUtf8(const QString& name) {
     const qsizetype size = name.size();
     if (size > 0 && units[0].unicode() == 0xfeff)
         return std::nullopt;
-    QByteArray utf8(size * 3, Qt::Uninitialized);
+    // Sized exactly: the name may be kept long after (the check's folders,
+    // the undo set), and three bytes a character would stay reserved.
+    QByteArray utf8(Utf8Size(units, size), Qt::Uninitialized);
     char* out = utf8.data();
     for (qsizetype i = 0; i < size; ++i) {
         // Four ASCII characters at a time while there are.

@@ -34,7 +34,16 @@ bool Lists(const QByteArray& folder, const QByteArray& name) {
 // (a row listing it so) can have been given its old spelling back already
 // by the undo of that later rename: its new name then stands only for the
 // old one, which the folder lists.
-bool BackUnderItsOldSpelling(const UndoEntry& entry) {
+// One rename as it reached the disk.
+struct Rename {
+    explicit Rename(const UndoEntry& entry)
+        : folder(entry.folder), oldName(entry.oldName()), newName(entry.newName()) {}
+    QByteArray folder;
+    QByteArray oldName;
+    QByteArray newName;
+};
+
+bool BackUnderItsOldSpelling(const Rename& entry) {
     return entry.oldName != entry.newName && !entry.newName.contains('/') &&
            SameNameIgnoringCase(entry.oldName, entry.newName) &&
            !Lists(entry.folder, entry.newName) && Lists(entry.folder, entry.oldName);
@@ -42,7 +51,7 @@ bool BackUnderItsOldSpelling(const UndoEntry& entry) {
 
 // The undo of one rename: the renamed file must still be there, and the old
 // name free, unless the two differ only in case and name the same file.
-Undo UndoOne(OpenFolder& open, const UndoEntry& entry, int& error) {
+Undo UndoOne(OpenFolder& open, const Rename& entry, int& error) {
     if (entry.newName.isEmpty())
         return Undo::RenamedGone;
     const int dir = open.descriptorFor(entry.folder);
@@ -114,20 +123,21 @@ void UndoRenames(ResultModel& model, UndoSet& renames, WindowServices& services)
     QSet<QByteArray> heldPaths;
     for (qsizetype k = renames.size() - 1; k >= 0; --k) {
         run.advance();
-        const UndoEntry& entry = renames.at(k);
+        const int renamedRow = renames.at(k).row;
+        const Rename rename(renames.at(k));
         int error = 0;
-        const Undo undo = heldPaths.contains(JoinPath(entry.folder, entry.newName))
+        const Undo undo = heldPaths.contains(JoinPath(rename.folder, rename.newName))
                               ? Undo::RenamedGone
-                              : UndoOne(open, entry, error);
+                              : UndoOne(open, rename, error);
         if (undo == Undo::Done)
             keep.undone(k);
         else
-            heldPaths.insert(JoinPath(entry.folder, entry.oldName));
-        if (entry.row < 0 || entry.row >= model.size())
+            heldPaths.insert(JoinPath(rename.folder, rename.oldName));
+        if (renamedRow < 0 || renamedRow >= model.size())
             continue;
-        ResultRow& row = model.mutableRow(entry.row);
+        ResultRow& row = model.mutableRow(renamedRow);
         row.status = StatusOf(undo, error);
         row.outcome = undo == Undo::Done ? RowOutcome::RenameUndone : RowOutcome::UndoFailed;
-        run.touched(entry.row);
+        run.touched(renamedRow);
     }
 }

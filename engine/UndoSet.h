@@ -1,29 +1,31 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QVector>
 
-// One rename an execute run carried out, as it reached the disk: the exact
-// bytes of the folder, of the name before and of the name after (a path below
-// the folder). It is taken when the file is renamed, so that later edits of
-// the row's proposal change nothing about what an undo puts back.
+struct ResultRow;
+
+// One rename an execute run carried out: the row's folder and names as they
+// were when the file was renamed. The texts and bytes are the row's own,
+// shared with it, so that a set of a million renames costs no name twice;
+// later edits of the row's proposal leave the entry's copy as it was. The
+// bytes that reached the disk follow from them exactly as the run made them.
 struct UndoEntry {
     int row = -1;  // the row of the results list that was renamed
     QByteArray folder;
-    QByteArray oldName;
-    QByteArray newName;  // empty when no file can bear the name
+    QString oldText;      // the Existing Filename
+    QByteArray oldBytes;  // the listing's bytes of it, where its text does not give them back
+    QString newText;      // the New Filename
 
-    // Gives back the room an encoding took beyond its bytes (up to three
-    // bytes a character), so that a set of a million renames holds only the
-    // names. Bytes shared with a row, which fit already, stay shared.
-    void shrinkToFit() {
-        for (QByteArray* bytes : {&folder, &oldName, &newName}) {
-            if (bytes->capacity() > bytes->size())
-                bytes->squeeze();
-        }
-    }
+    // What the execute run renamed the row's file by: its name before, and
+    // its name after (a path below the folder; empty when no file can bear
+    // the name).
+    static UndoEntry of(int row, const ResultRow& renamed);
+    QByteArray oldName() const;
+    QByteArray newName() const;
 };
-// Its byte strings are moved as they lie in memory when a set grows.
+// Its texts are moved as they lie in memory when a set grows.
 Q_DECLARE_TYPEINFO(UndoEntry, Q_RELOCATABLE_TYPE);
 
 // The renames of one execute run, in the order they happened.

@@ -181,6 +181,17 @@ void CheckedFolders::move(int index, int from, const QByteArray& oldName, int to
     insert(m_folders[to], newName, index);
 }
 
+void CheckedFolders::letGo(int index) {
+    CheckedFolder& folder = m_folders[index];
+    for (const int entry : std::as_const(folder.entries)) {
+        if (entry >= 0)
+            m_entries[entry].spelling = QByteArray();
+    }
+    folder.entries = {};
+    folder.ignoringCase = {};
+    folder.letGo = true;
+}
+
 void CheckedFolders::insert(CheckedFolder& folder, const QByteArray& name, int index) {
     folder.entries.insert(FileNameKey(name, folder.nameCase()), index);
     if (folder.letterCase == LetterCase::Unknown)

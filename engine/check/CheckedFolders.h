@@ -27,6 +27,7 @@ struct CheckedFolder {
     bool exists = false;
     bool listed = false;    // its listing was read: an entry not in it is not there
     bool writable = false;  // entries can be renamed in it
+    bool letGo = false;     // its entries were let go: it can tell nothing more
     FolderId id;
     FileSystemRules rules;
     // How it compares names: the file system's own way where it could be told.
@@ -65,6 +66,9 @@ public:
     // Entry `index`, found in `from` by `oldName`, now named `newName` in `to`.
     void move(int index, int from, const QByteArray& oldName, int to, const QByteArray& newName,
               int row);
+    // Frees what the folder holds of its entries, names included, once no
+    // row will look into it again.
+    void letGo(int folder);
 
 private:
     // The folder at path, read once (with exists false when there is none).

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "engine/FileNameText.h"
 #include "engine/FolderListing.h"
@@ -70,17 +71,34 @@ RowForecast NotAllowedForecast(const WindowsNameFault& fault) {
     return {RowOutcome::RenameFailed, CheckReason::NotAllowed, text};
 }
 
+// Whether every proposal names a file in the row's own folder: then no row
+// looks into another folder than its own.
+bool EveryNameStaysInItsFolder(const QVector<ResultRow>& rows) {
+    return std::none_of(rows.cbegin(), rows.cend(), [](const ResultRow& row) {
+        return row.isFileRow() && row.newName.contains(u'/');
+    });
+}
+
 // The walk over the rows: the folders as the rows before leave them.
+//
+// Where every row stays in its own folder, a folder's listing is let go as
+// soon as the walk moves on to the next one, so that the walk holds about
+// one listing at a time, not a whole library's. Should a later row lead back
+// to a folder let go (rows of one folder that do not follow each other, or
+// the same folder reached by another path), the walk gives up, and the
+// rows are walked again keeping every listing.
 class ExecuteForecast {
 public:
-    explicit ExecuteForecast(const QVector<ResultRow>& rows)
-        : m_rows(rows), m_forecasts(rows.size()) {}
+    ExecuteForecast(const QVector<ResultRow>& rows, bool letFoldersGo)
+        : m_rows(rows), m_forecasts(rows.size()), m_letFoldersGo(letFoldersGo) {}
 
-    QVector<RowForecast> run() {
+    std::optional<QVector<RowForecast>> run() {
         for (int i = 0; i < m_rows.size(); ++i) {
             const ResultRow& row = m_rows.at(i);
             if (row.isFolderRow() || !row.hasProposal())
                 continue;
+            if (!enterFolderOf(row))
+                return std::nullopt;
             m_forecasts[i] = forecastRow(i, row);
         }
         resolveWaiting();
@@ -88,6 +106,7 @@ public:
     }
 
 private:
+    bool enterFolderOf(const ResultRow& row);
     RowForecast forecastRow(int i, const ResultRow& row);
     RowForecast takenForecast(int i, int occupant, RowOutcome outcome);
     RowForecast renamed(int i, int entry, int from, const QByteArray& oldName, int to,
@@ -113,17 +132,28 @@ private:
     // The row that moves an entry away after a row waited for it.
     QHash<int, int> m_movedLaterBy;
     QSet<int> m_waitedFor;
+    const bool m_letFoldersGo;
 };
 
-RowForecast ExecuteForecast::forecastRow(int i, const ResultRow& row) {
+// Makes the row's folder the one the walk is in; false when the walk let
+// it go already.
+bool ExecuteForecast::enterFolderOf(const ResultRow& row) {
     const QByteArray folderBytes = row.folderOnDisk();
-    const QByteArray existing = row.existingOnDisk();
     // The rows of a folder follow each other and share its bytes.
-    if (folderBytes.constData() != m_lastFolderBytes.constData() ||
-        folderBytes.size() != m_lastFolderBytes.size()) {
-        m_lastFolderBytes = folderBytes;
-        m_lastFolder = m_folders.folderAt(folderBytes);
-    }
+    if (folderBytes.constData() == m_lastFolderBytes.constData() &&
+        folderBytes.size() == m_lastFolderBytes.size())
+        return true;
+    const int left = m_lastFolder;
+    m_lastFolderBytes = folderBytes;
+    m_lastFolder = m_folders.folderAt(folderBytes);
+    if (m_letFoldersGo && left >= 0 && left != m_lastFolder)
+        m_folders.letGo(left);
+    return !m_folders.folder(m_lastFolder).letGo;
+}
+
+RowForecast ExecuteForecast::forecastRow(int i, const ResultRow& row) {
+    const QByteArray folderBytes = m_lastFolderBytes;
+    const QByteArray existing = row.existingOnDisk();
     const int own = m_lastFolder;
     const int oldEntry = m_folders.find(own, existing);
     const bool oldIsFile = oldEntry >= 0 && m_folders.entry(oldEntry).kind == EntryKind::File;
@@ -242,7 +272,11 @@ void ExecuteForecast::resolveWaiting() {
 }  // namespace
 
 QVector<RowForecast> ForecastExecute(const QVector<ResultRow>& rows) {
-    return ExecuteForecast(rows).run();
+    if (EveryNameStaysInItsFolder(rows)) {
+        if (std::optional<QVector<RowForecast>> forecasts = ExecuteForecast(rows, true).run())
+            return *std::move(forecasts);
+    }
+    return *ExecuteForecast(rows, false).run();
 }
 
 bool ShowsProblem(const ResultRow& row) {

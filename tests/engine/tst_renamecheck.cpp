@@ -96,7 +96,16 @@ void TestRenameCheck::reasons_data() {
         add("the same file in two rows", fs, ab, {"a.mp3>x.mp3", "a.mp3>y.mp3"}, {},
             {"none", "file_gone"});
         add("case only", fs, ab, {"a.mp3>A.MP3"}, {}, {"none"});
+        // The check lets a folder's listing go once its rows are done; one
+        // whose rows come back later still knows what the rows before did.
+        add("rows of a folder apart", fs, {"a.mp3:A", "b.mp3:B", "Live/", "Live/c.mp3:C"},
+            {"a.mp3>x.mp3", "Live/c.mp3>x.mp3", "b.mp3>x.mp3"}, {},
+            {"none", "none", "same_new_name|same new name as 'a.mp3'"});
     }
+    add("a folder reached again by a link", "ext4",
+        {"Live/", "Live/c.mp3:C", "Live/d.mp3:D", "a.mp3:A", "L->Live"},
+        {"Live/c.mp3>x.mp3", "a.mp3>y.mp3", "L/d.mp3>x.mp3"}, {},
+        {"none", "none", "same_new_name|same new name as 'c.mp3'"});
     // Letter case tells the two file systems apart.
     add("names differing in case", "ext4", ab, {"a.mp3>x.mp3", "b.mp3>X.mp3"}, {},
         {"none", "none"});

@@ -264,8 +264,13 @@ void TestSafeRename::encodeNewNameOfRandomText() {
         const bool comesBack = QFile::decodeName(bytes) == name && !name.contains(QChar(0));
         const std::optional<QByteArray> encoded = EncodeNewName(name);
         QVERIFY2(encoded.has_value() == comesBack, qPrintable(QString::number(round)));
-        if (encoded)
-            QCOMPARE(*encoded, bytes);
+        if (!encoded)
+            continue;
+        QCOMPARE(*encoded, bytes);
+        // Names are kept for long (the check's folders, the undo set): one
+        // that did not need Qt's own encoding holds no room to spare.
+        if (!name.startsWith(QChar(0xfeff)))
+            QCOMPARE(encoded->capacity(), encoded->size());
     }
 }
 

@@ -22,8 +22,7 @@ struct Fixture {
     void addRename(const QString& rename) {
         const QStringList parts = rename.split('>');
         model.appendRows({FileRow(root, QFile::encodeName(parts[0]), parts[1], "renamed")});
-        renames.append(
-            {model.size() - 1, root, QFile::encodeName(parts[0]), QFile::encodeName(parts[1])});
+        renames.append(UndoEntry::of(model.size() - 1, model.row(model.size() - 1)));
     }
     QString status(int row) const { return model.row(row).status; }
 };
@@ -195,7 +194,7 @@ void TestUndoRun::undoneRenamesLeaveTheSetFailedOnesStay() {
     QCOMPARE(f.status(2), kUndone);
     QCOMPARE(f.renames.size(), 1);
     QCOMPARE(f.renames.at(0).row, 1);
-    QCOMPARE(f.renames.at(0).oldName, QByteArray("b.mp3"));
+    QCOMPARE(f.renames.at(0).oldName(), QByteArray("b.mp3"));
     // The bar counts the renames, the last first; the frame is that of a run.
     QCOMPARE(services.positions, QList<int>({0, 250, 500, 750}));
     QCOMPARE(services.log.first(), QString("busy"));
@@ -214,16 +213,16 @@ void TestUndoRun::executeRunTakesTheSet() {
     f.model.appendRows({FolderRow("music"), FileRow(f.root, "a.mp3", "x.mp3"),
                         FileRow(f.root, "b.mp3", {}), FileRow(f.root, "c.mp3", "a.mp3"),
                         FileRow(f.root, "missing.mp3", "m.mp3")});
-    f.renames = {{9, "stale", "stale", "stale"}};
+    f.renames = {{9, "stale", "stale", {}, "stale"}};
     RecordingServices services;
     ExecuteRows(f.model, services, SetSelection({1, 2, 3, 4}), &f.renames);
     QCOMPARE(f.renames.size(), 2);
     QCOMPARE(f.renames[0].row, 1);
     QCOMPARE(f.renames[0].folder, f.root);
-    QCOMPARE(f.renames[0].oldName, QByteArray("a.mp3"));
-    QCOMPARE(f.renames[0].newName, QByteArray("x.mp3"));
+    QCOMPARE(f.renames[0].oldName(), QByteArray("a.mp3"));
+    QCOMPARE(f.renames[0].newName(), QByteArray("x.mp3"));
     QCOMPARE(f.renames[1].row, 3);
-    QCOMPARE(f.renames[1].newName, QByteArray("a.mp3"));
+    QCOMPARE(f.renames[1].newName(), QByteArray("a.mp3"));
 
     // Executing again renames nothing: the set is that run's, empty.
     ExecuteRows(f.model, services, &f.renames);

@@ -1,0 +1,20 @@
+#include "engine/UndoSet.h"
+
+#include <QFile>
+
+#include "engine/ResultRow.h"
+#include "engine/SafeRename.h"
+
+UndoEntry UndoEntry::of(int row, const ResultRow& renamed) {
+    return {row, renamed.folderOnDisk(), renamed.existing, renamed.existingBytes, renamed.newName};
+}
+
+// As ResultRow::existingOnDisk() gives them.
+QByteArray UndoEntry::oldName() const {
+    return oldBytes.isEmpty() ? QFile::encodeName(oldText) : oldBytes;
+}
+
+// As the execute run encodes the New Filename.
+QByteArray UndoEntry::newName() const {
+    return EncodeNewName(newText).value_or(QByteArray());
+}

@@ -113,6 +113,13 @@ private:
     NoReplaceSupport m_support;
 };
 
+// The file at `existing` was renamed: the folder's listing no longer
+// answers for it.
+RowOutcome RenamedAway(OpenFolder& open, const QByteArray& existing) {
+    open.renamed(existing);
+    return RowOutcome::Renamed;
+}
+
 // The execute decisions, in their order, for one row: no file at either path;
 // a file at both that differ not only in case; else the rename. The common
 // case asks the disk least: the no-replace rename itself tells that the new
@@ -130,25 +137,32 @@ RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
         newName.reset();
     const QByteArray oldAt = OpenFolder::at(dir, folder, existing);
     const QByteArray newAt = newName ? OpenFolder::at(dir, folder, *newName) : QByteArray();
-    const bool oldExists = FileExistsAt(dir, oldAt);
+    // The folder's listing tells for all its rows at once that their files
+    // are there and are files; the disk is asked where it does not know.
+    bool oldExists = (dir != AT_FDCWD && open.listsFile(existing)) || FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
         const int error = renamer.renameNoReplace(open, dir, oldAt, newAt);
         if (error == 0)
-            return RowOutcome::Renamed;
-        // Both names are in the same folder, whose own name (UTF-8 or not) is
-        // no part of the question.
-        if (FileExistsAt(dir, newAt) && !SameNameIgnoringCase(existing, *newName))
-            return RowOutcome::NewFileExists;
-        // A taken name may still be the file itself under another case.
-        if (error == EEXIST && renamer.safeRename(open, dir, oldAt, newAt) == 0)
-            return RowOutcome::Renamed;
-        return RowOutcome::RenameFailed;
+            return RenamedAway(open, existing);
+        // The file may have gone since the listing was read.
+        if (error == ENOENT)
+            oldExists = FileExistsAt(dir, oldAt);
+        if (oldExists) {
+            // Both names are in the same folder, whose own name (UTF-8 or
+            // not) is no part of the question.
+            if (FileExistsAt(dir, newAt) && !SameNameIgnoringCase(existing, *newName))
+                return RowOutcome::NewFileExists;
+            // A taken name may still be the file itself under another case.
+            if (error == EEXIST && renamer.safeRename(open, dir, oldAt, newAt) == 0)
+                return RenamedAway(open, existing);
+            return RowOutcome::RenameFailed;
+        }
     }
     const bool newExists = newName && FileExistsAt(dir, newAt);
     if (!oldExists && !newExists)
         return RowOutcome::FileDoesNotExist;
     if (newName && renamer.safeRename(open, dir, oldAt, newAt) == 0)
-        return RowOutcome::Renamed;
+        return RenamedAway(open, existing);
     return RowOutcome::RenameFailed;
 }
 

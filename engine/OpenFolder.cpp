@@ -25,9 +25,22 @@ QByteArray OpenFolder::at(int descriptor, const QByteArray& folder, const QByteA
     return descriptor == AT_FDCWD ? JoinPath(folder, name) : name;
 }
 
+bool OpenFolder::listsFile(const QByteArray& name) {
+    if (!m_listingRead) {
+        m_listingRead = true;
+        bool typesGiven = false;
+        if (m_fd >= 0 && m_device && m_device != m_untypedDevice &&
+            m_listed.read(m_fd, &typesGiven) && !typesGiven)
+            m_untypedDevice = m_device;
+    }
+    return m_listed.holds(name);
+}
+
 void OpenFolder::close() {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = AT_FDCWD;
     m_path = QByteArray();
+    m_listed.clear();
+    m_listingRead = false;
 }

@@ -6,6 +6,8 @@
 #include <QtGlobal>
 #include <optional>
 
+#include "engine/ListedFiles.h"
+
 // The folder of the rows being renamed, opened once for all its files: each
 // test and rename then names the file within it, and the kernel does not walk
 // the whole path again for every call. The rows of a folder follow each other.
@@ -29,10 +31,23 @@ public:
 
     static QByteArray at(int descriptor, const QByteArray& folder, const QByteArray& name);
 
+    // Whether the folder last opened held `name` (a name within it) as a
+    // regular file: its listing is read at the first question after it was
+    // opened and answers for all its rows. False tells nothing, and the disk
+    // is to be asked: the name may be a link, or of a file system whose
+    // listings give no types, or be newer than the listing.
+    bool listsFile(const QByteArray& name);
+    // The file `name` was renamed away: the listing no longer answers for it.
+    void renamed(const QByteArray& name) { m_listed.forget(name); }
+
 private:
     void close();
 
     QByteArray m_path;
     int m_fd = AT_FDCWD;
     std::optional<quint64> m_device;
+    ListedFiles m_listed;
+    bool m_listingRead = false;
+    // A file system whose listings gave no types: its folders are not listed.
+    std::optional<quint64> m_untypedDevice;
 };

@@ -1,7 +1,11 @@
 #include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
+#include <unistd.h>
 
 #include "DiskFixture.h"
 #include "engine/ExecuteRun.h"
@@ -51,6 +55,8 @@ private Q_SLOTS:
     void rowsOfOneRun_data();
     void rowsOfOneRun();
     void sameRowExecutedTwice();
+    void folderChangesDuringTheRun_data();
+    void folderChangesDuringTheRun();
     void selectedRowsOnly();
     void nothingToExecute_data();
     void nothingToExecute();
@@ -212,6 +218,73 @@ void TestExecuteRun::sameRowExecutedTwice() {
     QCOMPARE(f.status(0), kFailed);
     QCOMPARE(f.model.row(0).newName, QString("b.mp3"));
     QCOMPARE(disk::Describe(f.root), QStringList{"b.mp3:A"});
+}
+
+namespace {
+
+// Changes the disk as the run comes to its second row, after it has read the
+// folder for the first one.
+class ChangingServices : public RecordingServices {
+public:
+    explicit ChangingServices(std::function<void()> change) : m_change(std::move(change)) {}
+    void setProgressPosition(int position) override {
+        RecordingServices::setProgressPosition(position);
+        // The first position is the run's start, the second its first row.
+        if (++m_positions == 3)
+            m_change();
+    }
+
+private:
+    std::function<void()> m_change;
+    int m_positions = 0;
+};
+
+}  // namespace
+
+// The run reads a folder once for all its rows; what changes in it
+// meanwhile is still found.
+void TestExecuteRun::folderChangesDuringTheRun_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("second");  // the second row, "old>new"
+    QTest::addColumn<QString>("change");  // "-name": removed; "+name:contents": made
+    QTest::addColumn<QString>("status");  // of the second row
+    QTest::addColumn<QStringList>("after");
+
+    const QStringList ab{"a.mp3:A", "b.mp3:B"};
+    QTest::newRow("file gone") << ab << "b.mp3>y.mp3" << "-b.mp3" << kMissing
+                               << QStringList{"x.mp3:A"};
+    QTest::newRow("file made") << QStringList{"a.mp3:A"} << "c.mp3>z.mp3" << "+c.mp3:C"
+                               << kRenamed << QStringList{"x.mp3:A", "z.mp3:C"};
+    QTest::newRow("new name taken") << ab << "b.mp3>y.mp3" << "+y.mp3:Y" << kExists
+                                    << QStringList{"b.mp3:B", "x.mp3:A", "y.mp3:Y"};
+    QTest::newRow("the first row's file again")
+        << QStringList{"a.mp3:A"} << "a.mp3>y.mp3" << "+q.mp3:Q" << kMissing
+        << QStringList{"q.mp3:Q", "x.mp3:A"};
+}
+
+void TestExecuteRun::folderChangesDuringTheRun() {
+    QFETCH(QStringList, before);
+    QFETCH(QString, second);
+    QFETCH(QString, change);
+    QFETCH(QString, status);
+    QFETCH(QStringList, after);
+
+    Fixture f;
+    QVERIFY(disk::Build(f.root, before));
+    f.addFile("a.mp3", "x.mp3");
+    const QStringList parts = second.split('>');
+    f.addFile(QFile::encodeName(parts[0]), parts[1]);
+    const QByteArray changed = disk::Join(f.root, QFile::encodeName(change.mid(1).section(':', 0, 0)));
+    ChangingServices services([&] {
+        if (change.startsWith('-'))
+            QCOMPARE(::unlink(changed.constData()), 0);
+        else
+            QVERIFY(disk::WriteFile(changed, change.section(':', 1).toUtf8()));
+    });
+    ExecuteRows(f.model, services);
+    QCOMPARE(f.status(0), kRenamed);
+    QCOMPARE(f.status(1), status);
+    QCOMPARE(disk::Describe(f.root), after);
 }
 
 void TestExecuteRun::selectedRowsOnly() {

@@ -13,9 +13,6 @@ bool ListedFiles::read(int descriptor, bool* typesGiven) {
     *typesGiven = false;
     if (descriptor < 0)
         return false;
-    const int fd = ::openat(descriptor, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
     constexpr std::size_t kChunkWords = 32 * 1024 / sizeof(quint64);
     std::size_t used = 0;  // bytes
     bool complete = false;
@@ -23,14 +20,13 @@ bool ListedFiles::read(int descriptor, bool* typesGiven) {
         if (m_words * sizeof(quint64) - used < kChunkWords * sizeof(quint64))
             grow(std::max(2 * m_words, kChunkWords), used);
         const std::size_t room = m_words * sizeof(quint64) - used;
-        const ssize_t got = ::getdents64(fd, bytes() + used, room);
+        const ssize_t got = ::getdents64(descriptor, bytes() + used, room);
         if (got <= 0) {
             complete = got == 0;
             break;
         }
         used += static_cast<std::size_t>(got);
     }
-    ::close(fd);
     if (!complete)
         return false;
     // The names are counted only once the records no longer move.

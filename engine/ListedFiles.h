@@ -19,8 +19,9 @@ public:
     ListedFiles(const ListedFiles&) = delete;
     ListedFiles& operator=(const ListedFiles&) = delete;
 
-    // Reads the folder open at descriptor (O_PATH will do); false when it
-    // cannot be read. typesGiven tells whether any entry came with its type.
+    // Reads the folder open at descriptor (opened to be read, and not read
+    // from before); false when it cannot be read. typesGiven tells whether any
+    // entry came with its type.
     bool read(int descriptor, bool* typesGiven);
     void clear();
 

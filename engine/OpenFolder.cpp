@@ -9,8 +9,15 @@ int OpenFolder::descriptorFor(const QByteArray& folder) {
     if (!m_path.isNull() && folder == m_path)
         return m_fd;
     close();
-    if (!folder.contains('\0'))
-        m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    // Opened to be read, so that its listing comes from the same descriptor;
+    // a folder one may only pass through is opened as a path.
+    m_readable = false;
+    if (!folder.contains('\0')) {
+        m_fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        m_readable = m_fd >= 0;
+        if (m_fd < 0)
+            m_fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
     if (m_fd < 0)
         m_fd = AT_FDCWD;
     struct stat st {};
@@ -29,7 +36,7 @@ bool OpenFolder::listsFile(const QByteArray& name) {
     if (!m_listingRead) {
         m_listingRead = true;
         bool typesGiven = false;
-        if (m_fd >= 0 && m_device && m_device != m_untypedDevice &&
+        if (m_readable && m_device && m_device != m_untypedDevice &&
             m_listed.read(m_fd, &typesGiven) && !typesGiven)
             m_untypedDevice = m_device;
     }

@@ -45,6 +45,7 @@ private:
 
     QByteArray m_path;
     int m_fd = AT_FDCWD;
+    bool m_readable = false;  // m_fd can be read, not only named
     std::optional<quint64> m_device;
     ListedFiles m_listed;
     bool m_listingRead = false;

@@ -1,7 +1,6 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "DiskFixture.h"
@@ -38,7 +37,7 @@ void TestListedFiles::holdsTheRegularFilesOnly() {
     QFETCH(bool, held);
     disk::TemporaryFolder dir;
     QVERIFY(disk::Build(dir.path(), {"x:X", entry}));
-    const int fd = ::open(dir.path().constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(dir.path().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     QVERIFY(fd >= 0);
     ListedFiles files;
     bool typesGiven = false;
@@ -57,7 +56,7 @@ void TestListedFiles::aFolderLongerThanOneRead() {
     for (int i = 0; i < 3000; ++i)
         entries << QString("Some Artist - Some Album - %1 - A Fairly Long Title.mp3:").arg(i);
     QVERIFY(disk::Build(dir.path(), entries));
-    const int fd = ::open(dir.path().constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(dir.path().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ListedFiles files;
     bool typesGiven = false;
     QVERIFY(files.read(fd, &typesGiven));
@@ -68,7 +67,7 @@ void TestListedFiles::aFolderLongerThanOneRead() {
                  qPrintable(QString::number(i)));
     // Read again, of a folder with fewer names: only those.
     QVERIFY(disk::Build(dir.path(), {"sub/", "sub/only.mp3:"}));
-    const int sub = ::openat(fd, "sub", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int sub = ::openat(fd, "sub", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     QVERIFY(files.read(sub, &typesGiven));
     QVERIFY(files.holds("only.mp3"));
     QVERIFY(!files.holds("Some Artist - Some Album - 7 - A Fairly Long Title.mp3"));
@@ -82,7 +81,7 @@ void TestListedFiles::forgetsARenamedFile() {
     const QByteArray latin1 = "Caf\xe9.mp3";
     QVERIFY(disk::Build(dir.path(), {"a.mp3:A"}));
     QVERIFY(disk::WriteFile(disk::Join(dir.path(), latin1), "B"));
-    const int fd = ::open(dir.path().constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(dir.path().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ListedFiles files;
     bool typesGiven = false;
     QVERIFY(files.read(fd, &typesGiven));
@@ -94,23 +93,20 @@ void TestListedFiles::forgetsARenamedFile() {
     QVERIFY(!files.holds(latin1));
 }
 
-// Without read permission (a folder one may only pass through) nothing is
-// known, and every row asks the disk. Root reads any folder.
+// A folder one may only pass through is opened as a path, which cannot be
+// read: nothing is known of it, and every row asks the disk.
 void TestListedFiles::aFolderThatCannotBeRead() {
     ListedFiles files;
     bool typesGiven = true;
     QVERIFY(!files.read(-1, &typesGiven));
     QVERIFY(!typesGiven);
-    if (::geteuid() == 0)
-        QSKIP("root reads every folder: the unreadable case cannot be made here");
     disk::TemporaryFolder dir;
     QVERIFY(disk::Build(dir.path(), {"a.mp3:A"}));
-    QCOMPARE(::chmod(dir.path().constData(), 0300), 0);
     const int fd = ::open(dir.path().constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
     QVERIFY(!files.read(fd, &typesGiven));
     QVERIFY(!files.holds("a.mp3"));
     ::close(fd);
-    ::chmod(dir.path().constData(), 0700);
 }
 
 QTEST_GUILESS_MAIN(TestListedFiles)

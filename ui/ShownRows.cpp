@@ -10,6 +10,25 @@ int ResultRowOf(const QModelIndex& index) {
     return at.isValid() ? at.row() : -1;
 }
 
+int TheOneSelectedRow(const QItemSelection& selection) {
+    int row = -1;
+    for (const QItemSelectionRange& range : selection) {
+        const QAbstractItemModel* model = range.model();
+        // As QItemSelectionModel::selectedRows(): a row counts when all its
+        // columns are selected.
+        if (!range.isValid() || range.left() != 0 ||
+            range.right() != model->columnCount(range.parent()) - 1)
+            continue;
+        if (range.height() != 1)
+            return -1;
+        const int at = ResultRowOf(range.topLeft());
+        if (row >= 0 && at != row)
+            return -1;
+        row = at;
+    }
+    return row;
+}
+
 QModelIndex ShownIndexOf(const QAbstractItemView* list, int row, int column) {
     const QAbstractItemModel* shown = list->model();
     const auto* proxy = qobject_cast<const QAbstractProxyModel*>(shown);

@@ -12,6 +12,11 @@ class QAbstractItemView;
 // The results row of an index of the list's model, -1 for none.
 int ResultRowOf(const QModelIndex& index);
 
+// The one results row a selection of whole rows holds; -1 when it holds
+// none or more than one. Reads the selection's ranges, so that a selection of
+// a million rows is answered at once.
+int TheOneSelectedRow(const QItemSelection& selection);
+
 // The index of results row `row` (column `column`) in the model the list
 // shows; invalid when the row is not shown.
 QModelIndex ShownIndexOf(const QAbstractItemView* list, int row, int column = 0);

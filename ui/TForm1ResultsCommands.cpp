@@ -34,16 +34,17 @@ QList<int> TForm1::selectedRows() const {
 }
 
 void TForm1::LVResultsChange() {
-    const QList<int> rows = selectedRows();
-    if (rows.size() == 1 && m_results->row(rows.constFirst()).isFileRow()) {
-        ManualRenameItem = rows.constFirst();
+    const QItemSelection selection = m_ui->LVResults->selectionModel()->selection();
+    const int row = TheOneSelectedRow(selection);
+    if (row >= 0 && m_results->row(row).isFileRow()) {
+        ManualRenameItem = row;
         m_ui->EManualRename->setText(ManualRenameText(m_results->row(ManualRenameItem)));
         m_ui->EManualRename->setEnabled(true);
         m_ui->BManualRename->setEnabled(true);
     } else {
         ClearManualRename();
     }
-    m_ui->BCancelRename->setEnabled(!rows.isEmpty());
+    m_ui->BCancelRename->setEnabled(!selection.isEmpty());
 }
 
 void TForm1::ClearManualRename() {

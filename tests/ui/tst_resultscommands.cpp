@@ -106,6 +106,15 @@ void TestResultsCommands::selectionDisplay() {
     QVERIFY(edit()->text().isEmpty());
     QVERIFY(!edit()->isEnabled());
     QVERIFY(cancel->isEnabled());
+    // Back to one of them: its name comes back.
+    clickRow(2, Qt::ControlModifier);
+    QCOMPARE(m_form->manualRenameRow(), 1);
+    QVERIFY(edit()->isEnabled());
+    QVERIFY(!edit()->text().isEmpty());
+    // A range of two made with Shift: none.
+    clickRow(2, Qt::ShiftModifier);
+    QCOMPARE(m_form->manualRenameRow(), -1);
+    QVERIFY(!edit()->isEnabled());
     m_list->clearSelection();
     QVERIFY(!cancel->isEnabled());
 }

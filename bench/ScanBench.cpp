@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     for (const ResultRow& row : model.rows()) {
         if (row.isFolderRow())
             continue;
-        out += row.folderBytes;
+        out += row.folderBytes();
         out += '/';
         out += row.existingBytes;
         out += '\n';

@@ -126,7 +126,7 @@ void WriteJson(ChunkWriter& out, const QVector<ResultRow>& rows) {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const ResultRow& row = rows.at(i);
         const QByteArray existing = row.existing.toUtf8();
-        const QByteArray folder = row.folder.toUtf8();
+        const QByteArray folder = row.folder().toUtf8();
         out.append("{\"existing\": ");
         AppendJsonString(out, existing);
         out.append(", \"new\": ");

@@ -291,6 +291,9 @@ void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const Q
     folderRow.nameNotUtf8 = pathNotUtf8;
     folderRow.legacyEncoding = legacy;
     rows.append(std::move(folderRow));
+    // One folder record, shared by all rows of the folder.
+    ResultRow first;
+    first.setFolder(path, pathBytes, pathNotUtf8);
     for (qsizetype i : walk.sorter.sortedOrder(listed.fileNames)) {
         ResultRow row;
         row.existing = listed.fileNames.at(i);
@@ -298,10 +301,7 @@ void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const Q
         if (listed.fileKeepsBytes.at(i))
             row.existingBytes = listed.fileBytes.at(i);
         row.nameNotUtf8 = listed.fileNotUtf8.at(i);
-        // Shared by all rows of the folder.
-        row.folder = path;
-        row.folderBytes = pathBytes;
-        row.folderNotUtf8 = pathNotUtf8;
+        row.sharedFolder = first.sharedFolder;
         row.legacyEncoding = legacy;
         rows.append(std::move(row));
     }

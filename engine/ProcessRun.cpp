@@ -32,9 +32,9 @@ void ProcessRowsIn(ResultModel& model, const ProcessSettings& settings, WindowSe
         const ResultRow& row = model.row(i);
         if (row.isFolderRow())
             continue;
-        if (namesOf.isNull() || row.folder != namesOf) {
-            names = FolderAndParentName(row.folder);
-            namesOf = row.folder;
+        if (namesOf.isNull() || row.folder() != namesOf) {
+            names = FolderAndParentName(row.folder());
+            namesOf = row.folder();
         }
         NameResult result =
             ComputeNewName(row.existing, names, in, out, options, texts, row.nameNotUtf8);

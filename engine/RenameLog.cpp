@@ -18,10 +18,10 @@ constexpr qsizetype kSavedFields = 5;
 
 // What a renamed row needs to be undone; the other rows may be anything.
 void CheckRenamed(const ResultRow& row, int line) {
-    if (row.folderBytes.isEmpty())
+    if (row.folderBytes().isEmpty())
         throw RenameLogError(line, Text(Texts::kLogRenamedWithoutFolder));
-    if (!row.folderBytes.startsWith('/'))
-        throw RenameLogError(line, Text(Texts::kLogFolderNotAbsolute).arg(row.folder));
+    if (!row.folderBytes().startsWith('/'))
+        throw RenameLogError(line, Text(Texts::kLogFolderNotAbsolute).arg(row.folder()));
     if (row.existingBytes.isEmpty() || row.newName.isEmpty())
         throw RenameLogError(line, Text(Texts::kLogRenamedWithoutName));
     // The name the file gets back is one name in its folder, as a listing
@@ -38,8 +38,8 @@ ResultRow RowOf(const QByteArray& existing, const QString& newName, const QStrin
     row.existing = DecodeFileName(existing);
     row.newName = newName;
     row.status = status;
-    row.folderBytes = folder;
-    row.folder = DecodeFileName(folder);
+    if (!folder.isEmpty())
+        row.setFolder(DecodeFileName(folder), folder);
     row.outcome = outcome;
     return row;
 }

@@ -30,7 +30,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
         case StatusColumn:
             return r.status;
         case FolderColumn:
-            return r.folder;
+            return r.folder();
         case CheckColumn:
             return r.check;
         default:
@@ -41,7 +41,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
 // A name or folder read in a legacy encoding is marked, and its tool tip says which.
 QVariant ResultModel::notUtf8Data(const ResultRow& r, int column, int role) const {
     const bool marked =
-        (column == ExistingColumn && r.nameNotUtf8) || (column == FolderColumn && r.folderNotUtf8);
+        (column == ExistingColumn && r.nameNotUtf8) || (column == FolderColumn && r.folderNotUtf8());
     if (!marked)
         return {};
     if (role == Qt::DecorationRole)
@@ -78,9 +78,9 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
 void ResultModel::AddResultRow(const QString& caption, const QString& folder) {
     ResultRow r;
     r.existing = caption;
-    r.folder = folder;
     r.existingBytes = QFile::encodeName(caption);
-    r.folderBytes = QFile::encodeName(folder);
+    if (!folder.isEmpty())
+        r.setFolder(folder, QFile::encodeName(folder));
     QVector<ResultRow> one;
     one.append(std::move(r));
     appendRows(std::move(one));

@@ -1,12 +1,21 @@
 #pragma once
 
 #include <QByteArray>
+#include <QExplicitlySharedDataPointer>
 #include <QFile>
+#include <QSharedData>
 #include <QString>
 
 #include "engine/LegacyEncoding.h"
 #include "engine/RowOutcome.h"
 #include "engine/check/CheckReason.h"
+
+// The folder of file rows: one record, shared by all the rows of a folder.
+struct RowFolder : QSharedData {
+    QString text;  // its path as the list shows it
+    QByteArray bytes;  // the listing's bytes of the path; empty: the text, encoded
+    bool notUtf8 = false;  // the bytes are not UTF-8, and the text was read in the legacy encoding
+};
 
 // One line of the results list. A file row has a non-empty folder; a folder
 // row (the heading the scan puts before each folder's files) has an empty
@@ -17,26 +26,25 @@
 // gave for its folder, and for its name when the name's text, encoded, does
 // not give them back (a name that is not UTF-8, or one that starts with a
 // byte order mark); every file operation goes through existingOnDisk() and
-// folderOnDisk(). The folder texts and bytes are shared (implicitly) by all
-// rows of a folder.
+// folderOnDisk(). All rows of a folder share one record of it.
 struct ResultRow {
     QString existing;  // "Existing Filename": the caption
     QString newName;   // "New Filename": the proposal, empty when there is none
     QString status;    // "Status": display text only, never read back
-    QString folder;    // "Folder": path of the folder holding the file
     QByteArray existingBytes;
-    QByteArray folderBytes;
-    // What the Status says, for the program: set together with the Status.
-    RowOutcome outcome = RowOutcome::None;
+    // "Folder": the folder holding the file; none for a folder row.
+    QExplicitlySharedDataPointer<const RowFolder> sharedFolder;
     // "Check": why the check before execute expects the rename to fail, and
     // that reason for the program; empty and None when it will go through.
     QString check;
     CheckReason checkReason = CheckReason::None;
+    // What the Status says, for the program: set together with the Status.
+    // (The one-byte fields lie together, so that a row takes no padding.)
+    RowOutcome outcome = RowOutcome::None;
     // Whether the listing's bytes of the name (of the caption, for a folder
     // row) and of the folder are not UTF-8, and the encoding their texts were
     // read in then. Flags, so that such rows cost nothing more than others.
     bool nameNotUtf8 = false;
-    bool folderNotUtf8 = false;
     LegacyEncoding legacyEncoding = LegacyEncoding::Windows1252;
 
     // The exact bytes of the name and of the folder; rows made without the
@@ -45,11 +53,30 @@ struct ResultRow {
         return existingBytes.isEmpty() ? QFile::encodeName(existing) : existingBytes;
     }
     QByteArray folderOnDisk() const {
-        return folderBytes.isEmpty() ? QFile::encodeName(folder) : folderBytes;
+        return folderBytes().isEmpty() ? QFile::encodeName(folder()) : folderBytes();
     }
 
-    bool isFileRow() const { return !folder.isEmpty(); }
-    bool isFolderRow() const { return folder.isEmpty(); }
+    const QString& folder() const {
+        static const QString none;
+        return sharedFolder ? sharedFolder->text : none;
+    }
+    const QByteArray& folderBytes() const {
+        static const QByteArray none;
+        return sharedFolder ? sharedFolder->bytes : none;
+    }
+    bool folderNotUtf8() const { return sharedFolder && sharedFolder->notUtf8; }
+    // Gives the row a folder of its own; rows of one folder share one with
+    // `sharedFolder = other.sharedFolder`.
+    void setFolder(const QString& text, const QByteArray& bytes = {}, bool notUtf8 = false) {
+        auto* made = new RowFolder;
+        made->text = text;
+        made->bytes = bytes;
+        made->notUtf8 = notUtf8;
+        sharedFolder.reset(made);
+    }
+
+    bool isFileRow() const { return !folder().isEmpty(); }
+    bool isFolderRow() const { return folder().isEmpty(); }
     bool hasProposal() const { return !newName.isEmpty(); }
 };
 // Its texts are moved as they lie in memory when a list of rows grows.

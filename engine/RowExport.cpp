@@ -90,7 +90,7 @@ QByteArray RowsAsTextLog(const QVector<ResultRow>& rows, NameForm names) {
         const bool bytes = names == NameForm::Bytes;
         AppendRecord(out,
                      {bytes ? row.existingOnDisk() : row.existing.toUtf8(), row.newName.toUtf8(),
-                      row.status.toUtf8(), bytes ? row.folderOnDisk() : row.folder.toUtf8(),
+                      row.status.toUtf8(), bytes ? row.folderOnDisk() : row.folder().toUtf8(),
                       QByteArray(OutcomeWord(row.outcome))});
     }
     return out;
@@ -108,7 +108,7 @@ QByteArray RowsAsHtml(const QVector<ResultRow>& rows) {
                  Text(kColumnTexts[3])});
     out.append(QLatin1String("</thead>\n<tbody>\n"));
     for (const ResultRow& row : rows)
-        AppendCells(out, "td", {row.existing, row.newName, row.status, row.folder});
+        AppendCells(out, "td", {row.existing, row.newName, row.status, row.folder()});
     out.append(QLatin1String("</tbody>\n</table>\n</body>\n</html>\n"));
     return out.toUtf8();
 }

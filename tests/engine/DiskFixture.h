@@ -217,9 +217,8 @@ inline ResultRow FileRow(const QByteArray& folder, const QByteArray& name,
                          const QString& newName = {}, const QString& status = {}) {
     ResultRow row;
     row.existing = QFile::decodeName(name);
-    row.folder = QFile::decodeName(folder);
+    row.setFolder(QFile::decodeName(folder), folder);
     row.existingBytes = name;
-    row.folderBytes = folder;
     row.newName = newName;
     row.status = status;
     return row;

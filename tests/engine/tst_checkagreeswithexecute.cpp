@@ -190,7 +190,7 @@ void TestCheckAgreesWithExecute::randomFolders() {
             const ResultRow& row = model.row(i);
             rows += QString("\n  %1: %2%3 > %4: %5, foreseen %6 (%7)")
                         .arg(i)
-                        .arg(row.folder.endsWith("/S") ? "S/" : "", row.existing, row.newName,
+                        .arg(row.folder().endsWith("/S") ? "S/" : "", row.existing, row.newName,
                              OutcomeWord(row.outcome), OutcomeWord(forecasts[i].outcome),
                              forecasts[i].text);
         }

@@ -148,7 +148,7 @@ void TestExecuteRun::runChangesOnlyStatusInOneBatch() {
         QCOMPARE(row.status, statuses[i]);
         QCOMPARE(row.existing, before[i].existing);
         QCOMPARE(row.newName, before[i].newName);
-        QCOMPARE(row.folder, before[i].folder);
+        QCOMPARE(row.folder(), before[i].folder());
         QCOMPARE(row.existingBytes, before[i].existingBytes);
     }
     // One announcement from the first to the last row the run wrote.

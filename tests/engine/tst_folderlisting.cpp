@@ -77,8 +77,8 @@ void TestFolderListing::rootFolder() {
     QCOMPARE(model.row(0).existing, QString("[/]"));
     for (int i = 1; i < model.size(); ++i) {
         const ResultRow& row = model.row(i);
-        QCOMPARE(row.folder, QString("/"));
-        QCOMPARE(row.folderBytes, QByteArray("/"));
+        QCOMPARE(row.folder(), QString("/"));
+        QCOMPARE(row.folderBytes(), QByteArray("/"));
         QVERIFY2(Addressable(row), row.existingOnDisk().constData());
     }
 }
@@ -99,15 +99,15 @@ void TestFolderListing::namesThatAreNotUtf8() {
     QCOMPARE(scanner.TotalSize(), qint64(1234));
     const ResultRow& row = model.row(3);
     QCOMPARE(row.existingOnDisk(), name);
-    QCOMPARE(row.folderBytes, tree.filePathBytes(folder));
+    QCOMPARE(row.folderBytes(), tree.filePathBytes(folder));
     // Read in Windows-1252, the default, byte for byte: nothing is replaced.
     QCOMPARE(row.existing, QString::fromUtf8("caf\u00e9.mp3"));
     QVERIFY(row.nameNotUtf8);
-    QCOMPARE(row.folder, tree.path() + QString::fromUtf8("/d\u00fcr"));
-    QVERIFY(row.folderNotUtf8);
+    QCOMPARE(row.folder(), tree.path() + QString::fromUtf8("/d\u00fcr"));
+    QVERIFY(row.folderNotUtf8());
     QCOMPARE(model.row(2).existing, QString::fromUtf8("[d\u00fcr]"));
     QVERIFY(model.row(2).nameNotUtf8);
-    QVERIFY(!model.row(1).nameNotUtf8 && !model.row(1).folderNotUtf8);
+    QVERIFY(!model.row(1).nameNotUtf8 && !model.row(1).folderNotUtf8());
     QVERIFY(Addressable(row));
 }
 
@@ -146,7 +146,7 @@ void TestFolderListing::links() {
     const QStringList expected{
         "[" + tree.path() + "]", "dead.mp3", "live.mp3", "[a]", "song.mp3", "[b]", "song.mp3"};
     QCOMPARE(Captions(model), expected);
-    QCOMPARE(model.row(6).folder, tree.filePath("b"));
+    QCOMPARE(model.row(6).folder(), tree.filePath("b"));
     // A link has its target's size; a dangling link counts as an empty file.
     QCOMPARE(scanner.TotalSize(), qint64(30));
     QCOMPARE(scanner.FileCount(), 4);

@@ -144,7 +144,7 @@ void TestLegacyNames::listedProposedExecuted() {
     const ResultRow row = library.files().value(0);
     QCOMPARE(row.existing, listed);
     QVERIFY(row.nameNotUtf8);
-    QCOMPARE(row.folder, library.tree.filePath("Music") + "/" + listedFolder);
+    QCOMPARE(row.folder(), library.tree.filePath("Music") + "/" + listedFolder);
     QCOMPARE(row.existingBytes, name);
 
     library.processAndExecute(in, out);

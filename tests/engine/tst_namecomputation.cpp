@@ -342,18 +342,18 @@ void TestNameComputation::trackNumber() {
 void TestNameComputation::writesIntoRow() {
     ResultRow row;
     row.existing = "a - b.mp3";
-    row.folder = "/m/a";
+    row.setFolder("/m/a");
     row.newName = "earlier proposal.mp3";
     row.status = "manual rename (pending)";
     row.outcome = RowOutcome::ManualPending;
     const SlotList in = ActiveSlots(Scheme({A, N, X, X, X}));
-    ComputeNewName(row, FolderAndParentName(row.folder), in, ActiveSlots(Scheme({N, A, X, X, X})),
+    ComputeNewName(row, FolderAndParentName(row.folder()), in, ActiveSlots(Scheme({N, A, X, X, X})),
                    NameOptions{});
     QCOMPARE(row.newName, QString("b - a.mp3"));
     QCOMPARE(row.status, kPending);
     QCOMPARE(row.outcome, RowOutcome::RenamePending);
     // A failure replaces the earlier proposal as well.
-    ComputeNewName(row, FolderAndParentName(row.folder), ActiveSlots(Scheme({T, N, X, X, X})), in,
+    ComputeNewName(row, FolderAndParentName(row.folder()), ActiveSlots(Scheme({T, N, X, X, X})), in,
                    NameOptions{});
     QCOMPARE(row.newName, QString());
     QCOMPARE(row.status, NotTrackNumber("a"));

@@ -143,9 +143,9 @@ void TestProcessRun::processAllReplacesEveryProposal() {
         QCOMPARE(row.newName, newNames[i]);
         QCOMPARE(row.status, statuses[i]);
         QCOMPARE(row.existing, before[i].existing);
-        QCOMPARE(row.folder, before[i].folder);
+        QCOMPARE(row.folder(), before[i].folder());
         QCOMPARE(row.existingBytes, before[i].existingBytes);
-        QCOMPARE(row.folderBytes, before[i].folderBytes);
+        QCOMPARE(row.folderBytes(), before[i].folderBytes());
     }
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed[0][0].value<QModelIndex>().row(), 1);

@@ -11,9 +11,9 @@ QVector<ResultRow> FolderWithTwoFiles() {
     QVector<ResultRow> rows(3);
     rows[0].existing = "[/x]";
     rows[1].existing = "1.mp3";
-    rows[1].folder = "/x";
+    rows[1].setFolder("/x");
     rows[2].existing = "2.mp3";
-    rows[2].folder = "/x";
+    rows[2].setFolder("/x");
     return rows;
 }
 

@@ -51,7 +51,7 @@ private:
 QStringList Rows(const ResultModel& model, const TempTree& tree) {
     QStringList rows;
     for (const ResultRow& row : model.rows()) {
-        QString text = row.isFolderRow() ? row.existing : row.folder + " | " + row.existing;
+        QString text = row.isFolderRow() ? row.existing : row.folder() + " | " + row.existing;
         rows.append(text.replace(tree.path(), "~"));
     }
     return rows;
@@ -118,8 +118,8 @@ void TestScan::rowOrderAndFolderRows() {
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(inserted[0][1].toInt(), 0);
     QCOMPARE(inserted[0][2].toInt(), model.size() - 1);
-    QCOMPARE(model.row(1).folder.constData(), model.row(3).folder.constData());
-    QCOMPARE(model.row(1).folderBytes.constData(), model.row(3).folderBytes.constData());
+    QCOMPARE(model.row(1).folder().constData(), model.row(3).folder().constData());
+    QCOMPARE(model.row(1).folderBytes().constData(), model.row(3).folderBytes().constData());
     for (const ResultRow& row : model.rows()) {
         QVERIFY(row.newName.isEmpty());
         QVERIFY(row.status.isEmpty());

@@ -103,12 +103,12 @@ void TestScanStop::stopsAfterTheCurrentFolder() {
     for (int i = 0; i < model.size(); ++i) {
         const ResultRow& row = model.row(i);
         QCOMPARE(row.existing, m_fullRows.at(i).existing);
-        QCOMPARE(row.folder, m_fullRows.at(i).folder);
+        QCOMPARE(row.folder(), m_fullRows.at(i).folder());
         if (row.isFolderRow())
             continue;
         ++files;
         for (const TrackFile& file : kLibrary) {
-            if (m_tree.filePath(file.path) == row.folder + u'/' + row.existing)
+            if (m_tree.filePath(file.path) == row.folder() + u'/' + row.existing)
                 size += file.size;
         }
     }

@@ -274,7 +274,7 @@ void TestUndoRun::onlyStatusChangesInOneBatch() {
     for (int i = 0; i < f.model.size(); ++i) {
         QCOMPARE(f.model.row(i).existing, before[i].existing);
         QCOMPARE(f.model.row(i).newName, before[i].newName);
-        QCOMPARE(f.model.row(i).folder, before[i].folder);
+        QCOMPARE(f.model.row(i).folder(), before[i].folder());
     }
     QCOMPARE(f.status(0), QString());
     QCOMPARE(f.status(2), QString("rename pending"));

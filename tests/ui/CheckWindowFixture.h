@@ -119,7 +119,7 @@ public:
     // The caption of the folder row of the folder whose path ends so.
     QString heading(const QString& pathEnd) const {
         for (int i = 0; i + 1 < results().size(); ++i) {
-            if (results().row(i).isFolderRow() && results().row(i + 1).folder.endsWith(pathEnd))
+            if (results().row(i).isFolderRow() && results().row(i + 1).folder().endsWith(pathEnd))
                 return results().row(i).existing;
         }
         return QStringLiteral("(no folder %1)").arg(pathEnd);

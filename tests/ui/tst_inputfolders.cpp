@@ -67,7 +67,7 @@ QStringList TestInputFolders::captions() const {
     QStringList result;
     for (const ResultRow& row : m_form->results().rows())
         result.append(row.isFolderRow() ? row.existing
-                                        : row.folder.section('/', -1) + "/" + row.existing);
+                                        : row.folder().section('/', -1) + "/" + row.existing);
     return result;
 }
 

@@ -126,7 +126,7 @@ QList<QStringList> TestSaveCopy::shownRows(const QList<int>& rows) const {
     QList<QStringList> shown = {{"Existing Filename", "New Filename", "Status", "Folder"}};
     for (int i : rows) {
         const ResultRow& r = m_form->results().row(i);
-        shown.append({r.existing, r.newName, r.status, r.folder});
+        shown.append({r.existing, r.newName, r.status, r.folder()});
     }
     return shown;
 }

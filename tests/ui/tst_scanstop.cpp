@@ -128,7 +128,7 @@ void TestScanStop::stopKeepsTheRowsFoundSoFar() {
     // row is a track of a folder whose tracks are all there, or a folder row.
     QVERIFY(rows.size() >= 1 && rows.size() < 1 + 60 * 3);
     for (const ResultRow& row : rows)
-        QVERIFY2(!row.folder.endsWith("/zz"), qPrintable(row.folder));
+        QVERIFY2(!row.folder().endsWith("/zz"), qPrintable(row.folder()));
     QVERIFY(rows.last().isFolderRow() || rows.last().existing == "b.mp3");
     QCOMPARE(m_form->FileCount(), fileRows());
     QCOMPARE(m_form->TotalSize(), qint64(fileRows()));

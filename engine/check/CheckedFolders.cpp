@@ -36,8 +36,12 @@ int CheckedFolders::addFolder(const QByteArray& path) {
     const int pathFd =
         listing.isOpen() ? -1 : ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     const int fd = listing.isOpen() ? listing.descriptor() : pathFd;
+    // The listing knows its folder's identity already.
     struct stat st {};
-    if (fd >= 0 && ::fstat(fd, &st) == 0) {
+    if (listing.isOpen() && listing.id() != FolderId()) {
+        folder.exists = true;
+        folder.id = listing.id();
+    } else if (fd >= 0 && ::fstat(fd, &st) == 0) {
         folder.exists = true;
         folder.id = {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
     }

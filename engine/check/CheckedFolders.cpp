@@ -88,9 +88,7 @@ int CheckedFolders::addFolder(const QByteArray& path) {
         // the file system keep the first one.
         if (folder.entries.contains(FileNameKey(names.at(i), folder.nameCase())))
             continue;
-        const int entryIndex = static_cast<int>(m_entries.size());
-        m_entries.append({names.at(i), kinds.at(i), -1});
-        insert(folder, names.at(i), entryIndex);
+        insert(folder, names.at(i), appendEntry(index, {names.at(i), kinds.at(i), -1}));
     }
     m_folders.append(std::move(folder));
     return index;
@@ -155,8 +153,7 @@ int CheckedFolders::find(int folderIndex, const QByteArray& name) {
     const EntryKind kind = EntryKindAt(AT_FDCWD, JoinPath(folder.path, name));
     int index = -1;
     if (kind != EntryKind::None) {
-        index = static_cast<int>(m_entries.size());
-        m_entries.append({name, kind, -1});
+        index = appendEntry(folderIndex, {name, kind, -1});
     }
     folder.entries.insert(key, index);
     return index;
@@ -185,11 +182,26 @@ void CheckedFolders::move(int index, int from, const QByteArray& oldName, int to
     insert(m_folders[to], newName, index);
 }
 
+int CheckedFolders::appendEntry(int folder, CheckedEntry entry) {
+    if (folder != m_tailOwner) {
+        m_tailOwner = folder;
+        m_tailStart = m_entries.size();
+    }
+    m_entries.append(std::move(entry));
+    return static_cast<int>(m_entries.size() - 1);
+}
+
 void CheckedFolders::letGo(int index) {
     CheckedFolder& folder = m_folders[index];
-    for (const int entry : std::as_const(folder.entries)) {
-        if (entry >= 0)
-            m_entries[entry].spelling = QByteArray();
+    if (index == m_tailOwner) {
+        // The last entries are all the folder's: their places serve the next.
+        m_entries.resize(m_tailStart);
+        m_tailOwner = -1;
+    } else {
+        for (const int entry : std::as_const(folder.entries)) {
+            if (entry >= 0)
+                m_entries[entry].spelling = QByteArray();
+        }
     }
     folder.entries = {};
     folder.ignoringCase = {};

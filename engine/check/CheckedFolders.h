@@ -67,8 +67,11 @@ public:
     void move(int index, int from, const QByteArray& oldName, int to, const QByteArray& newName,
               int row);
     // Frees what the folder holds of its entries, names included, once no
-    // row will look into it again.
+    // row will look into it again. The indices of its entries may then be
+    // given to the entries of folders read later.
     void letGo(int folder);
+    // Whether `path` is known to name folder `index`.
+    bool isAt(int index, const QByteArray& path) const { return m_byPath.value(path, -1) == index; }
 
 private:
     // The folder at path, read once (with exists false when there is none).
@@ -76,10 +79,14 @@ private:
     // The folder `name` (one component) names within folder parent, or -1.
     int childFolder(int parent, const QByteArray& name);
     void insert(CheckedFolder& folder, const QByteArray& name, int index);
+    int appendEntry(int folder, CheckedEntry entry);
     void remove(CheckedFolder& folder, const QByteArray& name, int index);
 
     QVector<CheckedFolder> m_folders;
     QVector<CheckedEntry> m_entries;
+    // The folder whose entries are all those from m_tailStart on; -1 for none.
+    int m_tailOwner = -1;
+    qsizetype m_tailStart = 0;
     QHash<QByteArray, int> m_byPath;
     QHash<QPair<quint64, quint64>, int> m_byId;
     struct SubfolderAnswer {

@@ -145,9 +145,14 @@ bool ExecuteForecast::enterFolderOf(const ResultRow& row) {
         return true;
     const int left = m_lastFolder;
     m_lastFolderBytes = folderBytes;
-    m_lastFolder = m_folders.folderAt(folderBytes);
-    if (m_letFoldersGo && left >= 0 && left != m_lastFolder)
+    // The folder left is let go before the next is read, so that the next
+    // takes the places of its entries. What its rows waited for is settled
+    // first: no later row can rename its entries.
+    if (m_letFoldersGo && left >= 0 && !m_folders.isAt(left, folderBytes)) {
+        resolveWaiting();
         m_folders.letGo(left);
+    }
+    m_lastFolder = m_folders.folderAt(folderBytes);
     return !m_folders.folder(m_lastFolder).letGo;
 }
 
@@ -258,8 +263,10 @@ RowForecast ExecuteForecast::renamed(int i, int entry, int from, const QByteArra
     return {RowOutcome::Renamed, CheckReason::None, QString()};
 }
 
+// Gives the rows that waited for an entry a later row renames their reason,
+// and forgets them.
 void ExecuteForecast::resolveWaiting() {
-    for (const Waiting& waiting : m_waiting) {
+    for (const Waiting& waiting : std::as_const(m_waiting)) {
         const auto later = m_movedLaterBy.constFind(waiting.entry);
         if (later == m_movedLaterBy.constEnd() || *later < waiting.row)
             continue;
@@ -267,6 +274,9 @@ void ExecuteForecast::resolveWaiting() {
         forecast.reason = CheckReason::RenamedLater;
         forecast.text = Text(Texts::kCheckRenamedLater).arg(Shown(waiting.name));
     }
+    m_waiting.clear();
+    m_movedLaterBy.clear();
+    m_waitedFor.clear();
 }
 
 }  // namespace

@@ -101,6 +101,11 @@ void TestRenameCheck::reasons_data() {
         add("rows of a folder apart", fs, {"a.mp3:A", "b.mp3:B", "Live/", "Live/c.mp3:C"},
             {"a.mp3>x.mp3", "Live/c.mp3>x.mp3", "b.mp3>x.mp3"}, {},
             {"none", "none", "same_new_name|same new name as 'a.mp3'"});
+        // A folder's waits are its own: the next folder's entries take the
+        // places of the one let go.
+        add("waits of two folders", fs, {"A/", "A/a.mp3:1", "A/b.mp3:2", "B/", "B/a.mp3:3", "B/b.mp3:4"},
+            {"B/a.mp3>b.mp3", "A/a.mp3>b.mp3", "A/b.mp3>c.mp3"}, {},
+            {"taken_by_file", "renamed_later", "none"});
     }
     add("a folder reached again by a link", "ext4",
         {"Live/", "Live/c.mp3:C", "Live/d.mp3:D", "a.mp3:A", "L->Live"},

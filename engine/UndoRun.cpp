@@ -37,7 +37,7 @@ bool Lists(const QByteArray& folder, const QByteArray& name) {
 // One rename as it reached the disk.
 struct Rename {
     explicit Rename(const UndoEntry& entry)
-        : folder(entry.folder), oldName(entry.oldName()), newName(entry.newName()) {}
+        : folder(entry.folder()), oldName(entry.oldName()), newName(entry.newName()) {}
     QByteArray folder;
     QByteArray oldName;
     QByteArray newName;

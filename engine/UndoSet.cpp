@@ -6,7 +6,14 @@
 #include "engine/SafeRename.h"
 
 UndoEntry UndoEntry::of(int row, const ResultRow& renamed) {
-    return {row, renamed.folderOnDisk(), renamed.existing, renamed.existingBytes, renamed.newName};
+    return {row, renamed.sharedFolder, renamed.existing, renamed.existingBytes, renamed.newName};
+}
+
+// As ResultRow::folderOnDisk() gives them.
+QByteArray UndoEntry::folder() const {
+    if (!rowFolder)
+        return {};
+    return rowFolder->bytes.isEmpty() ? QFile::encodeName(rowFolder->text) : rowFolder->bytes;
 }
 
 // As ResultRow::existingOnDisk() gives them.

@@ -147,8 +147,8 @@ void Round::interfere() {
     const int changes = 1 + pick(2);
     for (int i = 0; i < changes; ++i) {
         const UndoEntry& entry = m_renames[pick(m_renames.size())];
-        const QByteArray original = disk::Join(entry.folder, entry.oldName());
-        const QByteArray renamed = disk::Join(entry.folder, entry.newName());
+        const QByteArray original = disk::Join(entry.folder(), entry.oldName());
+        const QByteArray renamed = disk::Join(entry.folder(), entry.newName());
         if (chance(70)) {
             if (!Exists(original) &&
                 disk::WriteFile(original, "taken " + QByteArray::number(++m_made)))
@@ -170,7 +170,7 @@ QString Round::checkUndo(const QVector<ResultRow>& executed, const UndoSet& rena
     for (const UndoEntry& entry : renames) {
         inSet.insert(entry.row);
         const ResultRow& row = m_rows.at(entry.row);
-        const QByteArray original = disk::Join(entry.folder, entry.oldName());
+        const QByteArray original = disk::Join(entry.folder(), entry.oldName());
         const QString what =
             QString("\n  row %1 (%2 -> %3): ").arg(entry.row).arg(row.existing, row.newName);
         if (row.status == kUndone) {

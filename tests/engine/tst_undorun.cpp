@@ -213,12 +213,12 @@ void TestUndoRun::executeRunTakesTheSet() {
     f.model.appendRows({FolderRow("music"), FileRow(f.root, "a.mp3", "x.mp3"),
                         FileRow(f.root, "b.mp3", {}), FileRow(f.root, "c.mp3", "a.mp3"),
                         FileRow(f.root, "missing.mp3", "m.mp3")});
-    f.renames = {{9, "stale", "stale", {}, "stale"}};
+    f.renames = {UndoEntry::of(9, FileRow("/stale", "stale", "stale"))};
     RecordingServices services;
     ExecuteRows(f.model, services, SetSelection({1, 2, 3, 4}), &f.renames);
     QCOMPARE(f.renames.size(), 2);
     QCOMPARE(f.renames[0].row, 1);
-    QCOMPARE(f.renames[0].folder, f.root);
+    QCOMPARE(f.renames[0].folder(), f.root);
     QCOMPARE(f.renames[0].oldName(), QByteArray("a.mp3"));
     QCOMPARE(f.renames[0].newName(), QByteArray("x.mp3"));
     QCOMPARE(f.renames[1].row, 3);

@@ -42,8 +42,9 @@ struct ResultRow {
     // (The one-byte fields lie together, so that a row takes no padding.)
     RowOutcome outcome = RowOutcome::None;
     // Whether the listing's bytes of the name (of the caption, for a folder
-    // row) and of the folder are not UTF-8, and the encoding their texts were
-    // read in then. Flags, so that such rows cost nothing more than others.
+    // row) are not UTF-8 (the folder's flag is in its record), and the
+    // encoding such texts were read in. Flags, so that such rows cost nothing
+    // more than others.
     bool nameNotUtf8 = false;
     LegacyEncoding legacyEncoding = LegacyEncoding::Windows1252;
 

@@ -29,11 +29,6 @@ bool Lists(const QByteArray& folder, const QByteArray& name) {
     return false;
 }
 
-// Where the file system ignores case, a file renamed by a case-only change
-// and renamed again in the same run under another spelling of that name
-// (a row listing it so) can have been given its old spelling back already
-// by the undo of that later rename: its new name then stands only for the
-// old one, which the folder lists.
 // One rename as it reached the disk.
 struct Rename {
     explicit Rename(const UndoEntry& entry)
@@ -43,6 +38,11 @@ struct Rename {
     QByteArray newName;
 };
 
+// Where the file system ignores case, a file renamed by a case-only change
+// and renamed again in the same run under another spelling of that name
+// (a row listing it so) can have been given its old spelling back already
+// by the undo of that later rename: its new name then stands only for the
+// old one, which the folder lists.
 bool BackUnderItsOldSpelling(const Rename& entry) {
     return entry.oldName != entry.newName && !entry.newName.contains('/') &&
            SameNameIgnoringCase(entry.oldName, entry.newName) &&

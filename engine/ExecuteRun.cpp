@@ -139,7 +139,7 @@ RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
     const QByteArray newAt = newName ? OpenFolder::at(dir, folder, *newName) : QByteArray();
     // The folder's listing tells for all its rows at once that their files
     // are there and are files; the disk is asked where it does not know.
-    bool oldExists = (dir != AT_FDCWD && open.listsFile(existing)) || FileExistsAt(dir, oldAt);
+    bool oldExists = open.listsFile(existing) || FileExistsAt(dir, oldAt);
     if (oldExists && newName) {
         const int error = renamer.renameNoReplace(open, dir, oldAt, newAt);
         if (error == 0)

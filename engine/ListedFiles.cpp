@@ -1,8 +1,6 @@
 #include "engine/ListedFiles.h"
 
 #include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>

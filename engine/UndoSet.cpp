@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include "engine/ResultRow.h"
 #include "engine/SafeRename.h"
 
 UndoEntry UndoEntry::of(int row, const ResultRow& renamed) {

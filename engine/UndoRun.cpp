@@ -31,8 +31,8 @@ bool Lists(const QByteArray& folder, const QByteArray& name) {
 
 // One rename as it reached the disk.
 struct Rename {
-    explicit Rename(const UndoEntry& entry)
-        : folder(entry.folder()), oldName(entry.oldName()), newName(entry.newName()) {}
+    Rename(const UndoEntry& entry, const ResultRow& renamed)
+        : folder(entry.folder()), oldName(UndoEntry::oldName(renamed)), newName(entry.newName()) {}
     QByteArray folder;
     QByteArray oldName;
     QByteArray newName;
@@ -124,7 +124,12 @@ void UndoRenames(ResultModel& model, UndoSet& renames, WindowServices& services)
     for (qsizetype k = renames.size() - 1; k >= 0; --k) {
         run.advance();
         const int renamedRow = renames.at(k).row;
-        const Rename rename(renames.at(k));
+        // The list no longer holding the renamed row, nothing says what the
+        // file was called: the entry stays, undone never.
+        if (renamedRow < 0 || renamedRow >= model.size() ||
+            !renames.at(k).isOf(model.row(renamedRow)))
+            continue;
+        const Rename rename(renames.at(k), model.row(renamedRow));
         int error = 0;
         const Undo undo = heldPaths.contains(JoinPath(rename.folder, rename.newName))
                               ? Undo::RenamedGone
@@ -133,8 +138,6 @@ void UndoRenames(ResultModel& model, UndoSet& renames, WindowServices& services)
             keep.undone(k);
         else
             heldPaths.insert(JoinPath(rename.folder, rename.oldName));
-        if (renamedRow < 0 || renamedRow >= model.size())
-            continue;
         ResultRow& row = model.mutableRow(renamedRow);
         row.status = StatusOf(undo, error);
         row.outcome = undo == Undo::Done ? RowOutcome::RenameUndone : RowOutcome::UndoFailed;

@@ -5,7 +5,7 @@
 #include "engine/SafeRename.h"
 
 UndoEntry UndoEntry::of(int row, const ResultRow& renamed) {
-    return {row, renamed.sharedFolder, renamed.existing, renamed.existingBytes, renamed.newName};
+    return {row, renamed.sharedFolder, renamed.newName};
 }
 
 // As ResultRow::folderOnDisk() gives them.
@@ -13,11 +13,6 @@ QByteArray UndoEntry::folder() const {
     if (!rowFolder)
         return {};
     return rowFolder->bytes.isEmpty() ? QFile::encodeName(rowFolder->text) : rowFolder->bytes;
-}
-
-// As ResultRow::existingOnDisk() gives them.
-QByteArray UndoEntry::oldName() const {
-    return oldBytes.isEmpty() ? QFile::encodeName(oldText) : oldBytes;
 }
 
 // As the execute run encodes the New Filename.

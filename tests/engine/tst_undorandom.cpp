@@ -147,7 +147,8 @@ void Round::interfere() {
     const int changes = 1 + pick(2);
     for (int i = 0; i < changes; ++i) {
         const UndoEntry& entry = m_renames[pick(m_renames.size())];
-        const QByteArray original = disk::Join(entry.folder(), entry.oldName());
+        const QByteArray original =
+            disk::Join(entry.folder(), UndoEntry::oldName(m_rows.at(entry.row)));
         const QByteArray renamed = disk::Join(entry.folder(), entry.newName());
         if (chance(70)) {
             if (!Exists(original) &&
@@ -170,13 +171,13 @@ QString Round::checkUndo(const QVector<ResultRow>& executed, const UndoSet& rena
     for (const UndoEntry& entry : renames) {
         inSet.insert(entry.row);
         const ResultRow& row = m_rows.at(entry.row);
-        const QByteArray original = disk::Join(entry.folder(), entry.oldName());
+        const QByteArray oldName = UndoEntry::oldName(row);
+        const QByteArray original = disk::Join(entry.folder(), oldName);
         const QString what =
             QString("\n  row %1 (%2 -> %3): ").arg(entry.row).arg(row.existing, row.newName);
         if (row.status == kUndone) {
             ++counts.undone;
-            if (entry.oldName() != entry.newName() &&
-                SameNameIgnoringCase(entry.oldName(), entry.newName()))
+            if (oldName != entry.newName() && SameNameIgnoringCase(oldName, entry.newName()))
                 ++counts.caseOnlyUndone;
         } else if (row.status == kTaken) {
             ++counts.taken;
@@ -245,7 +246,8 @@ QString Round::run(Counts& counts) {
         for (const UndoEntry& entry : renames)
             problems += QString("\n  renamed row %1: %2 > %3, then \"%4\"")
                             .arg(entry.row)
-                            .arg(QFile::decodeName(entry.oldName()), QFile::decodeName(entry.newName()),
+                            .arg(QFile::decodeName(UndoEntry::oldName(m_rows.at(entry.row))),
+                                 QFile::decodeName(entry.newName()),
                                  m_rows.at(entry.row).status);
         for (const QByteArray& path : m_takenPaths)
             problems += "\n  taken by the test: " + QFile::decodeName(path);

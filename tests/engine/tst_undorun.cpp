@@ -42,6 +42,7 @@ private Q_SLOTS:
     void executeRunTakesTheSet();
     void laterEditsDoNotChangeTheSet();
     void failedExecuteRunKeepsWhatItRenamed();
+    void listStartedAgainUndoesNothing();
     void onlyStatusChangesInOneBatch();
 };
 
@@ -194,7 +195,7 @@ void TestUndoRun::undoneRenamesLeaveTheSetFailedOnesStay() {
     QCOMPARE(f.status(2), kUndone);
     QCOMPARE(f.renames.size(), 1);
     QCOMPARE(f.renames.at(0).row, 1);
-    QCOMPARE(f.renames.at(0).oldName(), QByteArray("b.mp3"));
+    QCOMPARE(UndoEntry::oldName(f.model.row(1)), QByteArray("b.mp3"));
     // The bar counts the renames, the last first; the frame is that of a run.
     QCOMPARE(services.positions, QList<int>({0, 250, 500, 750}));
     QCOMPARE(services.log.first(), QString("busy"));
@@ -219,7 +220,7 @@ void TestUndoRun::executeRunTakesTheSet() {
     QCOMPARE(f.renames.size(), 2);
     QCOMPARE(f.renames[0].row, 1);
     QCOMPARE(f.renames[0].folder(), f.root);
-    QCOMPARE(f.renames[0].oldName(), QByteArray("a.mp3"));
+    QVERIFY(f.renames[0].isOf(f.model.row(1)));
     QCOMPARE(f.renames[0].newName(), QByteArray("x.mp3"));
     QCOMPARE(f.renames[1].row, 3);
     QCOMPARE(f.renames[1].newName(), QByteArray("a.mp3"));
@@ -255,6 +256,21 @@ void TestUndoRun::failedExecuteRunKeepsWhatItRenamed() {
     QCOMPARE(f.renames.size(), 1);
     UndoRenames(f.model, f.renames, services);
     QCOMPARE(disk::Describe(f.root), QStringList({"a.mp3:A", "b.mp3:B"}));
+}
+
+// A set kept past the list it was made from (the list cleared and filled
+// again, by the same names) renames nothing: its rows are gone.
+void TestUndoRun::listStartedAgainUndoesNothing() {
+    Fixture f;
+    QVERIFY(disk::Build(f.root, {"x.mp3:A", "b.mp3:B"}));
+    f.addRename("a.mp3>x.mp3");
+    f.model.clear();
+    f.model.appendRows({FileRow(f.root, "b.mp3", "x.mp3", "renamed")});
+    RecordingServices services;
+    UndoRenames(f.model, f.renames, services);
+    QCOMPARE(disk::Describe(f.root), QStringList({"b.mp3:B", "x.mp3:A"}));
+    QCOMPARE(f.status(0), QString("renamed"));
+    QCOMPARE(f.renames.size(), 1);
 }
 
 void TestUndoRun::onlyStatusChangesInOneBatch() {

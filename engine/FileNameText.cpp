@@ -49,9 +49,9 @@ bool StartsWithByteOrderMark(const QByteArray& bytes) {
            static_cast<unsigned char>(bytes[2]) == 0xbf;
 }
 
-// The text of bytes that are well-formed UTF-8: no overlong forms, no
-// surrogates, nothing above U+10FFFF. False for any other bytes.
-bool DecodeWellFormedUtf8(const QByteArray& bytes, QString& text) {
+}  // namespace
+
+bool DecodeWellFormedUtf8(QByteArrayView bytes, QString& text) {
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
     // Never more UTF-16 units than bytes.
@@ -108,8 +108,6 @@ bool DecodeWellFormedUtf8(const QByteArray& bytes, QString& text) {
     return true;
 }
 
-}  // namespace
-
 QString DecodeFileName(const QByteArray& bytes) {
     // Decoding drops a leading byte order mark.
     if (StartsWithByteOrderMark(bytes))
@@ -135,13 +133,11 @@ ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy) {
     return name;
 }
 
-std::optional<QByteArray> PlainUtf8(const QString& name) {
+std::optional<QByteArray> Utf8Form(const QString& name) {
     const QChar* units = name.constData();
     const qsizetype size = name.size();
-    if (size > 0 && units[0].unicode() == 0xfeff)
-        return std::nullopt;
-    // Sized exactly: the name may be kept long after (the check's folders,
-    // the undo set), and three bytes a character would stay reserved.
+    // Sized exactly: rows keep their names so for their whole life, and
+    // three bytes a character would stay reserved.
     QByteArray utf8(Utf8Size(units, size), Qt::Uninitialized);
     char* out = utf8.data();
     for (qsizetype i = 0; i < size; ++i) {

@@ -43,7 +43,11 @@ ListedName DecodeListedName(const QByteArray& bytes, LegacyEncoding legacy);
 // the same as themselves.
 bool SameNameIgnoringCase(const QByteArray& a, const QByteArray& b);
 
-// The UTF-8 form of a name that surely comes back unchanged from it. Nothing
-// for the two kinds of text that may not come back: unpaired surrogates, and
-// a leading U+FEFF, which decoding drops.
-std::optional<QByteArray> PlainUtf8(const QString& name);
+// The text of bytes that are well-formed UTF-8: no overlong forms, no
+// surrogates, nothing above U+10FFFF; a leading byte order mark is a
+// character like any other. False for any other bytes.
+bool DecodeWellFormedUtf8(QByteArrayView bytes, QString& text);
+
+// The UTF-8 form of a text, from which DecodeWellFormedUtf8 gives it back;
+// nothing for a text with an unpaired surrogate, which has none.
+std::optional<QByteArray> Utf8Form(const QString& name);

@@ -285,7 +285,7 @@ void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const Q
                                    const Listing& listed) {
     const LegacyEncoding legacy = walk.options.legacyEncoding;
     ResultRow folderRow;
-    folderRow.existing = u'[' + label + u']';
+    folderRow.existing = QString(u'[' + label + u']');
     folderRow.existingBytes = '[' + labelBytes + ']';
     // The label is the path below the input folder, whose own path is UTF-8.
     folderRow.nameNotUtf8 = pathNotUtf8;
@@ -296,10 +296,14 @@ void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const Q
     first.setFolder(path, pathBytes, pathNotUtf8);
     for (qsizetype i : walk.sorter.sortedOrder(listed.fileNames)) {
         ResultRow row;
-        row.existing = listed.fileNames.at(i);
-        // A row keeps the bytes only when its text does not give them back.
-        if (listed.fileKeepsBytes.at(i))
+        // A row keeps the bytes only when its text does not give them back;
+        // where it does, they are its text.
+        if (listed.fileKeepsBytes.at(i)) {
+            row.existing = listed.fileNames.at(i);
             row.existingBytes = listed.fileBytes.at(i);
+        } else {
+            row.existing = NameText::fromWellFormedUtf8(listed.fileBytes.at(i));
+        }
         row.nameNotUtf8 = listed.fileNotUtf8.at(i);
         row.sharedFolder = first.sharedFolder;
         row.legacyEncoding = legacy;

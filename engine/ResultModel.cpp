@@ -24,9 +24,9 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (index.column()) {
         case ExistingColumn:
-            return r.existing;
+            return r.existing.toString();
         case NewColumn:
-            return r.newName;
+            return r.newName.toString();
         case StatusColumn:
             return r.status;
         case FolderColumn:

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "engine/LegacyEncoding.h"
+#include "engine/NameText.h"
 #include "engine/RowOutcome.h"
 #include "engine/check/CheckReason.h"
 
@@ -28,8 +29,8 @@ struct RowFolder : QSharedData {
 // byte order mark); every file operation goes through existingOnDisk() and
 // folderOnDisk(). All rows of a folder share one record of it.
 struct ResultRow {
-    QString existing;  // "Existing Filename": the caption
-    QString newName;   // "New Filename": the proposal, empty when there is none
+    NameText existing;  // "Existing Filename": the caption
+    NameText newName;   // "New Filename": the proposal, empty when there is none
     QString status;    // "Status": display text only, never read back
     QByteArray existingBytes;
     // "Folder": the folder holding the file; none for a folder row.
@@ -51,7 +52,9 @@ struct ResultRow {
     // The exact bytes of the name and of the folder; rows made without the
     // listing's bytes address the disk by their texts, encoded.
     QByteArray existingOnDisk() const {
-        return existingBytes.isEmpty() ? QFile::encodeName(existing) : existingBytes;
+        if (!existingBytes.isEmpty())
+            return existingBytes;
+        return existing.utf8() ? *existing.utf8() : QFile::encodeName(existing);
     }
     QByteArray folderOnDisk() const {
         return folderBytes().isEmpty() ? QFile::encodeName(folder()) : folderBytes();

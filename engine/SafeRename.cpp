@@ -197,12 +197,16 @@ int SafeRenameLearning(int dir, const QByteArray& oldName, const QByteArray& new
 }  // namespace
 
 std::optional<QByteArray> EncodeNewName(const QString& newName) {
-    if (newName.isEmpty() || newName.contains(QChar(0)))
+    return EncodeNewName(NameText(newName));
+}
+
+std::optional<QByteArray> EncodeNewName(const NameText& newName) {
+    // A text without a UTF-8 form, or one whose leading U+FEFF the decoding of
+    // a name drops, has no bytes that give it back.
+    const QByteArray* utf8 = newName.utf8();
+    if (!utf8 || utf8->isEmpty() || utf8->contains('\0') || utf8->startsWith("\xef\xbb\xbf"))
         return std::nullopt;
-    std::optional<QByteArray> plain = PlainUtf8(newName);
-    QByteArray encoded = plain ? std::move(*plain) : QFile::encodeName(newName);
-    if (!plain && QFile::decodeName(encoded) != newName)
-        return std::nullopt;
+    QByteArray encoded = *utf8;
     // The name goes after the folder and a "/", and a doubled "/" is one: the
     // separators it begins with lead nowhere else. Kept, they would make the
     // name an absolute path, which the kernel takes as such even against the

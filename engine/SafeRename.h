@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "engine/NameText.h"
+
 // The bytes on disk of a New Filename, as a path below the row's folder, or
 // nothing when the name cannot be a file's name: empty, holding a NUL
 // character, not encodable, a component longer than the file system allows,
@@ -12,6 +14,7 @@
 // and is kept; the "/" characters it begins with are left
 // out, as the folder, a "/" and the name make one path ("/a.mp3" is "a.mp3").
 std::optional<QByteArray> EncodeNewName(const QString& newName);
+std::optional<QByteArray> EncodeNewName(const NameText& newName);
 
 // How the rename reaches the disk. Automatic is what the program uses; the
 // other forces the path taken where the file system lacks a no-replace rename.

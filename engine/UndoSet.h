@@ -17,7 +17,7 @@
 struct UndoEntry {
     int row = -1;  // the row of the results list that was renamed
     QExplicitlySharedDataPointer<const RowFolder> rowFolder;
-    QString newText;  // the New Filename, shared with the row while it lasts
+    NameText newText;  // the New Filename, shared with the row while it lasts
 
     // What the execute run renamed the row's file by.
     static UndoEntry of(int row, const ResultRow& renamed);

@@ -341,9 +341,9 @@ void TestNameComputation::trackNumber() {
 
 void TestNameComputation::writesIntoRow() {
     ResultRow row;
-    row.existing = "a - b.mp3";
+    row.existing = u"a - b.mp3";
     row.setFolder("/m/a");
-    row.newName = "earlier proposal.mp3";
+    row.newName = u"earlier proposal.mp3";
     row.status = "manual rename (pending)";
     row.outcome = RowOutcome::ManualPending;
     const SlotList in = ActiveSlots(Scheme({A, N, X, X, X}));

@@ -40,7 +40,8 @@ ScanOptions AllFiles() {
 QStringList Rows(const ResultModel& model, const QString& root) {
     QStringList rows;
     for (const ResultRow& row : model.rows()) {
-        QString text = row.isFolderRow() ? row.existing : row.folder() + " | " + row.existing;
+        QString text = row.isFolderRow() ? row.existing.toString()
+                                           : row.folder() + " | " + row.existing.toString();
         rows.append(root.isEmpty() ? text : text.replace(root, "~"));
     }
     return rows;

@@ -9,10 +9,10 @@ namespace {
 // A folder row "[/x]" and two file rows in "/x".
 QVector<ResultRow> FolderWithTwoFiles() {
     QVector<ResultRow> rows(3);
-    rows[0].existing = "[/x]";
-    rows[1].existing = "1.mp3";
+    rows[0].existing = u"[/x]";
+    rows[1].existing = u"1.mp3";
     rows[1].setFolder("/x");
-    rows[2].existing = "2.mp3";
+    rows[2].existing = u"2.mp3";
     rows[2].setFolder("/x");
     return rows;
 }

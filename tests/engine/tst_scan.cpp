@@ -51,7 +51,8 @@ private:
 QStringList Rows(const ResultModel& model, const TempTree& tree) {
     QStringList rows;
     for (const ResultRow& row : model.rows()) {
-        QString text = row.isFolderRow() ? row.existing : row.folder() + " | " + row.existing;
+        QString text = row.isFolderRow() ? row.existing.toString()
+                                           : row.folder() + " | " + row.existing.toString();
         rows.append(text.replace(tree.path(), "~"));
     }
     return rows;

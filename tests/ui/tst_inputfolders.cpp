@@ -66,7 +66,7 @@ void TestInputFolders::init() {
 QStringList TestInputFolders::captions() const {
     QStringList result;
     for (const ResultRow& row : m_form->results().rows())
-        result.append(row.isFolderRow() ? row.existing
+        result.append(row.isFolderRow() ? row.existing.toString()
                                         : row.folder().section('/', -1) + "/" + row.existing);
     return result;
 }

@@ -112,8 +112,8 @@ void TestNamesBelowFolder::proposalFromTheWindow() {
         m_prompter.inputAnswers = {QString("Band - "), m_outside + "/"};
         control<QPushButton>(*m_form, "BSearchReplace")->click();
     }
-    QVERIFY2(results.row(1).newName.endsWith(m_outside.mid(1) + "/Song.mp3"),
-             qPrintable(results.row(1).newName));
+    QVERIFY2(results.row(1).newName.toString().endsWith(m_outside.mid(1) + "/Song.mp3"),
+             qPrintable(results.row(1).newName.toString()));
 
     control<QPushButton>(*m_form, "BExecuteAll")->click();
 

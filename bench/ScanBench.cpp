@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
             continue;
         out += row.folderBytes();
         out += '/';
-        out += row.existingBytes;
+        out += row.existingBytes();
         out += '\n';
         if (out.size() >= (1 << 20)) {
             std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);

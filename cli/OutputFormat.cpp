@@ -53,7 +53,7 @@ void WriteTsv(ChunkWriter& out, const QVector<ResultRow>& rows, bool checkColumn
         out.append(folders.of(row.folderOnDisk()));
         if (checkColumn) {
             out.append('\t');
-            out.append(TsvField(row.check.toUtf8()));
+            out.append(TsvField(row.check().toUtf8()));
         }
         out.append('\n');
     }
@@ -142,7 +142,7 @@ void WriteJson(ChunkWriter& out, const QVector<ResultRow>& rows) {
         if (row.checkReason == CheckReason::None) {
             out.append("null, \"check_reason\": null");
         } else {
-            AppendJsonString(out, row.check.toUtf8());
+            AppendJsonString(out, row.check().toUtf8());
             out.append(", \"check_reason\": \"");
             out.append(CheckReasonWordOf(row.checkReason));
             out.append('"');

@@ -286,7 +286,11 @@ void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const Q
     const LegacyEncoding legacy = walk.options.legacyEncoding;
     ResultRow folderRow;
     folderRow.existing = QString(u'[' + label + u']');
-    folderRow.existingBytes = '[' + labelBytes + ']';
+    // Its bytes are kept, like a file's, only where the text does not give
+    // them back.
+    const QByteArray captionBytes = '[' + labelBytes + ']';
+    if (folderRow.existing.toUtf8() != captionBytes)
+        folderRow.setExistingBytes(captionBytes);
     // The label is the path below the input folder, whose own path is UTF-8.
     folderRow.nameNotUtf8 = pathNotUtf8;
     folderRow.legacyEncoding = legacy;
@@ -300,7 +304,7 @@ void FileScanner::appendFolderRows(QVector<ResultRow>& rows, Walk& walk, const Q
         // where it does, they are its text.
         if (listed.fileKeepsBytes.at(i)) {
             row.existing = listed.fileNames.at(i);
-            row.existingBytes = listed.fileBytes.at(i);
+            row.setExistingBytes(listed.fileBytes.at(i));
         } else {
             row.existing = NameText::fromWellFormedUtf8(listed.fileBytes.at(i));
         }

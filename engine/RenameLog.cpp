@@ -22,11 +22,11 @@ void CheckRenamed(const ResultRow& row, int line) {
         throw RenameLogError(line, Text(Texts::kLogRenamedWithoutFolder));
     if (!row.folderBytes().startsWith('/'))
         throw RenameLogError(line, Text(Texts::kLogFolderNotAbsolute).arg(row.folder()));
-    if (row.existingBytes.isEmpty() || row.newName.isEmpty())
+    if (row.existingBytes().isEmpty() || row.newName.isEmpty())
         throw RenameLogError(line, Text(Texts::kLogRenamedWithoutName));
     // The name the file gets back is one name in its folder, as a listing
     // gives it: a log must not lead a file anywhere else.
-    const QByteArray& name = row.existingBytes;
+    const QByteArray& name = row.existingBytes();
     if (name.contains('/') || name.contains('\0') || name == "." || name == "..")
         throw RenameLogError(line, Text(Texts::kLogNotAName).arg(row.existing));
 }
@@ -34,7 +34,7 @@ void CheckRenamed(const ResultRow& row, int line) {
 ResultRow RowOf(const QByteArray& existing, const QString& newName, const QString& status,
                 const QByteArray& folder, RowOutcome outcome) {
     ResultRow row;
-    row.existingBytes = existing;
+    row.setExistingBytes(existing);
     row.existing = DecodeFileName(existing);
     row.newName = newName;
     row.status = status;

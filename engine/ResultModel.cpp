@@ -32,7 +32,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
         case FolderColumn:
             return r.folder();
         case CheckColumn:
-            return r.check;
+            return r.check();
         default:
             return {};
     }
@@ -77,8 +77,8 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
 
 void ResultModel::AddResultRow(const QString& caption, const QString& folder) {
     ResultRow r;
+    // The caption's text, encoded, is its bytes.
     r.existing = caption;
-    r.existingBytes = QFile::encodeName(caption);
     if (!folder.isEmpty())
         r.setFolder(folder, QFile::encodeName(folder));
     QVector<ResultRow> one;

@@ -4,6 +4,7 @@
 #include <QExplicitlySharedDataPointer>
 #include <QFile>
 #include <QSharedData>
+#include <QSharedDataPointer>
 #include <QString>
 
 #include "engine/LegacyEncoding.h"
@@ -16,6 +17,14 @@ struct RowFolder : QSharedData {
     QString text;  // its path as the list shows it
     QByteArray bytes;  // the listing's bytes of the path; empty: the text, encoded
     bool notUtf8 = false;  // the bytes are not UTF-8, and the text was read in the legacy encoding
+};
+
+// What few rows have, kept apart so that the others pay a pointer for it:
+// the listing's bytes of a name its text does not give back, and the
+// check's reason for the user.
+struct RowExtras : QSharedData {
+    QByteArray existingBytes;
+    QString check;
 };
 
 // One line of the results list. A file row has a non-empty folder; a folder
@@ -32,12 +41,13 @@ struct ResultRow {
     NameText existing;  // "Existing Filename": the caption
     NameText newName;   // "New Filename": the proposal, empty when there is none
     QString status;    // "Status": display text only, never read back
-    QByteArray existingBytes;
     // "Folder": the folder holding the file; none for a folder row.
     QExplicitlySharedDataPointer<const RowFolder> sharedFolder;
-    // "Check": why the check before execute expects the rename to fail, and
-    // that reason for the program; empty and None when it will go through.
-    QString check;
+    // The listing's bytes of the name (existingBytes()) and the "Check"
+    // text (check()), where a row has them.
+    QSharedDataPointer<RowExtras> extras;
+    // "Check": why the check before execute expects the rename to fail;
+    // None when it will go through.
     CheckReason checkReason = CheckReason::None;
     // What the Status says, for the program: set together with the Status.
     // (The one-byte fields lie together, so that a row takes no padding.)
@@ -49,11 +59,43 @@ struct ResultRow {
     bool nameNotUtf8 = false;
     LegacyEncoding legacyEncoding = LegacyEncoding::Windows1252;
 
+    // The listing's bytes of the name, kept only where its text, encoded,
+    // does not give them back; otherwise empty.
+    const QByteArray& existingBytes() const {
+        static const QByteArray none;
+        return extras ? extras->existingBytes : none;
+    }
+    void setExistingBytes(const QByteArray& bytes) {
+        if (extras || !bytes.isEmpty())
+            extrasToChange().existingBytes = bytes;
+        dropEmptyExtras();
+    }
+    // "Check": why the check expects the rename to fail, for the user;
+    // empty when it will go through.
+    const QString& check() const {
+        static const QString none;
+        return extras ? extras->check : none;
+    }
+    void setCheck(const QString& text) {
+        if (extras || !text.isEmpty())
+            extrasToChange().check = text;
+        dropEmptyExtras();
+    }
+    RowExtras& extrasToChange() {
+        if (!extras)
+            extras.reset(new RowExtras);
+        return *extras;
+    }
+    void dropEmptyExtras() {
+        if (extras && extras->existingBytes.isEmpty() && extras->check.isEmpty())
+            extras.reset();
+    }
+
     // The exact bytes of the name and of the folder; rows made without the
     // listing's bytes address the disk by their texts, encoded.
     QByteArray existingOnDisk() const {
-        if (!existingBytes.isEmpty())
-            return existingBytes;
+        if (!existingBytes().isEmpty())
+            return existingBytes();
         return existing.utf8() ? *existing.utf8() : QFile::encodeName(existing);
     }
     QByteArray folderOnDisk() const {

@@ -75,7 +75,7 @@ RowForecast NotAllowedForecast(const WindowsNameFault& fault) {
 // looks into another folder than its own.
 bool EveryNameStaysInItsFolder(const QVector<ResultRow>& rows) {
     return std::none_of(rows.cbegin(), rows.cend(), [](const ResultRow& row) {
-        return row.isFileRow() && row.newName.contains(u'/');
+        return row.isFileRow() && row.newName.contains('/');
     });
 }
 
@@ -326,11 +326,11 @@ CheckCounts CheckRows(ResultModel& model) {
     if (std::none_of(rows.cbegin(), rows.cend(), AwaitsRename)) {
         bool cleared = false;
         for (int i = 0; i < model.size(); ++i) {
-            if (model.row(i).checkReason == CheckReason::None && model.row(i).check.isEmpty())
+            if (model.row(i).checkReason == CheckReason::None && model.row(i).check().isEmpty())
                 continue;
             ResultRow& row = model.mutableRow(i);
             row.checkReason = CheckReason::None;
-            row.check.clear();
+            row.setCheck({});
             cleared = true;
         }
         if (cleared)
@@ -345,7 +345,7 @@ CheckCounts CheckRows(ResultModel& model) {
         // A row renamed already is done; its proposal is kept only for the user.
         const bool done = row.outcome == RowOutcome::Renamed;
         row.checkReason = done ? CheckReason::None : forecast.reason;
-        row.check = done ? QString() : forecast.text;
+        row.setCheck(done ? QString() : forecast.text);
     }
     model.checksChanged();
     return CountCheckReasons(model.rows());

@@ -218,7 +218,7 @@ inline ResultRow FileRow(const QByteArray& folder, const QByteArray& name,
     ResultRow row;
     row.existing = QFile::decodeName(name);
     row.setFolder(QFile::decodeName(folder), folder);
-    row.existingBytes = name;
+    row.setExistingBytes(name);
     row.newName = newName;
     row.status = status;
     return row;

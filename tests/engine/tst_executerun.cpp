@@ -149,7 +149,7 @@ void TestExecuteRun::runChangesOnlyStatusInOneBatch() {
         QCOMPARE(row.existing, before[i].existing);
         QCOMPARE(row.newName, before[i].newName);
         QCOMPARE(row.folder(), before[i].folder());
-        QCOMPARE(row.existingBytes, before[i].existingBytes);
+        QCOMPARE(row.existingBytes(), before[i].existingBytes());
     }
     // One announcement from the first to the last row the run wrote.
     QCOMPARE(changed.count(), 1);

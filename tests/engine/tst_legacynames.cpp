@@ -145,7 +145,7 @@ void TestLegacyNames::listedProposedExecuted() {
     QCOMPARE(row.existing, listed);
     QVERIFY(row.nameNotUtf8);
     QCOMPARE(row.folder(), library.tree.filePath("Music") + "/" + listedFolder);
-    QCOMPARE(row.existingBytes, name);
+    QCOMPARE(row.existingBytes(), name);
 
     library.processAndExecute(in, out);
     const ResultRow done = library.files().value(0);

@@ -144,7 +144,7 @@ void TestProcessRun::processAllReplacesEveryProposal() {
         QCOMPARE(row.status, statuses[i]);
         QCOMPARE(row.existing, before[i].existing);
         QCOMPARE(row.folder(), before[i].folder());
-        QCOMPARE(row.existingBytes, before[i].existingBytes);
+        QCOMPARE(row.existingBytes(), before[i].existingBytes());
         QCOMPARE(row.folderBytes(), before[i].folderBytes());
     }
     QCOMPARE(changed.count(), 1);

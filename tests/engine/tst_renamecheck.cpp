@@ -206,17 +206,17 @@ void TestRenameCheck::checkColumnOfTheRows() {
     CheckCounts counts = CheckRows(model);
     QCOMPARE(counts.proposals, 2);
     QCOMPARE(counts.willFail, 1);
-    QCOMPARE(model.row(2).check, QString("same new name as 'a.mp3'"));
-    QCOMPARE(model.data(model.index(2, ResultModel::CheckColumn)).toString(), model.row(2).check);
+    QCOMPARE(model.row(2).check(), QString("same new name as 'a.mp3'"));
+    QCOMPARE(model.data(model.index(2, ResultModel::CheckColumn)).toString(), model.row(2).check());
     QCOMPARE(model.row(2).checkReason, CheckReason::SameNewName);
-    QVERIFY(model.row(0).check.isEmpty() && model.row(1).check.isEmpty());
+    QVERIFY(model.row(0).check().isEmpty() && model.row(1).check().isEmpty());
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed[0][0].value<QModelIndex>().column(), int(ResultModel::CheckColumn));
 
     model.setProposal(2, "y.mp3", "manual rename (pending)", RowOutcome::ManualPending);
     counts = CheckRows(model);
     QCOMPARE(counts.willFail, 0);
-    QVERIFY(model.row(2).check.isEmpty());
+    QVERIFY(model.row(2).check().isEmpty());
     QCOMPARE(model.row(2).checkReason, CheckReason::None);
 }
 
@@ -234,7 +234,7 @@ void TestRenameCheck::renamedRowsAreDone() {
     const CheckCounts counts = CheckRows(model);
     QCOMPARE(counts.proposals, 1);
     QCOMPARE(counts.willFail, 1);
-    QVERIFY(model.row(0).check.isEmpty());
+    QVERIFY(model.row(0).check().isEmpty());
     QCOMPARE(model.row(1).checkReason, CheckReason::TakenByFile);
 }
 
@@ -262,7 +262,7 @@ void TestRenameCheck::aRunThatRenamedEveryRowLeavesNoReason() {
     QCOMPARE(counts.proposals, 0);
     QCOMPARE(counts.willFail + counts.mayFail, 0);
     for (int i = 0; i < model.size(); ++i) {
-        QVERIFY2(model.row(i).check.isEmpty(), qPrintable(model.row(i).existing));
+        QVERIFY2(model.row(i).check().isEmpty(), qPrintable(model.row(i).existing));
         QCOMPARE(model.row(i).checkReason, CheckReason::None);
     }
     QCOMPARE(changed.count(), 1);

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void headersAndRowKinds();
     void batchAppendAnnouncesOnce();
     void modelTesterAcceptsEveryChange();
+    void rareFieldsAreEachRowsOwn();
 };
 
 void TestResultModel::headersAndRowKinds() {
@@ -82,6 +83,30 @@ void TestResultModel::modelTesterAcceptsEveryChange() {
     model.clear();
     model.AddResultRow("[/z]", QString());
     QCOMPARE(model.rowCount(), 1);
+}
+
+// A name's kept bytes and its check text lie in a record only rows that have
+// them hold: a copy changed leaves the original as it was, and a row whose
+// both are cleared holds no record.
+void TestResultModel::rareFieldsAreEachRowsOwn() {
+    ResultRow row;
+    QVERIFY(!row.extras);
+    row.setCheck("same new name as 'a.mp3'");
+    row.setExistingBytes("caf\xe9.mp3");
+    ResultRow copy = row;
+    copy.setCheck("no such folder");
+    copy.setExistingBytes({});
+    QCOMPARE(row.check(), QString("same new name as 'a.mp3'"));
+    QCOMPARE(row.existingBytes(), QByteArray("caf\xe9.mp3"));
+    QCOMPARE(copy.check(), QString("no such folder"));
+    QVERIFY(copy.existingBytes().isEmpty());
+    copy.setCheck({});
+    QVERIFY(!copy.extras);
+    row.setExistingBytes({});
+    QVERIFY(row.extras);
+    QCOMPARE(row.check(), QString("same new name as 'a.mp3'"));
+    row.setCheck({});
+    QVERIFY(!row.extras);
 }
 
 QTEST_GUILESS_MAIN(TestResultModel)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/FileNameText.h"
+#include "engine/FileSizer.h"
 #include "engine/FolderListing.h"
 #include "engine/NameSorter.h"
 #include "engine/PseudoFileSystem.h"
@@ -126,6 +127,8 @@ struct FileScanner::Walk {
     QString base;
     QByteArray baseBytes;
     ScanOptions options;
+    // Sizes the files taken, beside the walk, when the window shows their total.
+    FileSizer& sizer;
     QStringList filter;
     QLocale locale;
     NameSorter sorter;
@@ -169,11 +172,20 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
         ~DepthGuard() { --depth; }
     } depthGuard{m_depth};
     ScanCleanup cleanup(m_services);
+    // The sizes of the folders listed so far count before the labels show
+    // the totals, also when the scan fails.
+    struct SizesGuard {
+        FileScanner& scanner;
+        ~SizesGuard() { scanner.collectSizes(); }
+    } sizesGuard{*this};
     const bool full = first < 0 || last < 0;
     if (full) {
         first = 0;
         last = static_cast<int>(folders.size()) - 1;
         m_fileCount = 0;
+        // A scan this one runs inside may still have folders being sized:
+        // they belong to the totals that restart here.
+        m_sizer.collect();
         m_totalSize = 0;
     }
     // Positions past the end of the list name no folder.
@@ -199,7 +211,7 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
         // The rows listed so far reach the model also when the scan fails.
         PendingRowsGuard pending(*this);
         for (int p = first; p <= last && !m_stopRequested; ++p) {
-            Walk walk{folders.at(p), {}, options, filter, locale, NameSorter(locale), {}, {}};
+            Walk walk{folders.at(p), {}, options, m_sizer, filter, locale, NameSorter(locale), {}, {}};
             // One trailing "/" goes, but the root stays "/".
             if (walk.base.size() > 1 && walk.base.endsWith(u'/'))
                 walk.base.chop(1);
@@ -208,7 +220,12 @@ void FileScanner::ScanInputFolders(const QStringList& inputFolders, int first, i
         }
         pending.appendNow();
     }
+    collectSizes();
     cleanup.finish();
+}
+
+void FileScanner::collectSizes() {
+    m_totalSize += m_sizer.collect();
 }
 
 void FileScanner::requestStop() {
@@ -228,7 +245,6 @@ struct FileScanner::Listing {
     QList<QByteArray> fileBytes;
     QList<bool> fileNotUtf8;
     QList<bool> fileKeepsBytes;
-    qint64 size = 0;
     QStringList folderNames;
     QList<QByteArray> folderBytes;
     QList<bool> folderNotUtf8;
@@ -273,9 +289,9 @@ FileScanner::ListOutcome FileScanner::listFolder(Walk& walk, const QByteArray& p
         listed.fileNames.append(std::move(name.text));
         listed.fileNotUtf8.append(name.notUtf8);
         listed.fileKeepsBytes.append(!name.givesBackBytes);
-        if (walk.options.totalSize)
-            listed.size += listing.sizeOf(entry.name);
     }
+    if (walk.options.totalSize && listing.isOpen())
+        walk.sizer.add(listing.descriptor(), listed.fileBytes);
     return ListOutcome::Listed;
 }
 
@@ -339,7 +355,6 @@ void FileScanner::ScanFolder(Walk& walk, const QString& relative, const QByteArr
         return;
     }
     m_fileCount += static_cast<int>(listed.fileNames.size());
-    m_totalSize += listed.size;
 
     if (listed.folderNames.isEmpty() || m_stopRequested)
         return;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include "engine/FileSizer.h"
 #include "engine/LegacyEncoding.h"
 #include "engine/ResultRow.h"
 
@@ -65,11 +66,14 @@ private:
                                  const Listing& listed);
     // Hands the folders' rows to the model, in order, in one insert.
     void appendPendingRows();
+    // Adds the sizes of the folders listed so far to the total.
+    void collectSizes();
 
     ResultModel& m_model;
     WindowServices& m_services;
     int m_fileCount = 0;
     qint64 m_totalSize = 0;
+    FileSizer m_sizer;
     // Scans run inside each other (a scan posted during a scan); a stop ends them all.
     int m_depth = 0;
     bool m_stopRequested = false;

@@ -63,10 +63,3 @@ bool FolderListing::next(FolderEntry& entry) {
         return true;
     }
 }
-
-qint64 FolderListing::sizeOf(const char* name) const {
-    struct stat st;
-    if (m_dir == nullptr || fstatat(dirfd(m_dir), name, &st, 0) != 0)
-        return 0;
-    return static_cast<qint64>(st.st_size);
-}

@@ -45,9 +45,6 @@ public:
     // The next entry other than "." and ".."; false at the end, also when the
     // folder vanishes while it is read.
     bool next(FolderEntry& entry);
-    // The size in bytes of a file entry by name, following links; 0 when it
-    // cannot be read (a dangling link, an entry that has vanished).
-    qint64 sizeOf(const char* name) const;
 
 private:
     DIR* m_dir = nullptr;

@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <stdexcept>
 
 #include "engine/FileScanner.h"
@@ -32,7 +33,12 @@ public:
         record("writeMemo", lines.join(u'|'));
         memo = lines;
     }
-    void updateFileCountLabels() override { record("labels"); }
+    void updateFileCountLabels() override {
+        record("labels");
+        if (onLabels)
+            onLabels();
+    }
+    std::function<void()> onLabels;
 
 private:
     void record(const QString& name) { check(name, name); }
@@ -73,6 +79,8 @@ private Q_SLOTS:
     void servicesInOrder();
     void cleanupWhenTheWindowFails_data();
     void cleanupWhenTheWindowFails();
+    void labelsShowTheWholeSize_data();
+    void labelsShowTheWholeSize();
 };
 
 void TestScan::rowOrderAndFolderRows() {
@@ -325,6 +333,42 @@ void TestScan::cleanupWhenTheWindowFails() {
     QCOMPARE(services.calls.mid(services.calls.size() - tail.size()), tail);
     QCOMPARE(services.calls.count("beginBusy"), services.calls.count("endBusy"));
     QCOMPARE(services.calls.count("suspend"), services.calls.count("resume"));
+}
+
+void TestScan::labelsShowTheWholeSize_data() {
+    QTest::addColumn<int>("failAtPause");
+    QTest::addColumn<qint64>("size");
+    // 150 folders of one file each, the n-th holding n + 1 bytes; the sizes
+    // are summed beside the walk, and the labels are shown after the last.
+    QTest::newRow("whole scan") << 0 << qint64(150 * 151 / 2);
+    // The window fails when it gets control before the 101st folder: the
+    // labels show the 100 folders listed.
+    QTest::newRow("window fails") << 101 << qint64(100 * 101 / 2);
+}
+
+void TestScan::labelsShowTheWholeSize() {
+    QFETCH(int, failAtPause);
+    QFETCH(qint64, size);
+    TempTree tree;
+    for (int f = 0; f < 150; ++f)
+        QVERIFY(tree.addFile(QString("f%1/t.mp3").arg(f, 3, 10, QChar('0')), f + 1));
+    ResultModel model;
+    RecordingServices services;
+    if (failAtPause > 0) {
+        services.throwOn = "pending";
+        services.throwAt = failAtPause + 1;  // the input folder's own pause comes first
+    }
+    FileScanner scanner(model, services);
+    qint64 shown = -1;
+    services.onLabels = [&] { shown = scanner.TotalSize(); };
+    try {
+        scanner.ScanInputFolders({tree.path()}, -1, -1, ScanOptions{});
+        QCOMPARE(failAtPause, 0);
+    } catch (const std::runtime_error&) {
+        QVERIFY(failAtPause > 0);
+    }
+    QCOMPARE(shown, size);
+    QCOMPARE(scanner.TotalSize(), size);
 }
 
 QTEST_GUILESS_MAIN(TestScan)

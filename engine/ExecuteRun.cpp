@@ -5,11 +5,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <exception>
+#include <vector>
 
+#include "engine/BatchThreads.h"
 #include "engine/FileExistence.h"
 #include "engine/FileNameText.h"
 #include "engine/FileSystemRules.h"
+#include "engine/FolderBatches.h"
 #include "engine/FolderListing.h"
 #include "engine/NoReplaceSupport.h"
 #include "engine/OpenFolder.h"
@@ -166,10 +171,39 @@ RowOutcome ExecuteRowIn(OpenFolder& open, NewNameRules& rules, Renamer& renamer,
     return RowOutcome::RenameFailed;
 }
 
+// What each thread of a run keeps to itself.
+struct RunWorker {
+    OpenFolder open;
+    NewNameRules rules;
+    Renamer renamer;
+};
+
+// The rows a run renames: the file rows with a proposal, in list order; the
+// others only move the bar. A failure while they are gathered (the
+// selection asked for a row) is kept, and thrown once those before it are done.
+std::vector<int> RowsToRun(const ResultModel& model, const RowSelection* selection, RunScope& run,
+                           std::exception_ptr& failure) {
+    std::vector<int> rows;
+    try {
+        rows.reserve(static_cast<std::size_t>(selection ? selection->count() : model.size()));
+        for (int i = 0; i < model.size(); ++i) {
+            if (selection && !selection->isSelected(i))
+                continue;
+            const ResultRow& row = model.row(i);
+            if (row.isFolderRow() || !row.hasProposal())
+                run.advance();
+            else
+                rows.push_back(i);
+        }
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    return rows;
+}
+
 void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelection* selection,
                    UndoSet* renamed) {
     const StatusTexts texts;
-    OpenFolder open;
     if (renamed) {
         renamed->clear();
         // Room for every rename the run may make, taken once.
@@ -179,25 +213,59 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
         renamed->reserve(selection ? std::min<qsizetype>(selection->count(), proposals)
                                    : proposals);
     }
-    NewNameRules rules;
-    Renamer renamer;
     RunScope run(model, services, selection ? selection->count() : model.size());
-    for (int i = 0; i < model.size(); ++i) {
-        if (selection && !selection->isSelected(i))
+    std::exception_ptr failure;
+    const std::vector<int> rows = RowsToRun(model, selection, run, failure);
+
+    // The folders go at the same time, each on one thread in list order; the
+    // rows stay as they are until all are done. None: not done.
+    const FolderBatches batches(model, rows);
+    std::vector<RowOutcome> outcomes(rows.size(), RowOutcome::None);
+    std::atomic<qint64> done{0};
+    qint64 counted = 0;
+    const auto countDone = [&] {
+        for (const qint64 now = done.load(std::memory_order_relaxed); counted < now; ++counted)
+            run.advance();
+    };
+    const int threads = batches.count() > 1 ? BatchThreadCount() : 1;
+    std::vector<RunWorker> workers(static_cast<std::size_t>(threads));
+    try {
+        RunBatches(
+            batches.count(), threads,
+            [&](int worker, int batch) {
+                RunWorker& own = workers[static_cast<std::size_t>(worker)];
+                for (const int k : batches.batch(batch)) {
+                    // A row counts on the bar as it is begun.
+                    done.fetch_add(1, std::memory_order_relaxed);
+                    if (worker == 0)
+                        countDone();
+                    const ResultRow& row = model.row(rows[static_cast<std::size_t>(k)]);
+                    outcomes[static_cast<std::size_t>(k)] =
+                        ExecuteRowIn(own.open, own.rules, own.renamer, row);
+                }
+            },
+            countDone);
+    } catch (...) {
+        // A row's failure comes before the rows not gathered.
+        failure = std::current_exception();
+    }
+
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const RowOutcome outcome = outcomes[k];
+        if (outcome == RowOutcome::None)
             continue;
-        run.advance();
-        const ResultRow& row = model.row(i);
-        if (row.isFolderRow() || !row.hasProposal())
-            continue;
-        const RowOutcome outcome = ExecuteRowIn(open, rules, renamer, row);
+        const int i = rows[k];
         // What an undo needs, taken before the row changes.
         if (renamed && outcome == RowOutcome::Renamed)
-            renamed->append(UndoEntry::of(i, row));
+            renamed->append(UndoEntry::of(i, model.row(i)));
         ResultRow& target = model.mutableRow(i);
         target.status = texts.of(outcome);
         target.outcome = outcome;
         run.touched(i);
     }
+    countDone();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 }  // namespace

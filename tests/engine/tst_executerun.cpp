@@ -10,6 +10,7 @@
 #include "DiskFixture.h"
 #include "engine/ExecuteRun.h"
 #include "engine/ResultModel.h"
+#include "engine/UndoSet.h"
 
 namespace {
 
@@ -66,6 +67,9 @@ private Q_SLOTS:
     void nonUtf8NameRenamed();
     void newNameBelowFolder_data();
     void newNameBelowFolder();
+    void manyFoldersAtOnce_data();
+    void manyFoldersAtOnce();
+    void moveIntoAnotherFolderKeepsListOrder();
 };
 
 // One row against what is on disk: the four statuses and what they leave.
@@ -456,6 +460,87 @@ void TestExecuteRun::newNameBelowFolder() {
     QCOMPARE(model.row(0).status, status);
     QCOMPARE(disk::ReadFile(disk::Join(root, QFile::encodeName(expand(where, true)))),
              QByteArray("A"));
+}
+
+// Folders are renamed at the same time, but each in list order: every
+// folder's four rows give the outcomes that order gives, and the undo set
+// holds the renames in list order.
+void TestExecuteRun::manyFoldersAtOnce_data() {
+    QTest::addColumn<bool>("firstStepSelected");
+    QTest::newRow("all rows") << true;
+    QTest::newRow("selected, but the first row of each folder") << false;
+}
+
+void TestExecuteRun::manyFoldersAtOnce() {
+    QFETCH(bool, firstStepSelected);
+    constexpr int kFolders = 24;
+    // In list order, in each folder: a taken name, the rename that frees it,
+    // the rename into the freed name, a file that is not there.
+    const QStringList steps{"b.mp3>c.mp3", "c.mp3>d.mp3", "a.mp3>c.mp3", "x.mp3>y.mp3"};
+    const QStringList statuses{kExists, kRenamed, kRenamed, kMissing};
+    disk::TemporaryFolder root;
+    QList<QByteArray> folders;
+    for (int k = 0; k < kFolders; ++k) {
+        folders << disk::Join(root.path(), "f" + QByteArray::number(k));
+        QVERIFY(::mkdir(folders.last().constData(), 0755) == 0);
+        const QString n = QString::number(k);
+        QVERIFY(disk::Build(folders.last(), {"a.mp3:A" + n, "b.mp3:B" + n, "c.mp3:C" + n}));
+    }
+    // The folders take turns in the list.
+    ResultModel model;
+    QSet<int> selected;
+    for (int step = 0; step < steps.size(); ++step) {
+        for (int k = 0; k < kFolders; ++k) {
+            if (step > 0 || firstStepSelected)
+                selected << model.size();
+            AddProposals(model, folders[k], {steps[step]});
+        }
+    }
+    RecordingServices services;
+    UndoSet undo;
+    ExecuteRows(model, services, SetSelection(selected), &undo);
+
+    QList<int> renamedRows;
+    for (int row = 0; row < model.size(); ++row) {
+        const int step = row / kFolders;
+        const QString expected = step == 0 && !firstStepSelected ? QString() : statuses[step];
+        QCOMPARE(model.row(row).status, expected);
+        if (expected == kRenamed)
+            renamedRows << row;
+    }
+    for (int k = 0; k < kFolders; ++k) {
+        const QString n = QString::number(k);
+        QCOMPARE(disk::Describe(folders[k]),
+                 QStringList({"b.mp3:B" + n, "c.mp3:A" + n, "d.mp3:C" + n}));
+    }
+    QList<int> undoRows;
+    for (const UndoEntry& entry : undo)
+        undoRows << entry.row;
+    QCOMPARE(undoRows, renamedRows);
+    // Every row counted on the bar once, whichever thread did it.
+    QCOMPARE(services.positions.size(), selected.size() + 1);
+    QCOMPARE(services.positions.last(), 500 * selected.size() / (selected.size() - 1));
+}
+
+// A new name that leads into another folder of the run: that folder's rows
+// wait for it in list order, however many rows come before it.
+void TestExecuteRun::moveIntoAnotherFolderKeepsListOrder() {
+    disk::TemporaryFolder root;
+    const QByteArray outer = disk::Join(root.path(), "outer");
+    const QByteArray inner = disk::Join(outer, "inner");
+    QVERIFY(::mkdir(outer.constData(), 0755) == 0 && ::mkdir(inner.constData(), 0755) == 0);
+    QVERIFY(disk::Build(outer, {"x.mp3:X"}));
+    ResultModel model;
+    constexpr int kGone = 3000;
+    for (int i = 0; i < kGone; ++i)
+        AddProposals(model, outer, {QString("gone%1.mp3>z%1.mp3").arg(i)});
+    AddProposals(model, outer, {"x.mp3>inner/n.mp3"});
+    AddProposals(model, inner, {"n.mp3>m.mp3"});
+    RecordingServices services;
+    ExecuteRows(model, services);
+    QCOMPARE(model.row(kGone).status, kRenamed);
+    QCOMPARE(model.row(kGone + 1).status, kRenamed);
+    QCOMPARE(disk::Describe(outer), QStringList({"inner/", "inner/m.mp3:X"}));
 }
 
 QTEST_GUILESS_MAIN(TestExecuteRun)

@@ -71,35 +71,30 @@ RowForecast NotAllowedForecast(const WindowsNameFault& fault) {
     return {RowOutcome::RenameFailed, CheckReason::NotAllowed, text};
 }
 
-// Whether every proposal names a file in the row's own folder: then no row
-// looks into another folder than its own.
-bool EveryNameStaysInItsFolder(const QVector<ResultRow>& rows) {
-    return std::none_of(rows.cbegin(), rows.cend(), [](const ResultRow& row) {
-        return row.isFileRow() && row.newName.contains('/');
-    });
-}
-
 // The walk over the rows: the folders as the rows before leave them.
 //
 // Where every row stays in its own folder, a folder's listing is let go as
 // soon as the walk moves on to the next one, so that the walk holds about
 // one listing at a time, not a whole library's. Should a later row lead back
 // to a folder let go (rows of one folder that do not follow each other, or
-// the same folder reached by another path), the walk gives up, and the
-// rows are walked again keeping every listing.
+// the same folder reached by another path) or lead into another folder, the
+// walk gives up, and the rows are walked again keeping every listing.
 class ExecuteForecast {
 public:
     ExecuteForecast(const QVector<ResultRow>& rows, bool letFoldersGo)
         : m_rows(rows), m_forecasts(rows.size()), m_letFoldersGo(letFoldersGo) {}
 
-    std::optional<QVector<RowForecast>> run() {
+    std::optional<RowForecasts> run() {
         for (int i = 0; i < m_rows.size(); ++i) {
             const ResultRow& row = m_rows.at(i);
             if (row.isFolderRow() || !row.hasProposal())
                 continue;
+            // A name that leads into another folder may meet a folder let go.
+            if (m_letFoldersGo && row.newName.contains('/'))
+                return std::nullopt;
             if (!enterFolderOf(row))
                 return std::nullopt;
-            m_forecasts[i] = forecastRow(i, row);
+            m_forecasts.set(i, forecastRow(i, row));
         }
         resolveWaiting();
         return m_forecasts;
@@ -114,7 +109,7 @@ private:
     void resolveWaiting();
 
     const QVector<ResultRow>& m_rows;
-    QVector<RowForecast> m_forecasts;
+    RowForecasts m_forecasts;
     // The reason of every row whose file is gone, looked up once and shared:
     // after an execute run, the rows renamed have no file at their old name.
     const QString m_fileGone = Text(Texts::kCheckFileGone);
@@ -270,9 +265,10 @@ void ExecuteForecast::resolveWaiting() {
         const auto later = m_movedLaterBy.constFind(waiting.entry);
         if (later == m_movedLaterBy.constEnd() || *later < waiting.row)
             continue;
-        RowForecast& forecast = m_forecasts[waiting.row];
+        RowForecast forecast = m_forecasts.at(waiting.row);
         forecast.reason = CheckReason::RenamedLater;
         forecast.text = Text(Texts::kCheckRenamedLater).arg(Shown(waiting.name));
+        m_forecasts.set(waiting.row, forecast);
     }
     m_waiting.clear();
     m_movedLaterBy.clear();
@@ -281,11 +277,9 @@ void ExecuteForecast::resolveWaiting() {
 
 }  // namespace
 
-QVector<RowForecast> ForecastExecute(const QVector<ResultRow>& rows) {
-    if (EveryNameStaysInItsFolder(rows)) {
-        if (std::optional<QVector<RowForecast>> forecasts = ExecuteForecast(rows, true).run())
-            return *std::move(forecasts);
-    }
+RowForecasts ForecastExecute(const QVector<ResultRow>& rows) {
+    if (std::optional<RowForecasts> forecasts = ExecuteForecast(rows, true).run())
+        return *std::move(forecasts);
     return *ExecuteForecast(rows, false).run();
 }
 
@@ -338,10 +332,10 @@ CheckCounts CheckRows(ResultModel& model) {
         // The counts are of the rows that await their rename: none.
         return {};
     }
-    const QVector<RowForecast> forecasts = ForecastExecute(rows);
+    const RowForecasts forecasts = ForecastExecute(rows);
     for (int i = 0; i < model.size(); ++i) {
         ResultRow& row = model.mutableRow(i);
-        const RowForecast& forecast = forecasts.at(i);
+        const RowForecast forecast = forecasts.at(i);
         // A row renamed already is done; its proposal is kept only for the user.
         const bool done = row.outcome == RowOutcome::Renamed;
         row.checkReason = done ? CheckReason::None : forecast.reason;

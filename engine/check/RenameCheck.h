@@ -5,6 +5,7 @@
 
 #include "engine/RowOutcome.h"
 #include "engine/check/CheckReason.h"
+#include "engine/check/RowForecasts.h"
 
 class ResultModel;
 struct ResultRow;
@@ -14,15 +15,8 @@ struct ResultRow;
 // disk as it is and the renames the rows before it will make. It only reads
 // the disk (listings and stat, once a folder); it never writes.
 
-// What the execute run will do with one row, and why a rename will fail.
-struct RowForecast {
-    RowOutcome outcome = RowOutcome::None;  // None for a row the run passes over
-    CheckReason reason = CheckReason::None;
-    QString text;  // the reason for the user; empty with no reason
-};
-
 // The outcome "Execute All" will write into each row, one forecast a row.
-QVector<RowForecast> ForecastExecute(const QVector<ResultRow>& rows);
+RowForecasts ForecastExecute(const QVector<ResultRow>& rows);
 
 // How many rows the check found a reason for.
 struct CheckCounts {

@@ -179,7 +179,7 @@ void TestCheckAgreesWithExecute::randomFolders() {
         library.removeSome();
         const QStringList before = disk::Describe(root);
 
-        const QVector<RowForecast> forecasts = ForecastExecute(model.rows());
+        const RowForecasts forecasts = ForecastExecute(model.rows());
         QCOMPARE(disk::Describe(root), before);
         RecordingServices services;
         ExecuteRows(model, services);

@@ -101,6 +101,10 @@ void TestRenameCheck::reasons_data() {
         add("rows of a folder apart", fs, {"a.mp3:A", "b.mp3:B", "Live/", "Live/c.mp3:C"},
             {"a.mp3>x.mp3", "Live/c.mp3>x.mp3", "b.mp3>x.mp3"}, {},
             {"none", "none", "same_new_name|same new name as 'a.mp3'"});
+        // A new name into a folder whose rows came before.
+        add("into a folder whose rows are done", fs, {"b.mp3:B", "Live/", "Live/c.mp3:C"},
+            {"Live/c.mp3>y.mp3", "b.mp3>Live/y.mp3"}, {},
+            {"none", "same_new_name|same new name as 'c.mp3'"});
         // A folder's waits are its own: the next folder's entries take the
         // places of the one let go.
         add("waits of two folders", fs, {"A/", "A/a.mp3:1", "A/b.mp3:2", "B/", "B/a.mp3:3", "B/b.mp3:4"},
@@ -167,7 +171,7 @@ void TestRenameCheck::reasons() {
         QVERIFY(disk::RemoveTree(disk::Join(root, QFile::encodeName(name))));
 
     const QStringList before = disk::Describe(root);
-    const QVector<RowForecast> forecasts = ForecastExecute(model.rows());
+    const RowForecasts forecasts = ForecastExecute(model.rows());
     QCOMPARE(disk::Describe(root), before);  // the check only reads
 
     QCOMPARE(forecasts.size(), reasons.size());

@@ -34,5 +34,6 @@ struct UndoEntry {
 // Its texts are moved as they lie in memory when a set grows.
 Q_DECLARE_TYPEINFO(UndoEntry, Q_RELOCATABLE_TYPE);
 
-// The renames of one execute run, in the order they happened.
+// The renames of one execute run, in list order: within a folder, the order
+// they happened in.
 using UndoSet = QVector<UndoEntry>;

@@ -219,7 +219,9 @@ void ExecuteRowsIn(ResultModel& model, WindowServices& services, const RowSelect
 
     // The folders go at the same time, each on one thread in list order; the
     // rows stay as they are until all are done. None: not done.
-    const FolderBatches batches(model, rows);
+    FolderBatches batches(model, rows);
+    if (batches.count() > 1 && !batches.foldersApartOnDisk(model, rows))
+        batches.joinInListOrder();
     std::vector<RowOutcome> outcomes(rows.size(), RowOutcome::None);
     std::atomic<qint64> done{0};
     qint64 counted = 0;

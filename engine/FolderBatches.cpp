@@ -2,6 +2,10 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QPair>
+#include <QSet>
+
+#include <sys/stat.h>
 
 #include <numeric>
 
@@ -44,14 +48,13 @@ bool BatchOfEachRow(const ResultModel& model, const std::vector<int>& runRows,
 
 }  // namespace
 
-FolderBatches::FolderBatches(const ResultModel& model, const std::vector<int>& runRows) {
+FolderBatches::FolderBatches(const ResultModel& model, const std::vector<int>& runRows)
+    : m_rowCount(runRows.size()) {
     const int rows = static_cast<int>(runRows.size());
     std::vector<int> batchOf;
     int batches = 0;
     if (!BatchOfEachRow(model, runRows, batchOf, batches)) {
-        m_order.resize(runRows.size());
-        std::iota(m_order.begin(), m_order.end(), 0);
-        m_starts = {0, rows};
+        joinInListOrder();
         return;
     }
     // Each batch's rows in list order: counted, then laid out batch after batch.
@@ -63,4 +66,30 @@ FolderBatches::FolderBatches(const ResultModel& model, const std::vector<int>& r
     m_order.resize(runRows.size());
     for (int j = 0; j < rows; ++j)
         m_order[static_cast<std::size_t>(next[static_cast<std::size_t>(batchOf[j])]++)] = j;
+}
+
+bool FolderBatches::foldersApartOnDisk(const ResultModel& model,
+                                       const std::vector<int>& runRows) const {
+    QSet<QPair<quint64, quint64>> seen;
+    seen.reserve(count());
+    for (int k = 0; k < count(); ++k) {
+        const int first = batch(k).front();
+        const QByteArray path = model.row(runRows[static_cast<std::size_t>(first)]).folderOnDisk();
+        struct stat st {};
+        // A folder that is not there has no rows to meet.
+        if (path.contains('\0') || ::stat(path.constData(), &st) != 0)
+            continue;
+        const QPair<quint64, quint64> id{static_cast<quint64>(st.st_dev),
+                                         static_cast<quint64>(st.st_ino)};
+        if (seen.contains(id))
+            return false;
+        seen.insert(id);
+    }
+    return true;
+}
+
+void FolderBatches::joinInListOrder() {
+    m_order.resize(m_rowCount);
+    std::iota(m_order.begin(), m_order.end(), 0);
+    m_starts = {0, static_cast<int>(m_rowCount)};
 }

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void manyFoldersAtOnce_data();
     void manyFoldersAtOnce();
     void moveIntoAnotherFolderKeepsListOrder();
+    void folderReachedTwiceKeepsListOrder();
 };
 
 // One row against what is on disk: the four statuses and what they leave.
@@ -541,6 +542,27 @@ void TestExecuteRun::moveIntoAnotherFolderKeepsListOrder() {
     QCOMPARE(model.row(kGone).status, kRenamed);
     QCOMPARE(model.row(kGone + 1).status, kRenamed);
     QCOMPARE(disk::Describe(outer), QStringList({"inner/", "inner/m.mp3:X"}));
+}
+
+// One folder reached by two paths, its own and a link's: the rows of both
+// meet in it, and they go in list order, however many rows come before.
+void TestExecuteRun::folderReachedTwiceKeepsListOrder() {
+    disk::TemporaryFolder root;
+    const QByteArray real = disk::Join(root.path(), "real");
+    const QByteArray link = disk::Join(root.path(), "link");
+    QVERIFY(::mkdir(real.constData(), 0755) == 0 && ::symlink("real", link.constData()) == 0);
+    QVERIFY(disk::Build(real, {"a.mp3:A"}));
+    ResultModel model;
+    constexpr int kGone = 3000;
+    for (int i = 0; i < kGone; ++i)
+        AddProposals(model, real, {QString("gone%1.mp3>z%1.mp3").arg(i)});
+    AddProposals(model, real, {"a.mp3>b.mp3"});
+    AddProposals(model, link, {"a.mp3>c.mp3"});
+    RecordingServices services;
+    ExecuteRows(model, services);
+    QCOMPARE(model.row(kGone).status, kRenamed);
+    QCOMPARE(model.row(kGone + 1).status, kMissing);
+    QCOMPARE(disk::Describe(real), QStringList({"b.mp3:A"}));
 }
 
 QTEST_GUILESS_MAIN(TestExecuteRun)

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void batches_data();
     void batches();
     void onlyTheRunsRows();
+    void foldersApartOnDisk_data();
+    void foldersApartOnDisk();
 };
 
 void TestFolderBatches::batches_data() {
@@ -82,6 +84,40 @@ void TestFolderBatches::onlyTheRunsRows() {
     ResultModel model;
     Fill(model, {"/m/a:x", "/m/b:x", "/m/a:y", "/m/b:y", "/m/a:z"});
     QCOMPARE(BatchesOf(FolderBatches(model, {1, 2, 4})), (Batches{{0}, {1, 2}}));
+}
+
+void TestFolderBatches::foldersApartOnDisk_data() {
+    QTest::addColumn<QStringList>("folders");  // of the rows, below a temporary folder
+    QTest::addColumn<bool>("apart");
+    QTest::newRow("two folders") << QStringList{"a", "b", "a"} << true;
+    QTest::newRow("a folder and a link to it") << QStringList{"a", "b", "link-to-a"} << false;
+    QTest::newRow("a folder and its path with a dot") << QStringList{"a", "./a"} << false;
+    QTest::newRow("a folder that is not there") << QStringList{"a", "missing"} << true;
+}
+
+// Asked of the disk: two paths are one folder when they reach one.
+void TestFolderBatches::foldersApartOnDisk() {
+    QFETCH(QStringList, folders);
+    QFETCH(bool, apart);
+    disk::TemporaryFolder root;
+    const QByteArray base = root.path();
+    QVERIFY(::mkdir(disk::Join(base, "a").constData(), 0755) == 0);
+    QVERIFY(::mkdir(disk::Join(base, "b").constData(), 0755) == 0);
+    QVERIFY(::symlink("a", disk::Join(base, "link-to-a").constData()) == 0);
+    QStringList rows;
+    for (const QString& folder : folders)
+        rows << QFile::decodeName(disk::Join(base, QFile::encodeName(folder))) + ":x";
+    ResultModel model;
+    Fill(model, rows);
+    std::vector<int> runRows(static_cast<std::size_t>(rows.size()));
+    std::iota(runRows.begin(), runRows.end(), 0);
+    FolderBatches batches(model, runRows);
+    QCOMPARE(batches.foldersApartOnDisk(model, runRows), apart);
+    // Joined, they are one batch in list order.
+    batches.joinInListOrder();
+    QList<int> all(rows.size());
+    std::iota(all.begin(), all.end(), 0);
+    QCOMPARE(BatchesOf(batches), Batches{all});
 }
 
 QTEST_GUILESS_MAIN(TestFolderBatches)

@@ -24,7 +24,7 @@ bool BatchOfEachRow(const ResultModel& model, const std::vector<int>& runRows,
     batchOf.resize(runRows.size());
     for (std::size_t j = 0; j < runRows.size(); ++j) {
         const ResultRow& row = model.row(runRows[j]);
-        if (row.newName.contains('/'))
+        if (row.newNameMayLeaveFolder())
             return false;
         // The rows of a folder mostly follow each other and share its record.
         const RowFolder* record = row.sharedFolder.data();

@@ -124,6 +124,9 @@ struct ResultRow {
     bool isFileRow() const { return !folder().isEmpty(); }
     bool isFolderRow() const { return folder().isEmpty(); }
     bool hasProposal() const { return !newName.isEmpty(); }
+    // Whether the New Filename holds a "/", and so may name a file in
+    // another folder than the row's own.
+    bool newNameMayLeaveFolder() const { return newName.contains('/'); }
 };
 // Its texts are moved as they lie in memory when a list of rows grows.
 Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);

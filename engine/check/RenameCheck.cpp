@@ -90,7 +90,7 @@ public:
             if (row.isFolderRow() || !row.hasProposal())
                 continue;
             // A name that leads into another folder may meet a folder let go.
-            if (m_letFoldersGo && row.newName.contains('/'))
+            if (m_letFoldersGo && row.newNameMayLeaveFolder())
                 return std::nullopt;
             if (!enterFolderOf(row))
                 return std::nullopt;

@@ -523,6 +523,19 @@ void TestExecuteRun::manyFoldersAtOnce() {
     QCOMPARE(services.positions.last(), 500 * selected.size() / (selected.size() - 1));
 }
 
+namespace {
+
+// Rows enough to keep the thread of their folder busy for a while: their
+// files are not there, and each costs the run a look at the disk.
+constexpr int kGone = 3000;
+
+void AddRowsOfGoneFiles(ResultModel& model, const QByteArray& folder) {
+    for (int i = 0; i < kGone; ++i)
+        AddProposals(model, folder, {QString("gone%1.mp3>z%1.mp3").arg(i)});
+}
+
+}  // namespace
+
 // A new name that leads into another folder of the run: that folder's rows
 // wait for it in list order, however many rows come before it.
 void TestExecuteRun::moveIntoAnotherFolderKeepsListOrder() {
@@ -532,9 +545,7 @@ void TestExecuteRun::moveIntoAnotherFolderKeepsListOrder() {
     QVERIFY(::mkdir(outer.constData(), 0755) == 0 && ::mkdir(inner.constData(), 0755) == 0);
     QVERIFY(disk::Build(outer, {"x.mp3:X"}));
     ResultModel model;
-    constexpr int kGone = 3000;
-    for (int i = 0; i < kGone; ++i)
-        AddProposals(model, outer, {QString("gone%1.mp3>z%1.mp3").arg(i)});
+    AddRowsOfGoneFiles(model, outer);
     AddProposals(model, outer, {"x.mp3>inner/n.mp3"});
     AddProposals(model, inner, {"n.mp3>m.mp3"});
     RecordingServices services;
@@ -553,9 +564,7 @@ void TestExecuteRun::folderReachedTwiceKeepsListOrder() {
     QVERIFY(::mkdir(real.constData(), 0755) == 0 && ::symlink("real", link.constData()) == 0);
     QVERIFY(disk::Build(real, {"a.mp3:A"}));
     ResultModel model;
-    constexpr int kGone = 3000;
-    for (int i = 0; i < kGone; ++i)
-        AddProposals(model, real, {QString("gone%1.mp3>z%1.mp3").arg(i)});
+    AddRowsOfGoneFiles(model, real);
     AddProposals(model, real, {"a.mp3>b.mp3"});
     AddProposals(model, link, {"a.mp3>c.mp3"});
     RecordingServices services;

@@ -15,10 +15,10 @@ namespace {
 // own unless it is "=" (the record of the row before it).
 void Fill(ResultModel& model, const QStringList& rows) {
     QList<ResultRow> made;
-    for (const QString& spec : rows) {
-        const bool shared = spec.startsWith('=');
-        const QString folder = spec.section(':', 0, 0).remove('=');
-        ResultRow row = FileRow(QFile::encodeName(folder), "a.mp3", spec.section(':', 1));
+    for (const QString& given : rows) {
+        const bool shared = given.startsWith('=');
+        const QString folder = given.section(':', 0, 0).remove('=');
+        ResultRow row = FileRow(QFile::encodeName(folder), "a.mp3", given.section(':', 1));
         if (shared)
             row.sharedFolder = made.last().sharedFolder;
         made << row;
